@@ -1,0 +1,3 @@
+#include "input/session_state.h"
+
+SessionStateRecord SessionState;

@@ -1,0 +1,57 @@
+#pragma once
+
+// The one process-wide record of what the plug-in keeps between calls. It is
+// zero at module load except for the four fields that start at 1, and nothing in
+// it is freed or reset while the process lives. Everything that touches it runs
+// on the host's user-interface thread.
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "camera/geometry_types.h"
+
+class HostApp;
+
+constexpr int32_t ModelingMode = 0;
+constexpr int32_t CameraMode = 1;
+
+struct CameraSnapshot {
+    Vec3 eye;
+    Vec3 target;
+    float zoom;
+    float bank;
+};
+
+struct SessionStateRecord {
+    HostApp* App = nullptr;  // borrowed from the host, never released
+    HWND MainWindow = nullptr;
+    HWND FigureWindow = nullptr;
+    HWND ControlWindow = nullptr;
+    HWND ConfigWindow = nullptr;
+    HWND ModeButton = nullptr;
+    HINSTANCE ModuleInstance = nullptr;
+    HMODULE StatusBarModule = nullptr;
+    HICON ModelingIcon = nullptr;
+    HICON CameraIcon = nullptr;
+    HCURSOR PanCursor = nullptr;
+    HCURSOR SavedCursor = nullptr;
+    HHOOK HookHandle = nullptr;
+    int32_t Mode = ModelingMode;
+    int32_t FirstAttach = 1;
+    int32_t KeyLatch = 1;
+    int32_t MiddleLatch = 1;
+    int32_t OrbitVerticalSign = 1;
+    uint32_t MiddleTimerId = 0;
+    int32_t PressedInPerspective = 0;
+    int32_t LastMouseX = 0;
+    int32_t LastMouseY = 0;
+    int32_t PosX = 0;
+    int32_t PosY = 0;
+    int32_t NcLeftDown = 0;
+    WNDPROC PrevControlProc = nullptr;
+    CameraSnapshot MemoryCamera{};
+    CameraSnapshot UndoCamera{};
+};
+
+extern SessionStateRecord SessionState;

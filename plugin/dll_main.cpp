@@ -1,0 +1,12 @@
+#include <windows.h>
+
+#include "plugin/module_lifetime.h"
+
+BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        OnModuleLoad(module);
+    else if (reason == DLL_PROCESS_DETACH)
+        OnModuleUnload();
+    return TRUE;
+}

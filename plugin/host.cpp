@@ -1,0 +1,152 @@
+#include "plugin/host.h"
+
+Vec3 Camera::eye() const
+{
+    Vec3 eye{};
+    CallHost([&] { camera_.get()->get_eye(&eye, 0, 0); });
+    return eye;
+}
+
+Vec3 Camera::target() const
+{
+    Vec3 target{};
+    CallHost([&] { camera_.get()->get_target(&target, 0, 0); });
+    return target;
+}
+
+void Camera::set_eye(const Vec3& eye) const
+{
+    CallHost([&] { camera_.get()->set_eye(0, &eye, 0); });
+}
+
+void Camera::set_target(const Vec3& target) const
+{
+    CallHost([&] { camera_.get()->set_target(0, &target, 0); });
+}
+
+float Camera::zoom() const
+{
+    return HostResult([&] { return camera_.get()->get_zoom(0, 0); });
+}
+
+float Camera::bank() const
+{
+    return HostResult([&] { return camera_.get()->get_bank(0, 0); });
+}
+
+void Camera::set_zoom(float zoom) const
+{
+    CallHost([&] { camera_.get()->set_zoom(0, zoom, 0); });
+}
+
+void Camera::set_bank(float bank) const
+{
+    CallHost([&] { camera_.get()->set_bank(0, bank, 0); });
+}
+
+Mat4 Camera::view_matrix() const
+{
+    Mat4 view{};
+    CallHost([&] { camera_.get()->get_view_matrix(&view, 0, 0); });
+    return view;
+}
+
+int FigureView::pane_type(int pane) const
+{
+    return HostResult([&] { return figure_.get()->get_pane_type(pane, 0); });
+}
+
+Scene Scene::Of(HostApp& app)
+{
+    return Scene(HostResult([&] { return app.get_scene(0); }));
+}
+
+Camera Scene::camera() const
+{
+    return Camera(HostResult([&] { return scene_.get()->get_camera(0); }));
+}
+
+FigureView Scene::figure_window() const
+{
+    return FigureView(HostResult([&] { return scene_.get()->get_figure_window(0); }));
+}
+
+HostRect Scene::pane_rect(int pane) const
+{
+    HostRect rect{};
+    CallHost([&] { scene_.get()->get_pane_rect(&rect, pane, 0); });
+    return rect;
+}
+
+int Scene::active_shape_count() const
+{
+    return HostResult([&] { return scene_.get()->get_active_shapes(nullptr, 0); });
+}
+
+void Scene::active_shapes(HostShape** shapes) const
+{
+    CallHost([&] { scene_.get()->get_active_shapes(shapes, 0); });
+}
+
+Vec3 Scene::drawing_centre() const
+{
+    Vec3 centre{};
+    CallHost([&] { scene_.get()->get_drawing_centre(&centre, 0); });
+    return centre;
+}
+
+Vec3 Scene::cursor_position() const
+{
+    Vec3 position{};
+    CallHost([&] { scene_.get()->get_cursor_position(&position, 0); });
+    return position;
+}
+
+void Scene::zoom_in_at(const Vec3& centre) const
+{
+    CallHost([&] { scene_.get()->zoom_in_at(&centre, 0); });
+}
+
+void Scene::zoom_out_at(const Vec3& centre) const
+{
+    CallHost([&] { scene_.get()->zoom_out_at(&centre, 0); });
+}
+
+void Scene::scroll_to(const Vec3& point) const
+{
+    CallHost([&] { scene_.get()->scroll_to(&point, 0); });
+}
+
+void Scene::fit_drawing() const
+{
+    CallHost([&] { scene_.get()->fit_drawing(0, 0); });
+}
+
+bool HostIsJapanese(HostApp& app)
+{
+    return HostResult([&] { return app.is_japanese(0); });
+}
+
+void HostAttachCall(HostApp& app)
+{
+    CallHost([&] { app.attach_call(0); });
+}
+
+HWND HostMainWindow(HostAttachContext& context)
+{
+    return HostResult([&] { return context.get_main_window(0); });
+}
+
+Vec3 ShapeCentre(HostShape& shape)
+{
+    Vec3 centre{};
+    CallHost([&] { shape.get_centre(&centre, 0); });
+    return centre;
+}
+
+Mat4 ShapeTransformation(HostShape& shape)
+{
+    Mat4 transformation{};
+    CallHost([&] { shape.get_transformation(&transformation, 0); });
+    return transformation;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// The optional status-bar library ("Z_Brannoc10.dll"), loaded at module load.
+// Each call looks its export up at that moment and is skipped silently when the
+// library or the export is missing; results are never looked at.
+
+#include <windows.h>
+
+#include <cstdint>
+
+constexpr int32_t StatusPaneId = 0x40A00060;
+
+extern const char StatusBarLibraryName[];
+
+void StatusBarAddPane(WNDPROC paneProc);
+void StatusBarSetText(const char* text);
+void StatusBarSetIcon(HICON icon);

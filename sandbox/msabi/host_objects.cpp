@@ -1,0 +1,348 @@
+// The sandbox host's objects, compiled in Microsoft's C++ ABI. Each kind of
+// object exists once and keeps one reference of the host's own; every getter
+// hands out a further reference, counted in the shared state, so that a test can
+// see each reference released exactly once.
+
+#include "sandbox/host_bridge.h"
+#include "sandbox/msabi/host_api.h"
+
+extern "C" void* malloc(size_t size);
+extern "C" void free(void* block);
+
+void* operator new(size_t size) { return malloc(size); }
+void operator delete(void* block) noexcept { free(block); }
+void operator delete(void* block, size_t) noexcept { free(block); }
+
+// What a host operation throws when the state asks it to.
+struct HostFault {
+    int operation;
+};
+
+namespace {
+
+SandboxHostState State;
+
+constexpr long NoInterface = static_cast<long>(0x80004002L);
+
+void Log(int operation, int argument, SandboxPoint point)
+{
+    if (State.callCount < SandboxMaxCalls)
+        State.calls[State.callCount] = SandboxCall{operation, argument, point};
+    ++State.callCount;
+    if (State.throwFrom == operation)
+        throw HostFault{operation};
+}
+
+void Log(int operation, int argument = 0)
+{
+    Log(operation, argument, SandboxPoint{0, 0, 0});
+}
+
+SandboxPoint ToPoint(const Vec3& v) { return SandboxPoint{v.x, v.y, v.z}; }
+Vec3 ToVec3(const SandboxPoint& p) { return Vec3{p.x, p.y, p.z}; }
+
+Mat4 ToMat4(const float* elements)
+{
+    Mat4 m;
+    for (int i = 0; i < 16; ++i)
+        m.m[i / 4][i % 4] = elements[i];
+    return m;
+}
+
+void SceneChanged()
+{
+    if (State.onSceneChanged != nullptr)
+        State.onSceneChanged(State.onSceneChangedContext);
+}
+
+unsigned long Obtain(int& references)
+{
+    ++references;
+    ++State.referencesObtained;
+    return static_cast<unsigned long>(references + 1);
+}
+
+unsigned long Drop(int& references, int releaseOperation)
+{
+    Log(releaseOperation);
+    if (references == 0) {
+        ++State.overReleases;
+        return 1;
+    }
+    --references;
+    return static_cast<unsigned long>(references + 1);
+}
+
+class Camera final : public HostCamera {
+public:
+    long QueryInterface(const Guid&, void**) override { return NoInterface; }
+    unsigned long AddRef() override { return Obtain(State.cameraReferences); }
+    unsigned long Release() override { return Drop(State.cameraReferences, SandboxReleaseCamera); }
+    Vec3 get_eye(int, int) override
+    {
+        Log(SandboxGetEye, 0, State.eye);
+        return ToVec3(State.eye);
+    }
+    Vec3 get_target(int, int) override
+    {
+        Log(SandboxGetTarget, 0, State.target);
+        return ToVec3(State.target);
+    }
+    void set_eye(int, const Vec3& eye, int) override
+    {
+        Log(SandboxSetEye, 0, ToPoint(eye));
+        State.eye = ToPoint(eye);
+        SceneChanged();
+    }
+    void set_target(int, const Vec3& target, int) override
+    {
+        Log(SandboxSetTarget, 0, ToPoint(target));
+        State.target = ToPoint(target);
+        SceneChanged();
+    }
+    float get_zoom(int, int) override
+    {
+        Log(SandboxGetZoom, 0, SandboxPoint{State.zoom, 0, 0});
+        return State.zoom;
+    }
+    float get_bank(int, int) override
+    {
+        Log(SandboxGetBank, 0, SandboxPoint{State.bank, 0, 0});
+        return State.bank;
+    }
+    void set_zoom(int, float zoom, int) override
+    {
+        Log(SandboxSetZoom, 0, SandboxPoint{zoom, 0, 0});
+        State.zoom = zoom;
+        SceneChanged();
+    }
+    void set_bank(int, float bank, int) override
+    {
+        Log(SandboxSetBank, 0, SandboxPoint{bank, 0, 0});
+        State.bank = bank;
+        SceneChanged();
+    }
+    Mat4 get_view_matrix(int, int) override
+    {
+        Log(SandboxGetViewMatrix);
+        return ToMat4(State.viewMatrix);
+    }
+};
+
+class FigureWindow final : public HostFigureWindow {
+public:
+    long QueryInterface(const Guid&, void**) override { return NoInterface; }
+    unsigned long AddRef() override { return Obtain(State.figureWindowReferences); }
+    unsigned long Release() override { return Drop(State.figureWindowReferences, SandboxReleaseFigureWindow); }
+    int get_pane_type(int pane, int) override
+    {
+        Log(SandboxGetPaneType, pane);
+        return pane >= 0 && pane < 4 ? State.paneTypes[pane] : 0;
+    }
+};
+
+// Shapes are borrowed: their reference counting does nothing.
+class Shape : public shape_class {
+public:
+    constexpr Shape() = default;
+    long QueryInterface(const Guid&, void**) override { return NoInterface; }
+    unsigned long AddRef() override { return 1; }
+    unsigned long Release() override { return 1; }
+    Vec3 get_centre(int) override
+    {
+        Log(SandboxGetCentre, index);
+        return ToVec3(State.shapes[index].centre);
+    }
+    Mat4 get_transformation(int) override
+    {
+        Log(SandboxGetTransformation, index);
+        return ToMat4(State.shapes[index].transformation);
+    }
+    int index = 0;
+};
+
+class Part final : public part_class {
+public:
+    constexpr Part() = default;
+    long QueryInterface(const Guid&, void**) override { return NoInterface; }
+    unsigned long AddRef() override { return 1; }
+    unsigned long Release() override { return 1; }
+    Vec3 get_centre(int) override
+    {
+        Log(SandboxGetCentre, index);
+        return ToVec3(State.shapes[index].centre);
+    }
+    Mat4 get_transformation(int) override
+    {
+        Log(SandboxGetTransformation, index);
+        return ToMat4(State.shapes[index].transformation);
+    }
+    int index = 0;
+};
+
+Camera TheCamera;
+FigureWindow TheFigureWindow;
+Shape Shapes[SandboxMaxShapes];
+Part Parts[SandboxMaxShapes];
+
+shape_class* ShapeObject(int index)
+{
+    if (State.shapes[index].isPart)
+        return &Parts[index];
+    return &Shapes[index];
+}
+
+class Scene final : public HostScene {
+public:
+    long QueryInterface(const Guid&, void**) override { return NoInterface; }
+    unsigned long AddRef() override { return Obtain(State.sceneReferences); }
+    unsigned long Release() override { return Drop(State.sceneReferences, SandboxReleaseScene); }
+    HostCamera* get_camera(int) override
+    {
+        Log(SandboxGetCamera);
+        TheCamera.AddRef();
+        return &TheCamera;
+    }
+    HostFigureWindow* get_figure_window(int) override
+    {
+        Log(SandboxGetFigureWindow);
+        TheFigureWindow.AddRef();
+        return &TheFigureWindow;
+    }
+    HostRect get_pane_rect(int pane, int) override
+    {
+        Log(SandboxGetPaneRect, pane);
+        if (pane < 0 || pane >= 4)
+            return HostRect{0, 0, 0, 0};
+        const SandboxRect& r = State.paneRects[pane];
+        return HostRect{r.left, r.top, r.right, r.bottom};
+    }
+    int get_active_shapes(HostShape** shapes, int) override
+    {
+        Log(SandboxGetActiveShapes, shapes != nullptr ? 1 : 0);
+        int count = 0;
+        for (int i = 0; i < State.shapeCount && i < SandboxMaxShapes; ++i) {
+            if (!State.shapes[i].active)
+                continue;
+            if (shapes != nullptr)
+                shapes[count] = ShapeObject(i);
+            ++count;
+        }
+        return count;
+    }
+    Vec3 get_drawing_centre(int) override
+    {
+        Log(SandboxGetDrawingCentre, 0, State.drawingCentre);
+        return ToVec3(State.drawingCentre);
+    }
+    Vec3 get_cursor_position(int) override
+    {
+        Log(SandboxGetCursorPosition, 0, State.cursorPosition);
+        return ToVec3(State.cursorPosition);
+    }
+    void zoom_in_at(const Vec3& centre, int) override
+    {
+        Log(SandboxZoomInAt, 0, ToPoint(centre));
+        SceneChanged();
+    }
+    void zoom_out_at(const Vec3& centre, int) override
+    {
+        Log(SandboxZoomOutAt, 0, ToPoint(centre));
+        SceneChanged();
+    }
+    void scroll_to(const Vec3& point, int) override
+    {
+        Log(SandboxScrollTo, 0, ToPoint(point));
+        SceneChanged();
+    }
+    void fit_drawing(int, int) override
+    {
+        Log(SandboxFitDrawing);
+        SceneChanged();
+    }
+};
+
+Scene TheScene;
+
+class App final : public HostApp {
+public:
+    long QueryInterface(const Guid&, void**) override { return NoInterface; }
+    unsigned long AddRef() override { return 1; }
+    unsigned long Release() override { return 1; }
+    bool is_japanese(int) override
+    {
+        Log(SandboxIsJapanese);
+        return State.japanese != 0;
+    }
+    HostScene* get_scene(int) override
+    {
+        Log(SandboxGetScene);
+        TheScene.AddRef();
+        return &TheScene;
+    }
+    void attach_call(int) override { Log(SandboxAttachCall); }
+};
+
+class AttachContext final : public HostAttachContext {
+public:
+    long QueryInterface(const Guid&, void**) override { return NoInterface; }
+    unsigned long AddRef() override { return 1; }
+    unsigned long Release() override { return 1; }
+    void* get_main_window(int) override
+    {
+        Log(SandboxGetMainWindow);
+        return State.mainWindow;
+    }
+};
+
+App TheApp;
+AttachContext TheAttachContext;
+
+}  // namespace
+
+extern "C" {
+
+SandboxHostState* sandbox_host_state(void)
+{
+    return &State;
+}
+
+void sandbox_host_reset(void)
+{
+    State = SandboxHostState{};
+    State.eye = SandboxPoint{0, 0, 10};
+    State.zoom = 35.0f;
+    for (int i = 0; i < 4; ++i)
+        State.viewMatrix[i * 5] = 1.0f;
+    State.throwFrom = SandboxNoOperation;
+    for (int i = 0; i < SandboxMaxShapes; ++i) {
+        Shapes[i].index = i;
+        Parts[i].index = i;
+    }
+}
+
+void* sandbox_host_app(void)
+{
+    return static_cast<HostApp*>(&TheApp);
+}
+
+void* sandbox_host_attach_context(void)
+{
+    return static_cast<HostAttachContext*>(&TheAttachContext);
+}
+
+void* sandbox_host_scene(void)
+{
+    return static_cast<HostScene*>(&TheScene);
+}
+
+int sandbox_host_count_calls(int operation)
+{
+    int count = 0;
+    const int logged = State.callCount < SandboxMaxCalls ? State.callCount : SandboxMaxCalls;
+    for (int i = 0; i < logged; ++i)
+        count += State.calls[i].operation == operation;
+    return count;
+}
+
+}  // extern "C"

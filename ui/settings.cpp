@@ -1,0 +1,3 @@
+#include "ui/settings.h"
+
+PluginSettingsRecord PluginSettings;

@@ -1,0 +1,29 @@
+#pragma once
+
+// The user's choices, one process-wide record holding the built-in defaults
+// from module load on. Readers take a field at the moment they need it, so a
+// change applies from the next message on.
+
+#include <cstdint>
+
+struct PluginSettingsRecord {
+    int32_t PerspectiveOnly = 0;
+    int32_t Rotate = 1;  // wheel direction: 1 or -1
+    int32_t ShowControlWnd = 0;
+    int32_t StartCameraMode = 0;
+    int32_t Option7 = 3;  // camera wheel with the middle button (WheelAction)
+    int32_t Option6 = 2;  // camera wheel with the right button (WheelAction)
+    int32_t Option5 = 1;  // camera wheel with the left button (WheelAction)
+    int32_t Option4 = 0;  // camera wheel alone (WheelAction)
+    int32_t Option3 = 2;  // camera middle drag (DragAction)
+    int32_t Option2 = 1;  // camera right drag (DragAction)
+    int32_t Option1 = 0;  // camera left drag (DragAction)
+    int32_t Option10 = 2;  // modeling Shift + wheel (ZoomCentre)
+    int32_t Option9 = 1;   // modeling Ctrl + wheel (ZoomCentre)
+    int32_t Option8 = 0;   // modeling wheel alone (ZoomCentre)
+    int32_t Option13 = 2;  // Shift + middle double click (DoubleClickAction)
+    int32_t Option12 = 1;  // Ctrl + middle double click (DoubleClickAction)
+    int32_t Option11 = 0;  // middle double click alone (DoubleClickAction)
+};
+
+extern PluginSettingsRecord PluginSettings;
