@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+// One turn of the host's message loop. Like the real host it peeks at a
+// pending mouse message without removing it before it retrieves it, so a
+// message hook sees every mouse message twice and every other message once.
+// Returns false on WM_QUIT or, when `wait` is false, when nothing is pending.
+bool PumpOneMessage(bool wait);
+
+// Pumps until nothing is pending.
+void PumpPendingMessages();
+
+// Runs the loop until WM_QUIT; returns its exit code.
+int RunHostMessageLoop();

@@ -1,0 +1,191 @@
+#include "sandbox/host_windows.h"
+
+#include <commctrl.h>
+
+#include "sandbox/host_bridge.h"
+
+namespace {
+
+const char MainClass[] = "VormeltSandboxHost";
+const char FigureClass[] = "VormeltSandboxFigure";
+const char TarnhollowClass[] = "VormeltSandboxTarnhollow";
+constexpr int TitleHeight = 16;
+constexpr UINT TarnhollowMessage = 0x8001;
+constexpr UINT_PTR DoubleClickTimerId = 2;
+
+int Notifications = 0;
+int TimerMessages = 0;
+SpacePanCounters SpacePans = {};
+HostWindows Windows;
+
+const char* const PaneTitles[4] = {"Top", "Front", "Side", "Perspective"};
+const int PaneTypes[4] = {PaneTop, PaneFront, PaneSide, PanePerspective};
+
+void PublishPanes()
+{
+    SandboxHostState* state = sandbox_host_state();
+    for (int pane = 0; pane < 4; ++pane) {
+        RECT rect = PaneClientRect(Windows.figure, pane);
+        MapWindowPoints(Windows.figure, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        state->paneRects[pane] = SandboxRect{rect.left, rect.top, rect.right, rect.bottom};
+        state->paneTypes[pane] = PaneTypes[pane];
+    }
+}
+
+void PaintPanes(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    SetBkMode(dc, TRANSPARENT);
+    for (int pane = 0; pane < 4; ++pane) {
+        const RECT rect = PaneClientRect(window, pane);
+        FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        RECT title = {rect.left + 1, rect.top + 1, rect.right - 1, rect.top + TitleHeight};
+        FillRect(dc, &title, GetSysColorBrush(COLOR_BTNFACE));
+        DrawTextA(dc, PaneTitles[pane], -1, &title, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    }
+    EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK FigureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        PaintPanes(window);
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        return 1;
+    }
+    case WM_TIMER:
+        if (wParam == DoubleClickTimerId)
+            ++TimerMessages;
+        return 0;
+    case WM_LBUTTONDOWN:
+        if (GetKeyState(VK_SPACE) < 0)
+            ++SpacePans.leftDownsWithSpace;
+        return 0;
+    case WM_MOUSEMOVE:
+        if ((wParam & MK_LBUTTON) && GetKeyState(VK_SPACE) < 0)
+            ++SpacePans.movesWithSpaceAndLeft;
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        PublishPanes();
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void LayOut(HWND main)
+{
+    RECT client;
+    GetClientRect(main, &client);
+    SendMessageA(Windows.statusBar, WM_SIZE, 0, 0);
+    RECT status;
+    GetWindowRect(Windows.statusBar, &status);
+    const int statusHeight = status.bottom - status.top;
+    MoveWindow(Windows.figure, 0, 0, client.right, client.bottom - statusHeight, TRUE);
+    PublishPanes();
+}
+
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        if (Windows.figure != nullptr)
+            LayOut(window);
+        return 0;
+    case WM_MOVE:
+        if (Windows.figure != nullptr)
+            PublishPanes();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK TarnhollowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == TarnhollowMessage) {
+        ++Notifications;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Register(HINSTANCE instance, const char* name, WNDPROC proc, HBRUSH background)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = proc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+}
+
+}  // namespace
+
+RECT PaneClientRect(HWND figure, int pane)
+{
+    RECT client;
+    GetClientRect(figure, &client);
+    const int halfWidth = client.right / 2;
+    const int halfHeight = client.bottom / 2;
+    const int column = pane % 2;
+    const int row = pane / 2;
+    RECT rect;
+    rect.left = column * halfWidth;
+    rect.top = row * halfHeight;
+    rect.right = column == 0 ? halfWidth : client.right;
+    rect.bottom = row == 0 ? halfHeight : client.bottom;
+    return rect;
+}
+
+HostWindows CreateHostWindows(HINSTANCE instance, int width, int height)
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    Register(instance, MainClass, MainProc, GetSysColorBrush(COLOR_APPWORKSPACE));
+    Register(instance, FigureClass, FigureProc, nullptr);
+    Register(instance, TarnhollowClass, TarnhollowProc, nullptr);
+
+    Windows = HostWindows{};
+    Windows.main = CreateWindowExA(0, MainClass, "Vormelt sandbox host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                   40, 40, width, height, nullptr, nullptr, instance, nullptr);
+    // Created first, so it is the main window's first child, as in the host.
+    Windows.figure = CreateWindowExA(0, FigureClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, 10,
+                                     Windows.main, nullptr, instance, nullptr);
+    Windows.statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                                        Windows.main, nullptr, instance, nullptr);
+    Windows.tarnhollow = CreateWindowExA(0, TarnhollowClass, "Z_Tarnhollow", WS_OVERLAPPED, 0, 0, 100, 100,
+                                         nullptr, nullptr, instance, nullptr);
+    LayOut(Windows.main);
+    ShowWindow(Windows.main, SW_SHOW);
+    UpdateWindow(Windows.main);
+    PublishPanes();
+    return Windows;
+}
+
+int TarnhollowNotifications()
+{
+    return Notifications;
+}
+
+int FigureWindowTimerMessages()
+{
+    return TimerMessages;
+}
+
+SpacePanCounters FigureWindowSpacePans()
+{
+    return SpacePans;
+}
