@@ -261,7 +261,7 @@ TEST_F(ControlWindowTest, ThePositionAtTheHostsEndIsWhereTheNextProcessOpensIt)
     EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
 }
 
-TEST_F(ControlWindowTest, ScreenshotsOfBothModes)
+TEST_F(ControlWindowTest, ScreenshotsOfBothModesAndOfThePane)
 {
     int flag = 0;
     sandbox_component_camera_changed(component, sandbox_host_scene(), &flag);
@@ -272,7 +272,8 @@ TEST_F(ControlWindowTest, ScreenshotsOfBothModes)
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
     const std::string camera = SaveWindowScreenshot(control, "control_window_camera");
-    for (const std::string& path : {modeling, camera}) {
+    const std::string pane = SaveWindowScreenshot(windows.statusBar, "status_pane_camera");
+    for (const std::string& path : {modeling, camera, pane}) {
         ASSERT_FALSE(path.empty());
         std::ifstream file(path, std::ios::binary);
         char signature[8] = {};
