@@ -1,0 +1,97 @@
+#include "camera/drag_operations.h"
+
+#include <cmath>
+#include <optional>
+
+#include "camera/figure_repaint.h"
+#include "camera/geometry.h"
+#include "input/session_state.h"
+#include "plugin/host.h"
+
+namespace {
+
+// `moving` turned about `centre` at the same distance: by `azimuthStep` radians
+// about the vertical and by `dy` degrees, times OrbitVerticalSign, in polar angle
+// measured from +y. Leaving the range 0..π carries the point over the pole and
+// negates OrbitVerticalSign. Nothing results, and the sign stays, when the
+// point would not be finite: coincident points have no direction, and a height
+// ratio that underflow pushes past ±1 has no arc cosine.
+std::optional<Vec3> OrbitAbout(const Vec3& centre, const Vec3& moving, float azimuthStep, float dy)
+{
+    const Vec3 d = Difference(moving, centre);
+    const float length = std::sqrt((d.x * d.x + d.y * d.y) + d.z * d.z);
+    const float azimuth = std::atan2(d.x, d.z) + azimuthStep;
+    const float sign = static_cast<float>(SessionState.OrbitVerticalSign);
+    const float polar = DegreesToRadians(dy * sign) + std::acos(d.y / length);
+
+    const float horizontal = std::sin(polar) * length;
+    const Vec3 moved{centre.x + std::sin(azimuth) * horizontal, centre.y + std::cos(polar) * length,
+                     centre.z + std::cos(azimuth) * horizontal};
+    if (!IsFinite(moved))
+        return std::nullopt;
+    if (polar < 0.0f || polar > Pi)
+        SessionState.OrbitVerticalSign = -SessionState.OrbitVerticalSign;
+    return moved;
+}
+
+}  // namespace
+
+void OrbitEye(float dx, float dy)
+{
+    if ((dx == 0.0f && dy == 0.0f) || SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    const Camera camera = scene.camera();
+    const Vec3 eye = camera.eye();
+    const Vec3 target = camera.target();
+    const std::optional<Vec3> moved = OrbitAbout(target, eye, DegreesToRadians(dx), dy);
+    if (!moved)
+        return;
+    camera.set_eye(*moved);
+    RepaintFigureWindow();
+}
+
+void OrbitTarget(float dx, float dy)
+{
+    if ((dx == 0.0f && dy == 0.0f) || SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    const Camera camera = scene.camera();
+    const Vec3 eye = camera.eye();
+    const Vec3 target = camera.target();
+    // Seen from the eye the horizontal sense is reversed.
+    const std::optional<Vec3> moved = OrbitAbout(eye, target, -DegreesToRadians(dx), dy);
+    if (!moved)
+        return;
+    camera.set_target(*moved);
+    RepaintFigureWindow();
+}
+
+void PanCamera(float dx, float dy)
+{
+    if ((dx == 0.0f && dy == 0.0f) || SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    const Camera camera = scene.camera();
+    const Vec3 eye = camera.eye();
+    const Vec3 target = camera.target();
+    const Mat4 view = camera.view_matrix();
+
+    Vec3 eyeInView = TransformPoint(eye, view);
+    eyeInView.x += dx;
+    eyeInView.y -= dy;
+    Vec3 targetInView = TransformPoint(target, view);
+    targetInView.x += dx;
+    targetInView.y -= dy;
+
+    // A singular view matrix comes back unchanged and the points are mapped
+    // through it again; the host's view matrices are not singular.
+    const Mat4 toWorld = Mat4Inverse(view);
+    const Vec3 newEye = TransformPoint(eyeInView, toWorld);
+    const Vec3 newTarget = TransformPoint(targetInView, toWorld);
+    if (!IsFinite(newEye) || !IsFinite(newTarget))
+        return;
+    camera.set_eye(newEye);
+    camera.set_target(newTarget);
+    RepaintFigureWindow();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+// The camera-mode drags, one call per mouse-move message. dx and dy are the
+// pointer's movement since the previous message in pixels (x right, y down),
+// already scaled for Ctrl and Shift by the caller. Each call with a movement
+// reads the camera, writes the moved point or points, repaints the figure
+// window and releases camera and scene. A call without movement, or while
+// SessionState.App is null, touches nothing. No heap allocation: these run at
+// the rate of mouse-move messages.
+//
+// The camera is left unchanged (no write, no repaint) when the move has no
+// finite result, as for eye and target at the same place.
+
+// Moves the eye on the sphere about the target: dx degrees of azimuth about
+// the vertical (+y), dy degrees of polar angle times OrbitVerticalSign. Going
+// over a pole negates OrbitVerticalSign, so that the same screen direction keeps
+// the motion going on the far side.
+void OrbitEye(float dx, float dy);
+
+// Moves the target on the sphere about the eye; the azimuth turns the other way.
+void OrbitTarget(float dx, float dy);
+
+// Moves eye and target together by (dx, −dy, 0) in the camera's view space.
+void PanCamera(float dx, float dy);

@@ -1,0 +1,115 @@
+#include "camera/wheel_operations.h"
+
+#include <windows.h>
+
+#include <cmath>
+
+#include "camera/figure_repaint.h"
+#include "camera/geometry.h"
+#include "input/session_state.h"
+#include "plugin/host.h"
+#include "ui/settings.h"
+
+namespace {
+
+constexpr float MinimumZoom = 9.0f;
+constexpr float MaximumZoom = 720.0f;
+
+float StepSize(uint16_t keys, float withShift, float withControl, float plain)
+{
+    if ((keys & MK_SHIFT) != 0)
+        return withShift;
+    if ((keys & MK_CONTROL) != 0)
+        return withControl;
+    return plain;
+}
+
+// 1 ± the distance and zoom step. `negatedWhen` tells which wheel direction
+// negates the step before Rotate > 0 negates it once more.
+enum class NegatedWhen { TurnedAway, TurnedToward };
+
+float ScaleFactor(int16_t delta, uint16_t keys, NegatedWhen negatedWhen)
+{
+    float step = StepSize(keys, 0.001f, 0.1f, 0.01f);
+    const bool negate = negatedWhen == NegatedWhen::TurnedAway ? delta > 0 : delta < 0;
+    if (negate)
+        step = -step;
+    if (PluginSettings.Rotate > 0)
+        step = -step;
+    return 1.0f + step;
+}
+
+}  // namespace
+
+void DollyEye(int16_t delta, uint16_t keys)
+{
+    const float factor = ScaleFactor(delta, keys, NegatedWhen::TurnedAway);
+    if (SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    const Camera camera = scene.camera();
+    const Vec3 eye = camera.eye();
+    const Vec3 target = camera.target();
+    const Vec3 d = Difference(eye, target);
+    const Vec3 moved{d.x * factor + target.x, d.y * factor + target.y, d.z * factor + target.z};
+    if (!IsFinite(moved))
+        return;
+    camera.set_eye(moved);
+    RepaintFigureWindow();
+}
+
+void DollyTarget(int16_t delta, uint16_t keys)
+{
+    const float factor = ScaleFactor(delta, keys, NegatedWhen::TurnedToward);
+    if (SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    const Camera camera = scene.camera();
+    const Vec3 eye = camera.eye();
+    const Vec3 target = camera.target();
+    const Vec3 d = Difference(eye, target);
+    const Vec3 moved{eye.x - d.x * factor, eye.y - d.y * factor, eye.z - d.z * factor};
+    if (!IsFinite(moved))
+        return;
+    camera.set_target(moved);
+    RepaintFigureWindow();
+}
+
+void ChangeFocalLength(int16_t delta, uint16_t keys)
+{
+    const float factor = ScaleFactor(delta, keys, NegatedWhen::TurnedToward);
+    if (SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    const Camera camera = scene.camera();
+    float zoom = camera.zoom() * factor;
+    if (zoom < MinimumZoom)
+        zoom = MinimumZoom;
+    else if (zoom > MaximumZoom)
+        zoom = MaximumZoom;
+    else if (std::isnan(zoom))
+        return;
+    camera.set_zoom(zoom);
+    RepaintFigureWindow();
+}
+
+void ChangeBank(int16_t delta, uint16_t keys)
+{
+    float step = StepSize(keys, 0.005f, 0.1f, 0.05f);
+    if (delta > 0)
+        step = -step;
+    if (SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    const Camera camera = scene.camera();
+    const float bank = camera.bank() + step;
+    // A clamped bank is written but left for the host to redraw.
+    if (bank < -Pi) {
+        camera.set_bank(-Pi);
+    } else if (bank > Pi) {
+        camera.set_bank(Pi);
+    } else if (!std::isnan(bank)) {
+        camera.set_bank(bank);
+        RepaintFigureWindow();
+    }
+}
