@@ -1,5 +1,10 @@
 #include "plugin/host.h"
 
+Camera Camera::Of(HostScene& scene)
+{
+    return Camera(HostResult([&] { return scene.get_camera(0); }));
+}
+
 Vec3 Camera::eye() const
 {
     Vec3 eye{};

@@ -51,6 +51,9 @@ class Camera {
 public:
     explicit Camera(HostCamera* owned) noexcept : camera_(owned) {}
 
+    // A new reference to the camera of a scene the host lends for one call.
+    static Camera Of(HostScene& scene);
+
     Vec3 eye() const;
     Vec3 target() const;
     void set_eye(const Vec3& eye) const;

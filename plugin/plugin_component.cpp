@@ -1,13 +1,9 @@
 #include "plugin/plugin_component.h"
 
+#include "input/attachment.h"
 #include "input/session_state.h"
-
-namespace {
-
-constexpr int UndoButtonId = 1007;
-constexpr int RestoreButtonId = 1009;
-
-}  // namespace
+#include "ui/camera_readout.h"
+#include "ui/resource_ids.h"
 
 unknown_interface* plugin_component::destroy(unsigned flags)
 {
@@ -18,16 +14,32 @@ unknown_interface* plugin_component::destroy(unsigned flags)
 
 void plugin_component::open_configuration(intptr_t, IUnknown*) {}
 
-void plugin_component::camera_changed(bool&, HostScene*) {}
+void plugin_component::camera_changed(bool&, HostScene* scene)
+{
+    if (scene == nullptr)
+        return;
+    try {
+        ShowCameraValues(*scene);
+    } catch (...) {
+        // The host failed; the camera has been released and nothing is reported.
+    }
+}
 
 // The attachment runs once per process, whichever component the host calls;
 // every call puts the two camera-memory buttons back to disabled.
-void plugin_component::attach(bool&, HostAttachContext*)
+void plugin_component::attach(bool&, HostAttachContext* context)
 {
-    if (SessionState.FirstAttach != 0)
-        SessionState.FirstAttach = 0;
-    EnableWindow(GetDlgItem(SessionState.ControlWindow, RestoreButtonId), FALSE);
-    EnableWindow(GetDlgItem(SessionState.ControlWindow, UndoButtonId), FALSE);
+    try {
+        if (SessionState.FirstAttach != 0 && context != nullptr) {
+            AttachToHost(*context);
+            SessionState.FirstAttach = 0;
+        }
+    } catch (...) {
+        // The host failed before anything was created; the next attach tries
+        // again.
+    }
+    EnableWindow(GetDlgItem(SessionState.ControlWindow, IDC_RESTORE_BUTTON), FALSE);
+    EnableWindow(GetDlgItem(SessionState.ControlWindow, IDC_UNDO_BUTTON), FALSE);
 }
 
 Uuid128* plugin_component::component_uuid(Uuid128* result)

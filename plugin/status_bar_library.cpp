@@ -33,8 +33,11 @@ void StatusBarSetText(const char* text)
         setText(StatusPaneId, text);
 }
 
-void StatusBarSetIcon(HICON icon)
+void StatusBarSetIcon(int iconId)
 {
-    if (auto setIcon = Export<SetIconFunction>("ZBR_SetIcon"))
-        setIcon(StatusPaneId, icon);
+    if (auto setIcon = Export<SetIconFunction>("ZBR_SetIcon")) {
+        const HANDLE icon = LoadImageA(SessionState.ModuleInstance, MAKEINTRESOURCEA(iconId), IMAGE_ICON, 16, 16,
+                                       LR_LOADMAP3DCOLORS);
+        setIcon(StatusPaneId, static_cast<HICON>(icon));
+    }
 }

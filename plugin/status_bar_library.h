@@ -14,4 +14,6 @@ extern const char StatusBarLibraryName[];
 
 void StatusBarAddPane(WNDPROC paneProc);
 void StatusBarSetText(const char* text);
-void StatusBarSetIcon(HICON icon);
+// Loads a fresh 16 x 16 copy of the plug-in's icon `iconId` for every call in
+// which the library takes it, and never destroys one: the library may keep it.
+void StatusBarSetIcon(int iconId);

@@ -9,3 +9,12 @@ const char InfoMakerName[] = "KELDARN";
 // The host receives the maker twice, as two separate texts.
 const char InfoMakerNameAgain[] = "KELDARN";
 const char InfoDescription[] = "マウスのホイール機能を有効にするプラグイン";
+
+const char ModelingModeStatusText[] = "Z_Vormelt モデリングモード";
+const char CameraModeStatusText[] = "Z_Vormelt カメラモード";
+const char CameraStatusFormat[] = "Z_Vormelt カメラモード ZOOM: %f BANK: %f";
+
+const char MenuStoreText[] = "記憶";
+const char MenuRestoreText[] = "復帰";
+const char MenuUndoText[] = "取消";
+const char MenuSettingsText[] = "設定";

@@ -1,0 +1,45 @@
+#include "input/attachment.h"
+
+#include <windows.h>
+
+#include "input/hook_installation.h"
+#include "input/mode_switch.h"
+#include "input/session_state.h"
+#include "plugin/host.h"
+#include "ui/control_window.h"
+#include "ui/settings.h"
+#include "ui/settings_registry.h"
+#include "ui/status_pane.h"
+
+namespace {
+
+// Cursor resource of the host's own module, shown during a middle-button pan.
+constexpr int HostPanCursorId = 104;
+
+HCURSOR LoadHostPanCursor(HWND mainWindow)
+{
+    const auto hostModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE));
+    return LoadCursorA(hostModule, MAKEINTRESOURCEA(HostPanCursorId));
+}
+
+}  // namespace
+
+void AttachToHost(HostAttachContext& context)
+{
+    SessionState.MainWindow = HostMainWindow(context);
+    if (SessionState.App != nullptr)
+        HostAttachCall(*SessionState.App);
+    SessionState.FigureWindow = GetWindow(SessionState.MainWindow, GW_CHILD);
+    SessionState.PanCursor = LoadHostPanCursor(SessionState.MainWindow);
+    if (SessionState.ControlWindow == nullptr)
+        SessionState.ControlWindow = CreateControlWindow();
+    RegisterStatusPane();
+    LoadSettings();
+    if (PluginSettings.StartCameraMode != 0)
+        EnterCameraMode();
+    else
+        EnterModelingMode();
+    if (PluginSettings.ShowControlWnd != 0)
+        ShowWindow(SessionState.ControlWindow, SW_SHOW);
+    InstallMessageHook(SessionState.FigureWindow);
+}

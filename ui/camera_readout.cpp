@@ -1,0 +1,55 @@
+#include "ui/camera_readout.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "input/session_state.h"
+#include "plugin/host.h"
+#include "plugin/status_bar_library.h"
+#include "plugin/texts.h"
+#include "ui/resource_ids.h"
+
+namespace {
+
+// "%f" of any float fits: the longest, -FLT_MAX, takes all 48 with its NUL.
+constexpr size_t ReadoutSize = 48;
+constexpr size_t StatusTextSize = 256;
+
+void SetReadout(int id, float value)
+{
+    if (SessionState.ControlWindow == nullptr)
+        return;
+    char text[ReadoutSize];
+    std::snprintf(text, sizeof text, "%f", static_cast<double>(value));
+    SetDlgItemTextA(SessionState.ControlWindow, id, text);
+}
+
+}  // namespace
+
+void SetZoomReadout(float zoom)
+{
+    SetReadout(IDC_ZOOM_VALUE, zoom);
+}
+
+void SetBankReadout(float bank)
+{
+    SetReadout(IDC_BANK_VALUE, bank);
+}
+
+void SetCameraStatusText(float zoom, float bank)
+{
+    char text[StatusTextSize];
+    std::snprintf(text, sizeof text, CameraStatusFormat, static_cast<double>(zoom), static_cast<double>(bank));
+    StatusBarSetText(text);
+}
+
+void ShowCameraValues(HostScene& scene)
+{
+    const Camera camera = Camera::Of(scene);
+    const float zoom = camera.zoom();
+    SetZoomReadout(zoom);
+    const float bank = camera.bank();
+    SetBankReadout(bank);
+    SetCameraStatusText(zoom, bank);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+// The control window: a captionless floating window from dialog template 102,
+// owned by the host's main window. It shows the activity strip, the mode button
+// and, in CameraMode, the store, restore and undo buttons with the ZOOM and
+// BANK read-outs. Its whole body is a drag handle, and after every command and
+// every move the keyboard focus goes back to the host's main window.
+
+#include <windows.h>
+
+// Creates the window, hidden, owned by SessionState.MainWindow; null when it
+// cannot be created. Its initialisation sets ModeButton, ModelingIcon,
+// CameraIcon, PosX, PosY and PrevControlProc.
+HWND CreateControlWindow();
+
+// The dialog procedure of template 102: initialisation, the commands of the
+// buttons and of the status pane's menu, and the focus hand-back after the
+// window was moved.
+INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The window procedure put in front of the dialog's own: the activity strip,
+// dragging by the body, and the position saved when the window ends.
+LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Paints the 10-pixel strip at the left edge in the active or inactive caption
+// colour.
+void PaintCaptionStrip(HWND window, int active);

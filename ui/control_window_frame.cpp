@@ -1,0 +1,63 @@
+#include "ui/control_window.h"
+
+#include "input/session_state.h"
+#include "ui/gdi_holders.h"
+#include "ui/settings_registry.h"
+
+namespace {
+
+constexpr int CaptionStripWidth = 10;
+
+LRESULT CallDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcA(SessionState.PrevControlProc, window, message, wParam, lParam);
+}
+
+// The body of the window (everywhere but the buttons, which answer for
+// themselves) and its top and bottom edges act as a caption.
+LRESULT HitTestAsCaption(LRESULT hit)
+{
+    if (hit == HTCLIENT || hit == HTTOP || hit == HTBOTTOM)
+        return HTCAPTION;
+    return hit;
+}
+
+}  // namespace
+
+LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ACTIVATE:
+        CallDialogProc(window, message, wParam, lParam);
+        PaintCaptionStrip(window, LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_PAINT:
+        CallDialogProc(window, message, wParam, lParam);
+        PaintCaptionStrip(window, GetActiveWindow() == window);
+        return 0;
+    case WM_NCDESTROY: {
+        RECT frame;
+        if (GetWindowRect(window, &frame)) {
+            SessionState.PosX = frame.left;
+            SessionState.PosY = frame.top;
+        }
+        SaveControlWndPosition();
+        return CallDialogProc(window, message, wParam, lParam);
+    }
+    case WM_NCHITTEST:
+        return HitTestAsCaption(CallDialogProc(window, message, wParam, lParam));
+    default:
+        return CallDialogProc(window, message, wParam, lParam);
+    }
+}
+
+void PaintCaptionStrip(HWND window, int active)
+{
+    const GdiObject brush(CreateSolidBrush(GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION)));
+    const ClientDc dc(window);
+    SelectObject(dc.get(), brush.get());
+    RECT client;
+    GetClientRect(window, &client);
+    PatBlt(dc.get(), 0, 0, CaptionStripWidth, client.bottom - client.top, PATCOPY);
+    SelectObject(dc.get(), GetStockObject(NULL_BRUSH));
+}

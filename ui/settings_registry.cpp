@@ -1,0 +1,118 @@
+#include "ui/settings_registry.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "input/session_state.h"
+#include "ui/registry_key.h"
+#include "ui/settings.h"
+
+const char SettingsKeyPath[] = "Software\\KELDARN\\Z_Vormelt10";
+
+namespace {
+
+constexpr int32_t DefaultControlWndCoordinate = 200;
+
+struct NamedSetting {
+    const char* name;
+    int32_t PluginSettingsRecord::*field;
+};
+
+// The order in which the values are read and written.
+constexpr NamedSetting StoredSettings[] = {
+    {"Rotate", &PluginSettingsRecord::Rotate},
+    {"Option11", &PluginSettingsRecord::Option11},
+    {"Option12", &PluginSettingsRecord::Option12},
+    {"Option13", &PluginSettingsRecord::Option13},
+    {"Option8", &PluginSettingsRecord::Option8},
+    {"Option9", &PluginSettingsRecord::Option9},
+    {"Option10", &PluginSettingsRecord::Option10},
+    {"Option1", &PluginSettingsRecord::Option1},
+    {"Option2", &PluginSettingsRecord::Option2},
+    {"Option3", &PluginSettingsRecord::Option3},
+    {"Option4", &PluginSettingsRecord::Option4},
+    {"Option5", &PluginSettingsRecord::Option5},
+    {"Option6", &PluginSettingsRecord::Option6},
+    {"Option7", &PluginSettingsRecord::Option7},
+    {"PerspectiveOnly", &PluginSettingsRecord::PerspectiveOnly},
+    {"StartCameraMode", &PluginSettingsRecord::StartCameraMode},
+    {"ShowControlWnd", &PluginSettingsRecord::ShowControlWnd},
+};
+
+// The holder stays empty when the key cannot be had.
+void OpenForReading(RegistryKey& key)
+{
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, key.receive()) != ERROR_SUCCESS)
+        *key.receive() = nullptr;
+}
+
+void OpenOrCreateForWriting(RegistryKey& key)
+{
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_WRITE, key.receive()) == ERROR_SUCCESS)
+        return;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_READ | KEY_WRITE, nullptr, key.receive(), nullptr) != ERROR_SUCCESS)
+        *key.receive() = nullptr;
+}
+
+// Any value of exactly four bytes counts, whatever its type. A shorter one is
+// refused like a longer one: it would replace only part of the field.
+bool ReadInt32(HKEY key, const char* name, int32_t& value)
+{
+    DWORD data = 0;
+    DWORD size = sizeof data;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
+        size != sizeof data)
+        return false;
+    value = static_cast<int32_t>(data);
+    return true;
+}
+
+void WriteInt32(HKEY key, const char* name, int32_t value)
+{
+    const DWORD data = static_cast<DWORD>(value);
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+}
+
+}  // namespace
+
+void LoadSettings()
+{
+    RegistryKey key;
+    OpenForReading(key);
+    if (!key)
+        return;
+    for (const NamedSetting& setting : StoredSettings)
+        ReadInt32(key.get(), setting.name, PluginSettings.*setting.field);
+}
+
+void SaveSettings()
+{
+    RegistryKey key;
+    OpenOrCreateForWriting(key);
+    if (!key)
+        return;
+    for (const NamedSetting& setting : StoredSettings)
+        WriteInt32(key.get(), setting.name, PluginSettings.*setting.field);
+}
+
+void LoadControlWndPosition()
+{
+    RegistryKey key;
+    OpenForReading(key);
+    if (!key || !ReadInt32(key.get(), "PosX", SessionState.PosX))
+        SessionState.PosX = DefaultControlWndCoordinate;
+    if (!key || !ReadInt32(key.get(), "PosY", SessionState.PosY))
+        SessionState.PosY = DefaultControlWndCoordinate;
+}
+
+void SaveControlWndPosition()
+{
+    RegistryKey key;
+    OpenOrCreateForWriting(key);
+    if (!key)
+        return;
+    WriteInt32(key.get(), "PosX", SessionState.PosX);
+    WriteInt32(key.get(), "PosY", SessionState.PosY);
+}

@@ -1,0 +1,52 @@
+#include "ui/status_pane.h"
+
+#include "input/mode_switch.h"
+#include "input/session_state.h"
+#include "plugin/status_bar_library.h"
+#include "plugin/texts.h"
+#include "ui/gdi_holders.h"
+#include "ui/resource_ids.h"
+
+namespace {
+
+// The items are always enabled: the commands run even while the control
+// window's buttons are disabled or the window is hidden.
+void ShowPaneMenu(LPARAM screenPoint)
+{
+    const PopupMenu menu;
+    if (menu.get() == nullptr)
+        return;
+    if (SessionState.Mode == CameraMode) {
+        AppendMenuA(menu.get(), MF_STRING, IDC_STORE_BUTTON, MenuStoreText);
+        AppendMenuA(menu.get(), MF_STRING, IDC_RESTORE_BUTTON, MenuRestoreText);
+        AppendMenuA(menu.get(), MF_STRING, IDC_UNDO_BUTTON, MenuUndoText);
+        AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+    }
+    AppendMenuA(menu.get(), MF_STRING, IDM_SETTINGS, MenuSettingsText);
+    const int x = static_cast<short>(LOWORD(screenPoint));
+    const int y = static_cast<short>(HIWORD(screenPoint));
+    TrackPopupMenu(menu.get(), TPM_VCENTERALIGN | TPM_NONOTIFY, x, y, 0, SessionState.ControlWindow, nullptr);
+}
+
+}  // namespace
+
+void RegisterStatusPane()
+{
+    StatusBarAddPane(StatusPaneProc);
+}
+
+LRESULT CALLBACK StatusPaneProc(HWND, UINT message, WPARAM, LPARAM lParam)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        ToggleMode();
+        SetFocus(SessionState.MainWindow);
+        break;
+    case WM_RBUTTONDOWN:
+        ShowPaneMenu(lParam);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}

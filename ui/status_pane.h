@@ -1,0 +1,15 @@
+#pragma once
+
+// The plug-in's pane in the host's status bar, provided by the optional
+// status-bar library. A left click switches the mode; a right click opens a
+// menu of the camera commands (CameraMode only) and the settings, whose choice
+// reaches the control window as a command.
+
+#include <windows.h>
+
+// Adds the pane, once, at attachment.
+void RegisterStatusPane();
+
+// Called by the status-bar library with the pane's mouse messages; lParam
+// carries the click's screen position. Always returns 0.
+LRESULT CALLBACK StatusPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
