@@ -19,7 +19,10 @@ TEST_F(HookFilter, MessagesOutsideTheElevenPassWithTheHooksOwnArguments)
     SessionState.Mode = CameraMode;
     for (UINT message : others) {
         fake.calls.clear();
-        MSG record = {Figure(), message, MK_MBUTTON, 0};
+        MSG record = {};
+        record.hwnd = Figure();
+        record.message = message;
+        record.wParam = MK_MBUTTON;
         const LRESULT result = MessageHook(HC_ACTION, PM_NOREMOVE, reinterpret_cast<LPARAM>(&record));
         EXPECT_EQ(result, 77);
         EXPECT_EQ(record.message, message);
@@ -33,7 +36,11 @@ TEST_F(HookFilter, MessagesOutsideTheElevenPassWithTheHooksOwnArguments)
 
 TEST_F(HookFilter, ANegativeCodePassesEvenATakenMessage)
 {
-    MSG record = {Figure(), WM_MOUSEWHEEL, Wheel(-120), At(10, 10)};
+    MSG record = {};
+    record.hwnd = Figure();
+    record.message = WM_MOUSEWHEEL;
+    record.wParam = Wheel(-120);
+    record.lParam = At(10, 10);
     EXPECT_EQ(MessageHook(-1, PM_REMOVE, reinterpret_cast<LPARAM>(&record)), 77);
     EXPECT_EQ(record.message, static_cast<UINT>(WM_MOUSEWHEEL));
     EXPECT_EQ(fake.calls.back().a, -1);
