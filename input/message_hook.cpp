@@ -1,8 +1,251 @@
 #include "input/message_hook.h"
 
+#include <cstdint>
+
+#include "camera/camera_memory.h"
+#include "input/gesture_dispatch.h"
+#include "input/hook_system_calls.h"
+#include "input/middle_pan.h"
+#include "input/mode_switch.h"
+#include "input/perspective_pane.h"
 #include "input/session_state.h"
+#include "ui/settings.h"
+
+namespace {
+
+enum class Ending { Pass, Keep, Consume };
+
+constexpr WPARAM NonConvertKey = 0x1D;
+constexpr LPARAM PreviousKeyState = 0x40000000;
+constexpr UINT_PTR DoubleClickTimerId = 2;
+constexpr float CtrlDragFactor = 2.0f;
+constexpr float ShiftDragFactor = 0.5f;
+
+int X(LPARAM lParam) { return static_cast<int16_t>(lParam & 0xFFFF); }
+int Y(LPARAM lParam) { return static_cast<int16_t>((lParam >> 16) & 0xFFFF); }
+uint16_t Keys(WPARAM wParam) { return static_cast<uint16_t>(wParam & 0xFFFF); }
+int16_t WheelDelta(WPARAM wParam) { return static_cast<int16_t>((wParam >> 16) & 0xFFFF); }
+
+bool InCameraMode()
+{
+    return SessionState.Mode == CameraMode;
+}
+
+// Both conditions ask the host anew at every evaluation, and only as far as
+// the short cut lets them.
+bool CameraCondition()
+{
+    return InCameraMode() && (PluginSettings.PerspectiveOnly == 0 || CursorInPerspectivePane() != 0);
+}
+
+bool DragCondition()
+{
+    return InCameraMode() && (PluginSettings.PerspectiveOnly == 0 ||
+                              (CursorInPerspectivePane() != 0 && SessionState.PressedInPerspective != 0));
+}
+
+// One delivery acts, the next only blanks its message, and so on: the host
+// peeks at mouse messages before it removes them, so each arrives twice.
+bool LatchActs(int32_t& latch)
+{
+    if (latch != 0) {
+        latch = 0;
+        return true;
+    }
+    latch = 1;
+    return false;
+}
+
+// An action's failure inside the host must not change how the message ends,
+// nor leave the hook as an exception.
+template <class Action>
+void Act(Action&& action) noexcept
+{
+    try {
+        action();
+    } catch (...) {
+    }
+}
+
+Ending OnNonConvertKey(const MSG& message)
+{
+    if (message.wParam != NonConvertKey)
+        return Ending::Pass;
+    const bool previouslyDown = (message.lParam & PreviousKeyState) != 0;
+    if (previouslyDown != (message.message == WM_KEYUP))
+        return Ending::Pass;  // an auto-repeated key-down, or a key-up without its flag
+    if (!LatchActs(SessionState.KeyLatch))
+        return Ending::Consume;
+    Act(ToggleMode);
+    return Ending::Keep;
+}
+
+Ending OnTimer(const MSG& message)
+{
+    if (message.hwnd != SessionState.FigureWindow || CameraCondition())
+        return Ending::Pass;
+    // Zero is no pending timer: a timer of the host's own must stay untouched.
+    if (SessionState.MiddleTimerId == 0 || message.wParam != SessionState.MiddleTimerId)
+        return Ending::Pass;
+    HookSystem.killTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
+    SessionState.MiddleTimerId = 0;
+    if (HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000)
+        Act([&] { BeginMiddlePan(X(message.lParam), Y(message.lParam)); });
+    return Ending::Keep;
+}
+
+Ending OnMouseMove(const MSG& message)
+{
+    if (message.hwnd != SessionState.FigureWindow)
+        return Ending::Pass;
+    const int x = X(message.lParam);
+    const int y = Y(message.lParam);
+    if (!InCameraMode()) {
+        if (message.wParam != MK_MBUTTON)
+            return Ending::Pass;
+        // Before the pan has begun, the middle button alone moves the pointer.
+        HookSystem.mouseEvent(MOUSEEVENTF_MOVE, static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+        return Ending::Consume;
+    }
+    float dx = static_cast<float>(x - SessionState.LastMouseX);
+    float dy = static_cast<float>(y - SessionState.LastMouseY);
+    SessionState.LastMouseX = x;
+    SessionState.LastMouseY = y;
+    const uint16_t keys = Keys(message.wParam);
+    if (keys & MK_CONTROL) {
+        dx *= CtrlDragFactor;
+        dy *= CtrlDragFactor;
+    } else if (keys & MK_SHIFT) {
+        dx *= ShiftDragFactor;
+        dy *= ShiftDragFactor;
+    }
+    uint16_t button = 0;
+    if ((keys & MK_LBUTTON) && DragCondition())
+        button = MK_LBUTTON;
+    else if ((keys & MK_RBUTTON) && DragCondition())
+        button = MK_RBUTTON;
+    else if ((keys & MK_MBUTTON) && DragCondition())
+        button = MK_MBUTTON;
+    if (button == 0)
+        return Ending::Pass;
+    Act([&] { RunDragOperation(button, dx, dy); });
+    return Ending::Consume;
+}
+
+Ending OnLeftOrRightDown(const MSG& message)
+{
+    if (message.hwnd != SessionState.FigureWindow)
+        return Ending::Pass;
+    SessionState.PressedInPerspective = CursorInPerspectivePane();
+    if (!CameraCondition())
+        return Ending::Pass;
+    Act(SaveUndoSnapshot);
+    SessionState.OrbitVerticalSign = 1;
+    return Ending::Consume;
+}
+
+Ending OnLeftOrRightUp(const MSG& message)
+{
+    if (message.hwnd != SessionState.FigureWindow || !DragCondition())
+        return Ending::Pass;
+    SessionState.OrbitVerticalSign = 1;
+    return Ending::Consume;
+}
+
+Ending OnMiddleDown(const MSG& message)
+{
+    if (message.hwnd != SessionState.FigureWindow)
+        return Ending::Pass;
+    SessionState.PressedInPerspective = CursorInPerspectivePane();
+    if (CameraCondition()) {
+        Act(SaveUndoSnapshot);
+        return Ending::Consume;
+    }
+    if (!LatchActs(SessionState.MiddleLatch))
+        return Ending::Consume;
+    if (SessionState.MiddleTimerId != 0) {
+        HookSystem.killTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
+        SessionState.MiddleTimerId = 0;
+        Act([&] { RunDoubleClickCommand(Keys(message.wParam)); });
+    } else {
+        SessionState.MiddleTimerId = static_cast<uint32_t>(HookSystem.setTimer(
+            SessionState.FigureWindow, DoubleClickTimerId, HookSystem.getDoubleClickTime(), nullptr));
+    }
+    return Ending::Consume;
+}
+
+Ending OnMiddleUp(const MSG& message)
+{
+    if (message.hwnd != SessionState.FigureWindow || DragCondition())
+        return Ending::Pass;
+    if (LatchActs(SessionState.MiddleLatch))
+        Act([&] { EndMiddlePan(X(message.lParam), Y(message.lParam)); });
+    return Ending::Consume;
+}
+
+Ending OnWheel(const MSG& message)
+{
+    // The pointer decides, not the window the message is aimed at.
+    const POINT screen = {X(message.lParam), Y(message.lParam)};
+    if (HookSystem.windowFromPoint(screen) != SessionState.FigureWindow)
+        return Ending::Pass;
+    const int16_t delta = WheelDelta(message.wParam);
+    const uint16_t keys = Keys(message.wParam);
+    if (CameraCondition())
+        Act([&] { RunWheelOperation(delta, keys); });
+    else if (LatchActs(SessionState.MiddleLatch))
+        Act([&] { RunWheelZoom(delta, keys); });
+    return Ending::Consume;
+}
+
+Ending Decide(MSG& message)
+{
+    switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        return OnNonConvertKey(message);
+    case WM_TIMER:
+        return OnTimer(message);
+    case WM_MOUSEMOVE:
+        return OnMouseMove(message);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        return OnLeftOrRightDown(message);
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        return OnLeftOrRightUp(message);
+    case WM_MBUTTONDOWN:
+        return OnMiddleDown(message);
+    case WM_MBUTTONUP:
+        return OnMiddleUp(message);
+    case WM_MOUSEWHEEL:
+        return OnWheel(message);
+    default:
+        return Ending::Pass;
+    }
+}
+
+}  // namespace
 
 LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    return CallNextHookEx(SessionState.HookHandle, code, wParam, lParam);
+    if (code < 0)
+        return HookSystem.callNextHook(SessionState.HookHandle, code, wParam, lParam);
+    Ending ending = Ending::Pass;
+    try {
+        ending = Decide(*reinterpret_cast<MSG*>(lParam));
+    } catch (...) {
+        // The host failed while a condition asked it: the message goes on untouched.
+        ending = Ending::Pass;
+    }
+    switch (ending) {
+    case Ending::Keep:
+        return 0;
+    case Ending::Consume:
+        reinterpret_cast<MSG*>(lParam)->message = WM_NULL;
+        return 0;
+    case Ending::Pass:
+    default:
+        return HookSystem.callNextHook(SessionState.HookHandle, code, wParam, lParam);
+    }
 }

@@ -3,5 +3,8 @@
 #include <windows.h>
 
 // The WH_GETMESSAGE hook on the host's user-interface thread. It sees every
-// message before the host dispatches it and hands each one on to the next hook.
+// message the thread retrieves or peeks at, before the host dispatches it, and
+// either passes it on unchanged, keeps it for the host after acting on it, or
+// acts and blanks it to WM_NULL. Only eleven message numbers are looked at;
+// every other message leaves at once.
 LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam);

@@ -4,12 +4,21 @@ namespace {
 
 int QuitCode = 0;
 
-// Non-mouse messages, removed with filters that leave the mouse range alone,
-// so that a mouse message arriving meanwhile still gets its peek first.
-bool RemoveOtherMessage(MSG& message)
+// The pending mouse message that has been peeked at and not yet retrieved.
+// The hook may blank the message number of either copy, so the copies are
+// matched by everything else.
+bool MousePeeked = false;
+MSG Peeked = {};
+
+bool SameMessage(const MSG& a, const MSG& b)
 {
-    return PeekMessageA(&message, nullptr, 0, WM_MOUSEFIRST - 1, PM_REMOVE) ||
-           PeekMessageA(&message, nullptr, WM_MOUSELAST + 1, 0xFFFFFFFF, PM_REMOVE);
+    return a.hwnd == b.hwnd && a.wParam == b.wParam && a.lParam == b.lParam && a.time == b.time &&
+           a.pt.x == b.pt.x && a.pt.y == b.pt.y;
+}
+
+bool IsMouseMessage(UINT message)
+{
+    return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
 }
 
 }  // namespace
@@ -17,15 +26,19 @@ bool RemoveOtherMessage(MSG& message)
 bool PumpOneMessage(bool wait)
 {
     for (;;) {
+        // One peek per mouse message, then retrieval in queue order, so that
+        // input keeps its order (the space key before the left button of a pan).
+        if (!MousePeeked && PeekMessageA(&Peeked, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE))
+            MousePeeked = true;
         MSG message;
-        if (PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE)) {
-            GetMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST);
-        } else if (!RemoveOtherMessage(message)) {
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (!wait)
                 return false;
             WaitMessage();
             continue;
         }
+        if (MousePeeked && (IsMouseMessage(message.message) || SameMessage(message, Peeked)))
+            MousePeeked = false;
         if (message.message == WM_QUIT) {
             QuitCode = static_cast<int>(message.wParam);
             return false;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <vector>
 
 #include "sandbox/host_bridge.h"
 #include "sandbox/host_message_loop.h"
@@ -86,6 +87,35 @@ TEST_F(HostWindowsTest, TheLoopShowsMouseMessagesTwiceAndOthersOnce)
     EXPECT_EQ(HookedMessages[WM_KEYDOWN], 1);
     EXPECT_EQ(HookedMessages[WM_MBUTTONDOWN], 2);
     EXPECT_EQ(HookedMessages[WM_MOUSEWHEEL], 2);
+}
+
+TEST_F(HostWindowsTest, TheLoopKeepsTheOrderOfKeyboardAndMouseInput)
+{
+    PumpPendingMessages();
+    HookedMessages.clear();
+    Hook = SetWindowsHookExA(WH_GETMESSAGE, CountingHook, nullptr, GetCurrentThreadId());
+    ASSERT_NE(Hook, nullptr);
+    SetForegroundWindow(windows.main);
+    RECT figure;
+    GetWindowRect(windows.figure, &figure);
+    SetCursorPos((figure.left + figure.right) / 2, (figure.top + figure.bottom) / 2);
+    PumpPendingMessages();
+    HookedMessages.clear();
+    // The host's own pan: the space key must be down when the left press arrives.
+    const SpacePanCounters before = FigureWindowSpacePans();
+    keybd_event(VK_SPACE, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    keybd_event(VK_SPACE, 0, KEYEVENTF_KEYUP, 0);
+    for (int i = 0; i < 100 && HookedMessages[WM_LBUTTONUP] < 2; ++i) {
+        PumpPendingMessages();
+        Sleep(10);
+    }
+    UnhookWindowsHookEx(Hook);
+    EXPECT_EQ(FigureWindowSpacePans().leftDownsWithSpace, before.leftDownsWithSpace + 1);
+    EXPECT_EQ(HookedMessages[WM_LBUTTONDOWN], 2);
+    EXPECT_EQ(HookedMessages[WM_LBUTTONUP], 2);
+    EXPECT_EQ(HookedMessages[WM_KEYDOWN], 1);
 }
 
 }  // namespace

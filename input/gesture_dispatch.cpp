@@ -1,0 +1,125 @@
+#include "input/gesture_dispatch.h"
+
+#include <windows.h>
+
+#include "camera/drag_operations.h"
+#include "camera/view_commands.h"
+#include "camera/wheel_operations.h"
+#include "input/session_state.h"
+#include "plugin/host.h"
+#include "ui/settings.h"
+
+namespace {
+
+int32_t DragSetting(uint16_t keys)
+{
+    if (keys & MK_LBUTTON)
+        return PluginSettings.Option1;
+    if (keys & MK_RBUTTON)
+        return PluginSettings.Option2;
+    return PluginSettings.Option3;
+}
+
+int32_t WheelSetting(uint16_t keys)
+{
+    if (keys & MK_LBUTTON)
+        return PluginSettings.Option5;
+    if (keys & MK_RBUTTON)
+        return PluginSettings.Option6;
+    if (keys & MK_MBUTTON)
+        return PluginSettings.Option7;
+    return PluginSettings.Option4;
+}
+
+int32_t ZoomCentreSetting(uint16_t keys)
+{
+    if (keys & MK_CONTROL)
+        return PluginSettings.Option9;
+    if (keys & MK_SHIFT)
+        return PluginSettings.Option10;
+    return PluginSettings.Option8;
+}
+
+int32_t DoubleClickSetting(uint16_t keys)
+{
+    if (keys & MK_CONTROL)
+        return PluginSettings.Option12;
+    if (keys & MK_SHIFT)
+        return PluginSettings.Option13;
+    return PluginSettings.Option11;
+}
+
+Vec3 ZoomCentre(const Scene& scene, int32_t setting)
+{
+    switch (setting) {
+    case 0:
+        return scene.drawing_centre();
+    case 1:
+        return scene.cursor_position();
+    default:
+        return SelectionCentre(scene);
+    }
+}
+
+}  // namespace
+
+void RunDragOperation(uint16_t keys, float dx, float dy)
+{
+    switch (DragSetting(keys)) {
+    case 0:
+        OrbitEye(dx, dy);
+        break;
+    case 1:
+        OrbitTarget(dx, dy);
+        break;
+    default:
+        PanCamera(dx, dy);
+        break;
+    }
+}
+
+void RunWheelOperation(int16_t delta, uint16_t keys)
+{
+    switch (WheelSetting(keys)) {
+    case 0:
+        DollyEye(delta, keys);
+        break;
+    case 1:
+        DollyTarget(delta, keys);
+        break;
+    case 2:
+        ChangeFocalLength(delta, keys);
+        break;
+    default:
+        ChangeBank(delta, keys);
+        break;
+    }
+}
+
+void RunWheelZoom(int16_t delta, uint16_t keys)
+{
+    if (SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    const Vec3 centre = ZoomCentre(scene, ZoomCentreSetting(keys));
+    const auto product = static_cast<int16_t>(delta * static_cast<int16_t>(PluginSettings.Rotate));
+    ZoomAboutPoint(scene, centre, product < 0 ? ZoomDirection::In : ZoomDirection::Out);
+}
+
+void RunDoubleClickCommand(uint16_t keys)
+{
+    if (SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    switch (DoubleClickSetting(keys)) {
+    case 0:
+        FitDrawing(scene);
+        break;
+    case 1:
+        ScrollToSelection(scene);
+        break;
+    default:
+        ScrollToOrigin(scene);
+        break;
+    }
+}

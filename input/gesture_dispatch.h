@@ -1,0 +1,21 @@
+#pragma once
+
+// The operations the message hook dispatches to, each chosen by the setting
+// that belongs to the gesture. Every value outside a setting's set acts as the
+// last operation of the set.
+
+#include <cstdint>
+
+// CameraMode drag with dx, dy already scaled: Option1, Option2 or Option3 by
+// the first held button among left, right, middle (the caller has checked one).
+void RunDragOperation(uint16_t keys, float dx, float dy);
+
+// CameraMode wheel: Option5, Option6, Option7 by left, right, middle, else Option4.
+void RunWheelOperation(int16_t delta, uint16_t keys);
+
+// ModelingMode wheel: zoom about the centre chosen by Option9 (Ctrl), Option10
+// (Shift) or Option8, in the direction of delta times Rotate in 16 bits.
+void RunWheelZoom(int16_t delta, uint16_t keys);
+
+// The middle double click: Option12 (Ctrl), Option13 (Shift) or Option11.
+void RunDoubleClickCommand(uint16_t keys);

@@ -1,0 +1,21 @@
+#include "input/hook_system_calls.h"
+
+HookSystemCalls User32HookSystemCalls()
+{
+    HookSystemCalls calls;
+    calls.callNextHook = CallNextHookEx;
+    calls.setTimer = SetTimer;
+    calls.killTimer = KillTimer;
+    calls.getDoubleClickTime = GetDoubleClickTime;
+    calls.getAsyncKeyState = GetAsyncKeyState;
+    calls.keybdEvent = keybd_event;
+    calls.mouseEvent = mouse_event;
+    calls.setCursor = SetCursor;
+    calls.windowFromPoint = WindowFromPoint;
+    calls.findWindow = FindWindowA;
+    calls.postMessage = PostMessageA;
+    calls.getCursorPos = GetCursorPos;
+    return calls;
+}
+
+HookSystemCalls HookSystem = User32HookSystemCalls();

@@ -1,0 +1,40 @@
+#pragma once
+
+// A recording stand-in for the system calls of the message hook: every call is
+// logged in order, and the answers that steer the hook are plain fields.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "input/hook_system_calls.h"
+
+struct SystemCall {
+    std::string name;
+    long long a = 0;
+    long long b = 0;
+    long long c = 0;
+    std::string text;
+};
+
+struct FakeHookSystem {
+    std::vector<SystemCall> calls;
+    HWND windowUnderPointer = nullptr;
+    POINT lastWindowFromPoint = {0, 0};
+    POINT pointer = {0, 0};
+    SHORT middleButtonState = 0;
+    UINT_PTR timerResult = 2;
+    HWND sibling = reinterpret_cast<HWND>(0x5151);
+    HCURSOR currentCursor = reinterpret_cast<HCURSOR>(0x777);
+    LRESULT nextHookResult = 77;
+
+    int Count(const std::string& name) const;
+    // The calls with these names, in order, as "name(a,b,c)".
+    std::vector<std::string> Sequence() const;
+};
+
+// Routes the hook's system calls to `fake` until RestoreUser32HookSystem.
+extern FakeHookSystem* Fake;
+void InstallFakeHookSystem(FakeHookSystem& fake);
+void RestoreUser32HookSystem();

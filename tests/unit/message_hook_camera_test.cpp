@@ -1,0 +1,185 @@
+// CameraMode gestures: drags, presses and releases, the camera wheel, and the
+// perspective-only restriction.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/support/message_hook_fixture.h"
+
+namespace {
+
+class CameraGestures : public MessageHookTest {
+protected:
+    void SetUp() override
+    {
+        MessageHookTest::SetUp();
+        SessionState.Mode = CameraMode;
+    }
+};
+
+TEST_F(CameraGestures, AMoveWithoutButtonsUpdatesThePointerAndPasses)
+{
+    ExpectPass(Deliver(WM_MOUSEMOVE, 0, At(30, 40)), WM_MOUSEMOVE);
+    EXPECT_EQ(SessionState.LastMouseX, 30);
+    EXPECT_EQ(SessionState.LastMouseY, 40);
+    EXPECT_EQ(host->callCount, 0);
+}
+
+TEST_F(CameraGestures, ALeftDragOrbitsTheEyeAndItsSecondDeliveryDoesNothing)
+{
+    Deliver(WM_MOUSEMOVE, 0, At(10, 10));
+    ExpectConsume(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(100, 10)));
+    // 90 degrees about the target: from (0, 0, 10) to (10, 0, 0).
+    EXPECT_NEAR(host->eye.x, 10.0f, 1e-4f);
+    EXPECT_NEAR(host->eye.z, 0.0f, 1e-4f);
+    const int callsAfterFirst = host->callCount;
+    ExpectConsume(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(100, 10)));
+    EXPECT_EQ(host->callCount, callsAfterFirst) << "dx = dy = 0 asks the host nothing";
+    ExpectReferencesBalanced();
+}
+
+TEST_F(CameraGestures, DragSettingsByLeftThenRightThenMiddle)
+{
+    PluginSettings.Option1 = 2;  // left pans
+    PluginSettings.Option2 = 1;  // right orbits the target
+    PluginSettings.Option3 = 9;  // middle: out of the set, pans
+    Deliver(WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, At(3, -4));
+    EXPECT_EQ(Calls(SandboxGetViewMatrix), 1) << "left before right";
+    host->callCount = 0;
+    Deliver(WM_MOUSEMOVE, MK_RBUTTON | MK_MBUTTON, At(93, -4));
+    EXPECT_EQ(Calls(SandboxSetTarget), 1) << "right before middle";
+    EXPECT_EQ(Calls(SandboxSetEye), 0);
+    host->callCount = 0;
+    Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(100, -4));
+    EXPECT_EQ(Calls(SandboxGetViewMatrix), 1) << "an unknown value pans";
+}
+
+TEST_F(CameraGestures, ThePanMovesByTheScaledDelta)
+{
+    PluginSettings.Option1 = 2;
+    struct Case {
+        WORD keys;
+        float factor;
+    };
+    const Case cases[] = {{0, 1.0f}, {MK_CONTROL, 2.0f}, {MK_SHIFT, 0.5f}, {MK_CONTROL | MK_SHIFT, 2.0f}};
+    for (const Case& c : cases) {
+        sandbox_host_reset();
+        SessionState.LastMouseX = 0;
+        SessionState.LastMouseY = 0;
+        Deliver(WM_MOUSEMOVE, MK_LBUTTON | c.keys, At(4, 6));
+        // Identity view: eye and target move by (dx, -dy, 0).
+        EXPECT_FLOAT_EQ(host->eye.x, 4 * c.factor) << c.keys;
+        EXPECT_FLOAT_EQ(host->eye.y, -6 * c.factor) << c.keys;
+        EXPECT_FLOAT_EQ(host->target.x, 4 * c.factor) << c.keys;
+    }
+}
+
+TEST_F(CameraGestures, ALeftPressTakesAnUndoSnapshotAndResetsTheVerticalSign)
+{
+    SessionState.OrbitVerticalSign = -1;
+    ExpectConsume(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(1, 1)));
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    EXPECT_EQ(Calls(SandboxGetEye), 1);
+    EXPECT_EQ(Calls(SandboxGetBank), 1);
+    EXPECT_EQ(SessionState.UndoCamera.zoom, 35.0f);
+    SessionState.OrbitVerticalSign = -1;
+    ExpectConsume(Deliver(WM_RBUTTONUP, 0, At(1, 1)));
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(CameraGestures, AMiddlePressIsTakenWhileItsReleaseReachesTheHost)
+{
+    SessionState.OrbitVerticalSign = -1;
+    ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(1, 1)));
+    EXPECT_EQ(SessionState.OrbitVerticalSign, -1) << "a middle press keeps the vertical sign";
+    EXPECT_EQ(Calls(SandboxGetEye), 1);
+    ExpectPass(Deliver(WM_MBUTTONUP, 0, At(1, 1)), WM_MBUTTONUP);
+    EXPECT_EQ(SessionState.MiddleLatch, 1) << "no latch in CameraMode";
+    EXPECT_EQ(fake.Count("SetTimer"), 0);
+}
+
+TEST_F(CameraGestures, TheWheelActsAtEveryDeliveryWithoutTheLatch)
+{
+    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(120), At(10, 10)));
+    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(120), At(10, 10)));
+    EXPECT_EQ(Calls(SandboxSetEye), 2);
+    EXPECT_NEAR(host->eye.z, 10.0f * 1.01f * 1.01f, 1e-4f);
+    EXPECT_EQ(SessionState.MiddleLatch, 1);
+}
+
+TEST_F(CameraGestures, WheelSettingsByLeftRightMiddleThenNone)
+{
+    PluginSettings.Option4 = 2;   // none: focal length
+    PluginSettings.Option5 = 1;   // left: target
+    PluginSettings.Option6 = 0;   // right: eye
+    PluginSettings.Option7 = -1;  // middle: out of the set, bank
+    struct Case {
+        WORD keys;
+        SandboxOperation expected;
+    };
+    const Case cases[] = {{0, SandboxSetZoom},
+                          {MK_LBUTTON | MK_RBUTTON, SandboxSetTarget},
+                          {MK_RBUTTON | MK_MBUTTON, SandboxSetEye},
+                          {MK_MBUTTON, SandboxSetBank}};
+    for (const Case& c : cases) {
+        sandbox_host_reset();
+        Deliver(WM_MOUSEWHEEL, Wheel(-120, c.keys), At(10, 10));
+        EXPECT_EQ(Calls(c.expected), 1) << c.keys;
+    }
+}
+
+TEST_F(CameraGestures, PerspectiveOnlyTakesTheWheelOverThePerspectivePaneOnly)
+{
+    PluginSettings.PerspectiveOnly = 1;
+    PointerInPerspectivePane();
+    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(120), At(150, 150)));
+    EXPECT_EQ(Calls(SandboxSetEye), 1);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(CameraGestures, PerspectiveOnlyIgnoresADragThatStartedOutsideThePane)
+{
+    PluginSettings.PerspectiveOnly = 1;
+    PointerInTopPane();
+    ExpectPass(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 50)), WM_LBUTTONDOWN);
+    EXPECT_EQ(SessionState.PressedInPerspective, 0);
+    PointerInPerspectivePane();
+    ExpectPass(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(150, 150)), WM_MOUSEMOVE);
+    EXPECT_EQ(Calls(SandboxSetEye), 0);
+    ExpectPass(Deliver(WM_LBUTTONUP, 0, At(150, 150)), WM_LBUTTONUP);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(CameraGestures, PerspectiveOnlyDragsThatStartInsideThePane)
+{
+    PluginSettings.PerspectiveOnly = 1;
+    PointerInPerspectivePane();
+    ExpectConsume(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(150, 150)));
+    EXPECT_EQ(SessionState.PressedInPerspective, 1);
+    Deliver(WM_MOUSEMOVE, 0, At(150, 150));
+    ExpectConsume(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(160, 150)));
+    EXPECT_EQ(Calls(SandboxSetEye), 1);
+    PointerInTopPane();
+    ExpectPass(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(170, 150)), WM_MOUSEMOVE);
+    EXPECT_EQ(SessionState.LastMouseX, 170) << "the position follows every CameraMode move";
+    ExpectReferencesBalanced();
+}
+
+TEST_F(CameraGestures, AHostFailureDuringADragStillBlanksAndReleases)
+{
+    host->throwFrom = SandboxGetTarget;
+    ExpectConsume(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(20, 0)));
+    ExpectReferencesBalanced();
+}
+
+TEST_F(CameraGestures, AHostFailureInThePaneTestPassesTheMessage)
+{
+    PluginSettings.PerspectiveOnly = 1;
+    host->throwFrom = SandboxGetPaneRect;
+    ExpectPass(Deliver(WM_MOUSEWHEEL, Wheel(120), At(150, 150)), WM_MOUSEWHEEL);
+    ExpectReferencesBalanced();
+}
+
+}  // namespace

@@ -1,0 +1,313 @@
+// ModelingMode gestures, and CameraMode ones that fall back to them: the wheel
+// zoom, the middle-button double click and the simulated middle-button pan.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/message_hook_fixture.h"
+
+namespace {
+
+using ModelingWheel = MessageHookTest;
+using MiddleButton = MessageHookTest;
+
+std::string Call(const char* name, long long a = 0, long long b = 0, long long c = 0, const char* text = "")
+{
+    return std::string(name) + "(" + std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c) +
+           (*text ? std::string(",") + text : std::string()) + ")";
+}
+
+long long Handle(const void* handle)
+{
+    return reinterpret_cast<long long>(handle);
+}
+
+TEST_F(ModelingWheel, AWheelTurnedTowardTheUserZoomsInAboutTheDrawingCentre)
+{
+    host->drawingCentre = {1, 2, 3};
+    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
+    ASSERT_EQ(Calls(SandboxZoomInAt), 1);
+    EXPECT_EQ(Calls(SandboxZoomOutAt), 0);
+    const SandboxCall& zoom = host->calls[host->callCount - 2];
+    EXPECT_EQ(zoom.operation, SandboxZoomInAt);
+    EXPECT_EQ(zoom.point.x, 1);
+    EXPECT_EQ(zoom.point.z, 3);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(ModelingWheel, DirectionFollowsTheSixteenBitProductOfDeltaAndRotate)
+{
+    struct Case {
+        int delta;
+        int rotate;
+        SandboxOperation expected;
+    };
+    const Case cases[] = {{-120, 1, SandboxZoomInAt},  {120, 1, SandboxZoomOutAt}, {-120, -1, SandboxZoomOutAt},
+                          {120, -1, SandboxZoomInAt},  {0, 1, SandboxZoomOutAt},   {0, -1, SandboxZoomOutAt},
+                          {-120, 0, SandboxZoomOutAt}, {-120, 0x10001, SandboxZoomInAt},
+                          // 300 × 300 = 90000, whose low 16 bits are 0x5F90: positive in 16 bits.
+                          {300, 300, SandboxZoomOutAt}, {-300, 300, SandboxZoomInAt}};
+    for (const Case& c : cases) {
+        sandbox_host_reset();
+        SessionState.MiddleLatch = 1;
+        PluginSettings.Rotate = c.rotate;
+        Deliver(WM_MOUSEWHEEL, Wheel(c.delta), At(10, 10));
+        EXPECT_EQ(Calls(c.expected), 1) << "delta " << c.delta << " rotate " << c.rotate;
+    }
+}
+
+TEST_F(ModelingWheel, CentreSettingsByCtrlBeforeShift)
+{
+    host->drawingCentre = {1, 0, 0};
+    host->cursorPosition = {2, 0, 0};
+    PluginSettings.Option8 = 1;  // plain: cursor
+    PluginSettings.Option9 = 0;  // Ctrl: drawing centre
+    PluginSettings.Option10 = 7;  // Shift: out of the set, the selection centre
+    struct Case {
+        WORD keys;
+        SandboxOperation centreQuery;
+    };
+    const Case cases[] = {{0, SandboxGetCursorPosition},
+                          {MK_CONTROL, SandboxGetDrawingCentre},
+                          {MK_CONTROL | MK_SHIFT, SandboxGetDrawingCentre},
+                          {MK_SHIFT, SandboxGetActiveShapes}};
+    for (const Case& c : cases) {
+        host->callCount = 0;
+        SessionState.MiddleLatch = 1;
+        Deliver(WM_MOUSEWHEEL, Wheel(-120, c.keys), At(10, 10));
+        ASSERT_GE(host->callCount, 2) << c.keys;
+        EXPECT_EQ(host->calls[0].operation, SandboxGetScene);
+        EXPECT_EQ(host->calls[1].operation, c.centreQuery) << c.keys;
+    }
+    ExpectReferencesBalanced();
+}
+
+TEST_F(ModelingWheel, TwoDeliveriesOfOneMessageZoomOnce)
+{
+    for (int message = 0; message < 3; ++message) {
+        ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(120), At(10, 10)));
+        ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(120), At(10, 10)));
+    }
+    EXPECT_EQ(Calls(SandboxZoomOutAt), 3);
+    EXPECT_EQ(SessionState.MiddleLatch, 1);
+}
+
+TEST_F(ModelingWheel, ThePointerDecidesNotTheMessagesWindow)
+{
+    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10), OtherWindow()));
+    fake.windowUnderPointer = OtherWindow();
+    ExpectPass(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10), Figure()), WM_MOUSEWHEEL);
+    EXPECT_EQ(Calls(SandboxZoomInAt), 1);
+}
+
+TEST_F(ModelingWheel, ScreenPointsLeftOfOrAboveThePrimaryMonitorAreNegative)
+{
+    Deliver(WM_MOUSEWHEEL, Wheel(-120), At(-300, -5));
+    EXPECT_EQ(fake.lastWindowFromPoint.x, -300);
+    EXPECT_EQ(fake.lastWindowFromPoint.y, -5);
+}
+
+TEST_F(ModelingWheel, AHostFailureStillBlanksTheMessageAndReleasesTheScene)
+{
+    host->throwFrom = SandboxZoomInAt;
+    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
+    ExpectReferencesBalanced();
+    EXPECT_EQ(Calls(SandboxReleaseScene), 1);
+}
+
+TEST_F(ModelingWheel, CameraModeOutsideThePerspectivePaneZoomsThroughTheLatch)
+{
+    SessionState.Mode = CameraMode;
+    PluginSettings.PerspectiveOnly = 1;
+    PointerInTopPane();
+    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
+    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
+    EXPECT_EQ(Calls(SandboxZoomInAt), 1);
+    EXPECT_EQ(Calls(SandboxSetEye), 0);
+}
+
+TEST_F(MiddleButton, TheFirstActingPressStartsTheDoubleClickTimer)
+{
+    ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5)));
+    EXPECT_EQ(fake.Sequence(), std::vector<std::string>{Call("SetTimer", Handle(Figure()), 2, 432)});
+    EXPECT_EQ(SessionState.MiddleTimerId, 2u);
+    ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5)));  // its second delivery
+    EXPECT_EQ(fake.Count("SetTimer"), 1);
+}
+
+TEST_F(MiddleButton, ASecondPressWithinTheTimeRunsTheDoubleClickCommand)
+{
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5));
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5));
+    fake.calls.clear();
+    ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5)));
+    EXPECT_EQ(fake.Sequence(), std::vector<std::string>{Call("KillTimer", Handle(Figure()), 2)});
+    EXPECT_EQ(SessionState.MiddleTimerId, 0u);
+    EXPECT_EQ(Calls(SandboxFitDrawing), 1);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(MiddleButton, DoubleClickCommandsByCtrlBeforeShift)
+{
+    struct Case {
+        WORD keys;
+        int option11, option12, option13;
+        SandboxOperation expected;
+    };
+    const Case cases[] = {{0, 0, 1, 2, SandboxFitDrawing},
+                          {MK_CONTROL, 0, 1, 2, SandboxScrollTo},
+                          {MK_CONTROL | MK_SHIFT, 0, 0, 2, SandboxFitDrawing},
+                          {MK_SHIFT, 0, 1, 2, SandboxScrollTo},
+                          {0, 9, 1, 2, SandboxScrollTo}};
+    for (const Case& c : cases) {
+        sandbox_host_reset();
+        PluginSettings.Option11 = c.option11;
+        PluginSettings.Option12 = c.option12;
+        PluginSettings.Option13 = c.option13;
+        SessionState.MiddleTimerId = 2;
+        SessionState.MiddleLatch = 1;
+        Deliver(WM_MBUTTONDOWN, MK_MBUTTON | c.keys, At(5, 5));
+        EXPECT_EQ(Calls(c.expected), 1) << c.keys;
+    }
+}
+
+TEST_F(MiddleButton, ScrollToOriginPassesExactlyTheOrigin)
+{
+    PluginSettings.Option13 = 2;
+    SessionState.MiddleTimerId = 2;
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON | MK_SHIFT, At(5, 5));
+    ASSERT_EQ(Calls(SandboxScrollTo), 1);
+    const SandboxCall& scroll = host->calls[host->callCount - 2];
+    EXPECT_EQ(scroll.point.x, 0.0f);
+    EXPECT_EQ(scroll.point.y, 0.0f);
+    EXPECT_EQ(scroll.point.z, 0.0f);
+}
+
+TEST_F(MiddleButton, DeliveredOnceEveryPressActsAndNoRelease)
+{
+    ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5)));
+    ExpectConsume(Deliver(WM_MBUTTONUP, 0, At(5, 5)));
+    ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5)));
+    ExpectConsume(Deliver(WM_MBUTTONUP, 0, At(5, 5)));
+    EXPECT_EQ(Calls(SandboxFitDrawing), 1) << "the double click is still recognised";
+    EXPECT_EQ(fake.Count("mouse_event"), 0) << "no release acted";
+}
+
+TEST_F(MiddleButton, AnActingReleaseEndsThePanAndTellsTheSiblingPlugin)
+{
+    SessionState.SavedCursor = reinterpret_cast<HCURSOR>(0x3131);
+    SessionState.MiddleLatch = 1;
+    ExpectConsume(Deliver(WM_MBUTTONUP, 0, At(-4, 7)));
+    const std::vector<std::string> expected = {
+        Call("mouse_event", MOUSEEVENTF_LEFTUP, -4, 7), Call("keybd_event", VK_SPACE, 0, KEYEVENTF_KEYUP),
+        Call("SetCursor", 0x3131), Call("FindWindowA", 0, 0, 0, "Z_Tarnhollow"),
+        Call("PostMessageA", Handle(fake.sibling), 0x8001, 0)};
+    EXPECT_EQ(fake.Sequence(), expected);
+}
+
+TEST_F(MiddleButton, AShortClickEndsAPanThatNeverBegan)
+{
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5));
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5));
+    fake.calls.clear();
+    Deliver(WM_MBUTTONUP, 0, At(5, 5));
+    Deliver(WM_MBUTTONUP, 0, At(5, 5));
+    EXPECT_EQ(fake.Count("mouse_event"), 1);
+    EXPECT_EQ(fake.Count("keybd_event"), 1);
+    ASSERT_EQ(fake.Count("SetCursor"), 1);
+    EXPECT_EQ(fake.calls[2].a, 0) << "no pan yet: the saved cursor is still null";
+    EXPECT_EQ(SessionState.MiddleTimerId, 2u) << "the timer keeps waiting";
+}
+
+TEST_F(MiddleButton, NoSiblingWindowNoPost)
+{
+    fake.sibling = nullptr;
+    Deliver(WM_MBUTTONUP, 0, At(5, 5));
+    EXPECT_EQ(fake.Count("FindWindowA"), 1);
+    EXPECT_EQ(fake.Count("PostMessageA"), 0);
+}
+
+TEST_F(MiddleButton, TheTimerWithTheButtonHeldBeginsThePanAndReachesTheHost)
+{
+    SessionState.MiddleTimerId = 2;
+    fake.middleButtonState = static_cast<SHORT>(0x8000);
+    ExpectKeep(Deliver(WM_TIMER, 2, At(11, 12)), WM_TIMER);
+    const std::vector<std::string> expected = {Call("KillTimer", Handle(Figure()), 2), Call("keybd_event", VK_SPACE),
+                                               Call("SetCursor", 0x9090),
+                                               Call("mouse_event", MOUSEEVENTF_LEFTDOWN, 11, 12)};
+    EXPECT_EQ(fake.Sequence(), expected);
+    EXPECT_EQ(SessionState.SavedCursor, reinterpret_cast<HCURSOR>(0x777));
+    EXPECT_EQ(SessionState.MiddleTimerId, 0u);
+}
+
+TEST_F(MiddleButton, TheTimerAfterTheButtonWasReleasedOnlyStops)
+{
+    SessionState.MiddleTimerId = 2;
+    ExpectKeep(Deliver(WM_TIMER, 2), WM_TIMER);
+    EXPECT_EQ(fake.Sequence(), std::vector<std::string>{Call("KillTimer", Handle(Figure()), 2)});
+}
+
+TEST_F(MiddleButton, OtherTimersPass)
+{
+    SessionState.MiddleTimerId = 2;
+    ExpectPass(Deliver(WM_TIMER, 3), WM_TIMER);
+    ExpectPass(Deliver(WM_TIMER, 2, 0, OtherWindow()), WM_TIMER);
+    SessionState.MiddleTimerId = 0;
+    ExpectPass(Deliver(WM_TIMER, 0), WM_TIMER);  // the host's own timer 0 is not ours
+    EXPECT_EQ(fake.Count("KillTimer"), 0);
+}
+
+TEST_F(MiddleButton, TheTimerPassesWhileTheCameraConditionHolds)
+{
+    SessionState.MiddleTimerId = 2;
+    SessionState.Mode = CameraMode;
+    ExpectPass(Deliver(WM_TIMER, 2), WM_TIMER);
+    EXPECT_EQ(SessionState.MiddleTimerId, 2u) << "keeps firing";
+    SessionState.Mode = ModelingMode;
+    ExpectKeep(Deliver(WM_TIMER, 2), WM_TIMER);
+    EXPECT_EQ(SessionState.MiddleTimerId, 0u);
+}
+
+TEST_F(MiddleButton, AFailedTimerMakesTheNextPressAFirstClickAgain)
+{
+    fake.timerResult = 0;
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON);
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON);
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON);
+    EXPECT_EQ(fake.Count("SetTimer"), 2);
+    EXPECT_EQ(Calls(SandboxFitDrawing), 0);
+}
+
+TEST_F(MiddleButton, TheMiddleButtonAloneMovesThePointerByTheMessagesPosition)
+{
+    ExpectConsume(Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(3, -2)));
+    EXPECT_EQ(fake.Sequence(), std::vector<std::string>{Call("mouse_event", MOUSEEVENTF_MOVE, 3, -2)});
+    ExpectPass(Deliver(WM_MOUSEMOVE, MK_MBUTTON | MK_LBUTTON, At(3, -2)), WM_MOUSEMOVE);
+    ExpectPass(Deliver(WM_MOUSEMOVE, MK_MBUTTON | MK_SHIFT, At(3, -2)), WM_MOUSEMOVE);
+    ExpectPass(Deliver(WM_MOUSEMOVE, 0, At(3, -2)), WM_MOUSEMOVE);
+    EXPECT_EQ(SessionState.LastMouseX, 0) << "ModelingMode moves leave the camera position alone";
+}
+
+TEST_F(MiddleButton, APressRecordsThePaneTestInEitherMode)
+{
+    PointerInPerspectivePane();
+    ExpectPass(Deliver(WM_LBUTTONDOWN, MK_LBUTTON), WM_LBUTTONDOWN);
+    EXPECT_EQ(SessionState.PressedInPerspective, 1);
+    PointerInTopPane();
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON);
+    EXPECT_EQ(SessionState.PressedInPerspective, 0);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(MiddleButton, MessagesForOtherWindowsPass)
+{
+    ExpectPass(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, 0, OtherWindow()), WM_MBUTTONDOWN);
+    ExpectPass(Deliver(WM_MBUTTONUP, 0, 0, OtherWindow()), WM_MBUTTONUP);
+    ExpectPass(Deliver(WM_MOUSEMOVE, MK_MBUTTON, 0, OtherWindow()), WM_MOUSEMOVE);
+    EXPECT_EQ(SessionState.MiddleLatch, 1);
+    EXPECT_EQ(host->callCount, 0);
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// The real hook on the real user-interface thread: messages posted to the
+// sandbox host's figure window or injected as input, retrieved through the
+// host's peeking message loop or by hand.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+
+#include "input/mode_switch.h"
+#include "sandbox/host_message_loop.h"
+#include "tests/windows/attached_host.h"
+
+namespace {
+
+class MessageHookEndToEnd : public AttachedHostTest {
+protected:
+    void SetUp() override
+    {
+        AttachedHostTest::SetUp();
+        Attach();
+        ASSERT_NE(SessionState.HookHandle, nullptr);
+        ASSERT_EQ(SessionState.FigureWindow, windows.figure);
+        PumpMessages();
+        host->callCount = 0;
+    }
+
+    POINT FigureCentre() const
+    {
+        RECT rect;
+        GetWindowRect(windows.figure, &rect);
+        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+
+    void PostWheel(int delta)
+    {
+        const POINT centre = FigureCentre();
+        PostMessageA(windows.figure, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)),
+                     MAKELPARAM(centre.x, centre.y));
+    }
+
+    // Runs the host's loop until `done` or the time is up.
+    static bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 3000)
+    {
+        const DWORD start = GetTickCount();
+        while (!done()) {
+            if (GetTickCount() - start > milliseconds)
+                return false;
+            if (!PumpOneMessage(false))
+                Sleep(5);
+        }
+        return true;
+    }
+
+    void PointAtFigure()
+    {
+        SetForegroundWindow(windows.main);
+        const POINT centre = FigureCentre();
+        SetCursorPos(centre.x, centre.y);
+        PumpMessages();
+    }
+};
+
+TEST_F(MessageHookEndToEnd, APostedWheelMessageSeenTwiceZoomsOnce)
+{
+    PostWheel(-120);
+    PumpMessages();
+    EXPECT_EQ(Calls(SandboxZoomInAt), 1);
+    EXPECT_EQ(SessionState.MiddleLatch, 1);
+    PostWheel(120);
+    PumpMessages();
+    EXPECT_EQ(Calls(SandboxZoomOutAt), 1);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(MessageHookEndToEnd, TheCameraWheelActsAtBothDeliveries)
+{
+    EnterCameraMode();
+    PostWheel(120);
+    PumpMessages();
+    EXPECT_EQ(Calls(SandboxSetEye), 2);
+    EXPECT_NEAR(host->eye.z, 10.0f * 1.01f * 1.01f, 1e-4f);
+}
+
+TEST_F(MessageHookEndToEnd, APeekedMessageActsAndTheRemovedOneIsBlank)
+{
+    PostMessageA(windows.figure, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(20, 20));
+    MSG message;
+    ASSERT_TRUE(PeekMessageA(&message, windows.figure, WM_MBUTTONDOWN, WM_MBUTTONDOWN, PM_NOREMOVE));
+    EXPECT_EQ(message.message, static_cast<UINT>(WM_NULL)) << "the hook blanks the peeked copy";
+    EXPECT_EQ(SessionState.MiddleTimerId, 2u) << "and acts on it: the double-click timer runs";
+    ASSERT_TRUE(PeekMessageA(&message, windows.figure, WM_MBUTTONDOWN, WM_MBUTTONDOWN, PM_REMOVE));
+    EXPECT_EQ(message.message, static_cast<UINT>(WM_NULL));
+    EXPECT_EQ(SessionState.MiddleLatch, 1) << "the second delivery only blanked";
+    KillTimer(windows.figure, 2);
+    SessionState.MiddleTimerId = 0;
+}
+
+TEST_F(MessageHookEndToEnd, TheNonConvertKeySwitchesTheModeAndTheWindowSize)
+{
+    ASSERT_EQ(SessionState.Mode, ModelingMode);
+    EXPECT_EQ(ClientSize(SessionState.ControlWindow).cx, 44);
+    PostMessageA(windows.figure, WM_KEYDOWN, 0x1D, 0x007B0001);
+    PostMessageA(windows.figure, WM_KEYUP, 0x1D, static_cast<LPARAM>(0xC07B0001u));
+    PumpMessages();
+    EXPECT_EQ(SessionState.Mode, CameraMode);
+    EXPECT_EQ(ClientSize(SessionState.ControlWindow).cx, 250);
+    PostMessageA(windows.main, WM_KEYDOWN, 0x1D, 0x007B0001);
+    PumpMessages();
+    EXPECT_EQ(SessionState.Mode, ModelingMode) << "from any window of the thread";
+    EXPECT_EQ(ClientSize(SessionState.ControlWindow).cx, 44);
+}
+
+TEST_F(MessageHookEndToEnd, ARealMiddleDoubleClickFitsTheDrawing)
+{
+    PointAtFigure();
+    for (int click = 0; click < 2; ++click) {
+        mouse_event(MOUSEEVENTF_MIDDLEDOWN, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_MIDDLEUP, 0, 0, 0, 0);
+    }
+    EXPECT_TRUE(PumpUntil([&] { return Calls(SandboxFitDrawing) == 1; }));
+    EXPECT_EQ(SessionState.MiddleTimerId, 0u);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(MessageHookEndToEnd, HoldingTheMiddleButtonPansWithTheHostsSpaceAndLeftDrag)
+{
+    PointAtFigure();
+    const SpacePanCounters before = FigureWindowSpacePans();
+    const int notified = TarnhollowNotifications();
+    mouse_event(MOUSEEVENTF_MIDDLEDOWN, 0, 0, 0, 0);
+    // After the double-click time the timer begins the pan; the simulated
+    // space and left press come back as input to the figure window.
+    ASSERT_TRUE(PumpUntil([&] { return FigureWindowSpacePans().leftDownsWithSpace > before.leftDownsWithSpace; }));
+    EXPECT_GE(FigureWindowTimerMessages(), 1) << "the plug-in's timer reached the window";
+    mouse_event(MOUSEEVENTF_MOVE, 5, 3, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return FigureWindowSpacePans().movesWithSpaceAndLeft > before.movesWithSpaceAndLeft; }));
+    mouse_event(MOUSEEVENTF_MIDDLEUP, 0, 0, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return TarnhollowNotifications() == notified + 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return GetKeyState(VK_SPACE) >= 0 && GetKeyState(VK_LBUTTON) >= 0; }))
+        << "space and left button released again";
+}
+
+}  // namespace
