@@ -1,11 +1,16 @@
-// The sandbox host: loads the plug-in as the real host does and reports what
-// it learned through the discovery exports.
+// The sandbox host: loads the plug-in as the real host does, reports what it
+// learned through the discovery exports and attaches the component to its
+// windows. With --run it stays open, telling the component of every camera
+// change, until its main window is closed.
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "sandbox/host_bridge.h"
+#include "sandbox/host_message_loop.h"
+#include "sandbox/host_windows.h"
 #include "sandbox/plugin_loader.h"
 
 namespace {
@@ -32,10 +37,54 @@ void PrintText(const char* label, const char* text)
     std::printf("%s %s\n", label, utf8);
 }
 
+void* Component = nullptr;
+
+void TellComponentOfCameraChange()
+{
+    int flag = 0;
+    sandbox_component_camera_changed(Component, sandbox_host_scene(), &flag);
+}
+
+void PostCameraChanged(void* mainWindow)
+{
+    PostMessageA(static_cast<HWND>(mainWindow), HostCameraChangedMessage, 0, 0);
+}
+
+// The host's windows, its status bar lent to the status-bar library, and the
+// component attached to them; then one camera report, as after loading a scene.
+void AttachToWindows(bool run)
+{
+    const HostWindows windows = CreateHostWindows(GetModuleHandleA(nullptr), 900, 640);
+    SandboxHostState* state = sandbox_host_state();
+    state->mainWindow = windows.main;
+    if (HMODULE statusBarLibrary = GetModuleHandleA("Z_Brannoc10.dll")) {
+        using Attach = void (*)(HWND);
+        if (auto attach = reinterpret_cast<Attach>(
+                reinterpret_cast<void*>(GetProcAddress(statusBarLibrary, "SandboxStatusBarAttach"))))
+            attach(windows.statusBar);
+    }
+    int flag = 0;
+    sandbox_component_attach(Component, sandbox_host_attach_context(), &flag);
+    std::printf("attach: done\n");
+    TellComponentOfCameraChange();
+    if (run) {
+        SetCameraChangedHandler(TellComponentOfCameraChange);
+        state->onSceneChanged = PostCameraChanged;
+        state->onSceneChangedContext = windows.main;
+        RunHostMessageLoop();
+        state->onSceneChanged = nullptr;
+    } else {
+        DestroyWindow(windows.main);
+        DestroyWindow(windows.tarnhollow);
+        PumpPendingMessages();
+    }
+}
+
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    const bool run = argc > 1 && std::strcmp(argv[1], "--run") == 0;
     sandbox_host_reset();
     LoadedPlugin plugin = LoadPlugin("Z_Vormelt10.dll");
     if (!plugin.complete) {
@@ -69,6 +118,8 @@ int main()
         sandbox_component_uuid(component, uuid);
         PrintBytes("component_uuid:", uuid);
         std::printf("version_number: %d\n", sandbox_component_version_number(component));
+        Component = component;
+        AttachToWindows(run);
         std::printf("release: %d\n", sandbox_component_release(component));
     }
     FreeLibrary(plugin.module);

@@ -17,6 +17,7 @@ int Notifications = 0;
 int TimerMessages = 0;
 SpacePanCounters SpacePans = {};
 HostWindows Windows;
+void (*CameraChangedHandler)() = nullptr;
 
 const char* const PaneTitles[4] = {"Top", "Front", "Side", "Perspective"};
 const int PaneTypes[4] = {PaneTop, PaneFront, PaneSide, PanePerspective};
@@ -106,6 +107,10 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
+    case HostCameraChangedMessage:
+        if (CameraChangedHandler != nullptr)
+            CameraChangedHandler();
+        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -173,6 +178,11 @@ HostWindows CreateHostWindows(HINSTANCE instance, int width, int height)
     UpdateWindow(Windows.main);
     PublishPanes();
     return Windows;
+}
+
+void SetCameraChangedHandler(void (*handler)())
+{
+    CameraChangedHandler = handler;
 }
 
 int TarnhollowNotifications()

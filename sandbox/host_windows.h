@@ -38,5 +38,6 @@ struct SpacePanCounters {
 SpacePanCounters FigureWindowSpacePans();
 
 // Posted to the main window when the host's camera changed; the host then
-// tells the component.
+// tells the component through the handler.
 constexpr UINT HostCameraChangedMessage = WM_APP + 0x40;
+void SetCameraChangedHandler(void (*handler)());

@@ -1,0 +1,79 @@
+#pragma once
+
+// The plug-in's registry key in the test's own Wine prefix, removed before and
+// after each test that uses it, and written value by value.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "ui/settings_registry.h"
+
+inline void DeleteSettingsKey()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath);
+}
+
+inline bool SettingsKeyExists()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+inline void WriteSettingsValue(const char* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+
+inline void WriteSettingsDword(const char* name, int32_t value)
+{
+    WriteSettingsValue(name, REG_DWORD, &value, sizeof value);
+}
+
+struct StoredValue {
+    bool present = false;
+    DWORD type = 0;
+    std::vector<unsigned char> data;
+
+    int32_t AsInt32() const
+    {
+        int32_t value = 0;
+        for (size_t i = 0; i < data.size() && i < 4; ++i)
+            value |= static_cast<int32_t>(static_cast<uint32_t>(data[i]) << (8 * i));
+        return value;
+    }
+};
+
+inline StoredValue ReadSettingsValue(const char* name)
+{
+    StoredValue value;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return value;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
+        value.data.resize(size);
+        value.present = RegQueryValueExA(key, name, nullptr, &value.type, value.data.data(), &size) == ERROR_SUCCESS;
+    }
+    RegCloseKey(key);
+    return value;
+}
+
+inline DWORD SettingsValueCount()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return 0;
+    DWORD count = 0;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
+                     nullptr);
+    RegCloseKey(key);
+    return count;
+}

@@ -1,0 +1,191 @@
+// The settings and the control window's position in the real registry of the
+// test's Wine prefix.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "input/session_state.h"
+#include "tests/windows/registry_scratch.h"
+#include "ui/settings.h"
+#include "ui/settings_registry.h"
+
+namespace {
+
+struct FieldName {
+    const char* name;
+    int32_t PluginSettingsRecord::*field;
+};
+
+const FieldName Fields[] = {
+    {"PerspectiveOnly", &PluginSettingsRecord::PerspectiveOnly},
+    {"Rotate", &PluginSettingsRecord::Rotate},
+    {"ShowControlWnd", &PluginSettingsRecord::ShowControlWnd},
+    {"StartCameraMode", &PluginSettingsRecord::StartCameraMode},
+    {"Option7", &PluginSettingsRecord::Option7},
+    {"Option6", &PluginSettingsRecord::Option6},
+    {"Option5", &PluginSettingsRecord::Option5},
+    {"Option4", &PluginSettingsRecord::Option4},
+    {"Option3", &PluginSettingsRecord::Option3},
+    {"Option2", &PluginSettingsRecord::Option2},
+    {"Option1", &PluginSettingsRecord::Option1},
+    {"Option10", &PluginSettingsRecord::Option10},
+    {"Option9", &PluginSettingsRecord::Option9},
+    {"Option8", &PluginSettingsRecord::Option8},
+    {"Option13", &PluginSettingsRecord::Option13},
+    {"Option12", &PluginSettingsRecord::Option12},
+    {"Option11", &PluginSettingsRecord::Option11},
+};
+
+class SettingsRegistry : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DeleteSettingsKey();
+        PluginSettings = PluginSettingsRecord{};
+        SessionState = SessionStateRecord{};
+    }
+    void TearDown() override { DeleteSettingsKey(); }
+
+    // Every field but `except` holds its built-in default.
+    static void ExpectDefaultsExcept(const char* except)
+    {
+        const PluginSettingsRecord defaults;
+        for (const FieldName& f : Fields) {
+            if (std::string(f.name) != except) {
+                EXPECT_EQ(PluginSettings.*f.field, defaults.*f.field) << f.name;
+            }
+        }
+    }
+};
+
+TEST_F(SettingsRegistry, TheBuiltInDefaultsAreThoseOfTheRecord)
+{
+    const int32_t expected[] = {0, 1, 0, 0, 3, 2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0};
+    for (size_t i = 0; i < sizeof expected / sizeof expected[0]; ++i)
+        EXPECT_EQ(PluginSettings.*Fields[i].field, expected[i]) << Fields[i].name;
+}
+
+TEST_F(SettingsRegistry, WithoutTheKeyEveryFieldKeepsWhatItHeld)
+{
+    PluginSettings.Option2 = 0;
+    LoadSettings();
+    ExpectDefaultsExcept("Option2");
+    EXPECT_EQ(PluginSettings.Option2, 0);
+    EXPECT_FALSE(SettingsKeyExists()) << "loading must not create the key";
+}
+
+TEST_F(SettingsRegistry, AKeyWithOnlyOption4ChangesOnlyThatField)
+{
+    WriteSettingsDword("Option4", 3);
+    LoadSettings();
+    EXPECT_EQ(PluginSettings.Option4, 3);
+    ExpectDefaultsExcept("Option4");
+}
+
+TEST_F(SettingsRegistry, EachValueReachesTheFieldOfItsName)
+{
+    for (size_t i = 0; i < sizeof Fields / sizeof Fields[0]; ++i)
+        WriteSettingsDword(Fields[i].name, static_cast<int32_t>(100 + i));
+    LoadSettings();
+    for (size_t i = 0; i < sizeof Fields / sizeof Fields[0]; ++i)
+        EXPECT_EQ(PluginSettings.*Fields[i].field, static_cast<int32_t>(100 + i)) << Fields[i].name;
+}
+
+TEST_F(SettingsRegistry, ValuesOutsideTheirSetsAreTakenAsStored)
+{
+    WriteSettingsDword("Option1", 7);
+    WriteSettingsDword("Rotate", -1);
+    LoadSettings();
+    EXPECT_EQ(PluginSettings.Option1, 7);
+    EXPECT_EQ(PluginSettings.Rotate, -1);
+}
+
+TEST_F(SettingsRegistry, AFourByteValueOfAnyTypeIsReadAsASignedNumber)
+{
+    const unsigned char five[4] = {5, 0, 0, 0};
+    const unsigned char minusTwo[4] = {0xFE, 0xFF, 0xFF, 0xFF};
+    WriteSettingsValue("Option8", REG_BINARY, five, 4);
+    WriteSettingsValue("Option9", REG_BINARY, minusTwo, 4);
+    LoadSettings();
+    EXPECT_EQ(PluginSettings.Option8, 5);
+    EXPECT_EQ(PluginSettings.Option9, -2);
+}
+
+TEST_F(SettingsRegistry, AValueOfAnotherSizeKeepsTheFieldWhole)
+{
+    PluginSettings.Option5 = 0x01020304;
+    const unsigned char two[2] = {9, 9};
+    const unsigned long long eight = 7;
+    WriteSettingsValue("Option5", REG_BINARY, two, 2);
+    WriteSettingsValue("Option6", REG_QWORD, &eight, 8);
+    WriteSettingsValue("Option7", REG_SZ, "12345678", 9);
+    LoadSettings();
+    EXPECT_EQ(PluginSettings.Option5, 0x01020304);
+    EXPECT_EQ(PluginSettings.Option6, 2);
+    EXPECT_EQ(PluginSettings.Option7, 3);
+}
+
+TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithSeventeenDwords)
+{
+    for (size_t i = 0; i < sizeof Fields / sizeof Fields[0]; ++i)
+        PluginSettings.*Fields[i].field = static_cast<int32_t>(i) - 8;
+    SaveSettings();
+    ASSERT_TRUE(SettingsKeyExists());
+    EXPECT_EQ(SettingsValueCount(), 17u);
+    for (size_t i = 0; i < sizeof Fields / sizeof Fields[0]; ++i) {
+        const StoredValue value = ReadSettingsValue(Fields[i].name);
+        ASSERT_TRUE(value.present) << Fields[i].name;
+        EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD)) << Fields[i].name;
+        EXPECT_EQ(value.data.size(), 4u) << Fields[i].name;
+        EXPECT_EQ(value.AsInt32(), static_cast<int32_t>(i) - 8) << Fields[i].name;
+    }
+}
+
+TEST_F(SettingsRegistry, SavingReplacesStoredSettingsAndLeavesThePositionAlone)
+{
+    WriteSettingsDword("Option3", 0);
+    WriteSettingsDword("PosX", 640);
+    PluginSettings.Option3 = 1;
+    SaveSettings();
+    EXPECT_EQ(ReadSettingsValue("Option3").AsInt32(), 1);
+    EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), 640);
+    EXPECT_EQ(SettingsValueCount(), 18u);
+}
+
+TEST_F(SettingsRegistry, WithoutTheKeyTheControlWindowOpensAt200200)
+{
+    LoadControlWndPosition();
+    EXPECT_EQ(SessionState.PosX, 200);
+    EXPECT_EQ(SessionState.PosY, 200);
+}
+
+TEST_F(SettingsRegistry, EachMissingCoordinateFallsBackTo200ByItself)
+{
+    WriteSettingsDword("PosX", 350);
+    LoadControlWndPosition();
+    EXPECT_EQ(SessionState.PosX, 350);
+    EXPECT_EQ(SessionState.PosY, 200);
+
+    DeleteSettingsKey();
+    WriteSettingsDword("PosY", 410);
+    LoadControlWndPosition();
+    EXPECT_EQ(SessionState.PosX, 200);
+    EXPECT_EQ(SessionState.PosY, 410);
+}
+
+TEST_F(SettingsRegistry, ThePositionRoundTripsThroughAKeyItCreates)
+{
+    SessionState.PosX = -20;
+    SessionState.PosY = 75;
+    SaveControlWndPosition();
+    EXPECT_EQ(SettingsValueCount(), 2u);
+    EXPECT_EQ(ReadSettingsValue("PosX").type, static_cast<DWORD>(REG_DWORD));
+    SessionState.PosX = SessionState.PosY = 0;
+    LoadControlWndPosition();
+    EXPECT_EQ(SessionState.PosX, -20);
+    EXPECT_EQ(SessionState.PosY, 75);
+}
+
+}  // namespace
