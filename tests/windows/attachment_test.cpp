@@ -1,0 +1,256 @@
+// The host's first attach: the windows the plug-in takes, the start mode from
+// the settings, the control window and the status pane, the hook; and the
+// mode switch afterwards.
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "input/hook_installation.h"
+#include "input/mode_switch.h"
+#include "input/session_state.h"
+#include "plugin/status_bar_library.h"
+#include "tests/windows/attached_host.h"
+#include "tests/windows/registry_scratch.h"
+#include "ui/resource_ids.h"
+
+namespace {
+
+const char ModelingText[] = u8"Z_Vormelt モデリングモード";
+const char CameraText[] = u8"Z_Vormelt カメラモード";
+
+using Attachment = AttachedHostTest;
+
+HICON ButtonImage()
+{
+    return reinterpret_cast<HICON>(SendMessageA(SessionState.ModeButton, BM_GETIMAGE, IMAGE_ICON, 0));
+}
+
+SIZE IconSize(HICON icon)
+{
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info))
+        return SIZE{0, 0};
+    BITMAP bitmap{};
+    GetObjectA(info.hbmMask, sizeof bitmap, &bitmap);
+    const bool monochrome = info.hbmColor == nullptr;
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr)
+        DeleteObject(info.hbmColor);
+    return SIZE{bitmap.bmWidth, monochrome ? bitmap.bmHeight / 2 : bitmap.bmHeight};
+}
+
+// What the last ZBR_SetIcon handed over.
+HICON LastPaneIcon(const std::vector<StatusBarCall>& calls)
+{
+    for (auto call = calls.rbegin(); call != calls.rend(); ++call) {
+        if (call->function == StatusBarSetIconCall)
+            return call->icon;
+    }
+    return nullptr;
+}
+
+void ExpectModelingLook()
+{
+    EXPECT_EQ(SessionState.Mode, 0);
+    EXPECT_EQ(ButtonImage(), SessionState.ModelingIcon);
+    const SIZE client = ClientSize(SessionState.ControlWindow);
+    EXPECT_EQ(client.cx, 44);
+    EXPECT_EQ(client.cy, 32);
+}
+
+void ExpectCameraLook()
+{
+    EXPECT_EQ(SessionState.Mode, 1);
+    EXPECT_EQ(ButtonImage(), SessionState.CameraIcon);
+    const SIZE client = ClientSize(SessionState.ControlWindow);
+    EXPECT_EQ(client.cx, 250);
+    EXPECT_EQ(client.cy, 32);
+}
+
+TEST_F(Attachment, TakesTheMainWindowThenCallsTheHostThenTakesItsFirstChild)
+{
+    Attach();
+    EXPECT_EQ(SessionState.MainWindow, windows.main);
+    EXPECT_EQ(SessionState.FigureWindow, windows.figure);
+    EXPECT_EQ(CallSequence(), (std::vector<int>{SandboxGetMainWindow, SandboxAttachCall}));
+    EXPECT_EQ(SessionState.FirstAttach, 0);
+}
+
+TEST_F(Attachment, LoadsThePanCursorFromTheHostsModule)
+{
+    Attach();
+    ASSERT_NE(SessionState.PanCursor, nullptr);
+    EXPECT_EQ(SessionState.PanCursor, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(104)));
+}
+
+TEST_F(Attachment, WithoutSettingsStartsInModelingModeWithTheControlWindowHiddenAt200)
+{
+    Attach();
+    ASSERT_NE(SessionState.ControlWindow, nullptr);
+    EXPECT_EQ(GetWindow(SessionState.ControlWindow, GW_OWNER), windows.main);
+    EXPECT_FALSE(IsWindowVisible(SessionState.ControlWindow));
+    ExpectModelingLook();
+    const POINT origin = WindowOrigin(SessionState.ControlWindow);
+    EXPECT_EQ(origin.x, 200);
+    EXPECT_EQ(origin.y, 200);
+
+    const std::vector<StatusBarCall> calls = StatusCalls();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].function, StatusBarAddPainCall);
+    EXPECT_EQ(calls[1].function, StatusBarSetTextCall);
+    EXPECT_EQ(calls[2].function, StatusBarSetIconCall);
+    for (const StatusBarCall& call : calls)
+        EXPECT_EQ(call.paneId, 0x40A00060);
+    EXPECT_EQ(LastPaneText(), ModelingText);
+    const SIZE icon = IconSize(LastPaneIcon(calls));
+    EXPECT_EQ(icon.cx, 16);
+    EXPECT_EQ(icon.cy, 16);
+}
+
+TEST_F(Attachment, StartCameraModeStartsInCameraMode)
+{
+    WriteSettingsDword("StartCameraMode", 1);
+    Attach();
+    ExpectCameraLook();
+    EXPECT_EQ(LastPaneText(), CameraText);
+    EXPECT_FALSE(IsWindowVisible(SessionState.ControlWindow));
+}
+
+TEST_F(Attachment, ShowControlWndShowsTheWindow)
+{
+    WriteSettingsDword("ShowControlWnd", 1);
+    Attach();
+    EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
+    ExpectModelingLook();
+}
+
+TEST_F(Attachment, ASecondAttachDoesNotAttachAgainButDisablesTheCameraButtonsAgain)
+{
+    Attach();
+    const HWND control = SessionState.ControlWindow;
+    EnableWindow(GetDlgItem(control, IDC_RESTORE_BUTTON), TRUE);
+    EnableWindow(GetDlgItem(control, IDC_UNDO_BUTTON), TRUE);
+    const size_t paneCalls = StatusCalls().size();
+    Attach();
+    EXPECT_EQ(SessionState.ControlWindow, control);
+    EXPECT_EQ(Calls(SandboxGetMainWindow), 1);
+    EXPECT_EQ(Calls(SandboxAttachCall), 1);
+    EXPECT_EQ(StatusCalls().size(), paneCalls);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(control, IDC_RESTORE_BUTTON)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(control, IDC_UNDO_BUTTON)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(control, IDC_STORE_BUTTON)));
+}
+
+TEST_F(Attachment, AHostFailureBeforeAnythingIsCreatedLeavesTheNextAttachToDoIt)
+{
+    CreateWindows();
+    host->throwFrom = SandboxAttachCall;
+    Attach();
+    EXPECT_EQ(SessionState.FirstAttach, 1);
+    EXPECT_EQ(SessionState.ControlWindow, nullptr);
+    EXPECT_EQ(SessionState.HookHandle, nullptr);
+    host->throwFrom = SandboxNoOperation;
+    Attach();
+    EXPECT_EQ(SessionState.FirstAttach, 0);
+    EXPECT_NE(SessionState.ControlWindow, nullptr);
+    EXPECT_NE(SessionState.HookHandle, nullptr);
+}
+
+// A hook installed before the plug-in's runs after it, so it sees only what
+// the plug-in handed on.
+std::map<UINT, MSG> SeenAfterPlugin;
+HHOOK LaterHook = nullptr;
+
+LRESULT CALLBACK RecordingHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code >= 0) {
+        const MSG* message = reinterpret_cast<const MSG*>(lParam);
+        SeenAfterPlugin[message->message] = *message;
+    }
+    return CallNextHookEx(LaterHook, code, wParam, lParam);
+}
+
+TEST_F(Attachment, HooksTheFigureWindowsThreadAndHandsEveryMessageOn)
+{
+    CreateWindows();
+    SeenAfterPlugin.clear();
+    LaterHook = SetWindowsHookExA(WH_GETMESSAGE, RecordingHook, nullptr, GetCurrentThreadId());
+    Attach();
+    ASSERT_NE(SessionState.HookHandle, nullptr);
+    const UINT probe = WM_APP + 7;
+    PostMessageA(windows.figure, probe, 11, 22);
+    PostMessageA(windows.figure, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    PumpMessages();
+    UnhookWindowsHookEx(LaterHook);
+    ASSERT_EQ(SeenAfterPlugin.count(probe), 1u);
+    EXPECT_EQ(SeenAfterPlugin[probe].hwnd, windows.figure);
+    EXPECT_EQ(SeenAfterPlugin[probe].wParam, 11u);
+    EXPECT_EQ(SeenAfterPlugin[probe].lParam, 22);
+    ASSERT_EQ(SeenAfterPlugin.count(WM_MOUSEWHEEL), 1u);
+}
+
+TEST_F(Attachment, WithoutAFigureWindowInstallsNoHookButAttachesOtherwise)
+{
+    windows.main = CreateWindowExA(0, "STATIC", "childless host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    host->mainWindow = windows.main;
+    Attach();
+    EXPECT_EQ(SessionState.FigureWindow, nullptr);
+    EXPECT_EQ(SessionState.HookHandle, nullptr);
+    EXPECT_NE(SessionState.ControlWindow, nullptr);
+    EXPECT_EQ(SessionState.FirstAttach, 0);
+}
+
+TEST_F(Attachment, TogglingTwiceReturnsToTheFirstModeInPlace)
+{
+    WriteSettingsDword("ShowControlWnd", 1);
+    Attach();
+    const POINT origin = WindowOrigin(SessionState.ControlWindow);
+    ToggleMode();
+    ExpectCameraLook();
+    EXPECT_EQ(LastPaneText(), CameraText);
+    ToggleMode();
+    ExpectModelingLook();
+    EXPECT_EQ(LastPaneText(), ModelingText);
+    const POINT after = WindowOrigin(SessionState.ControlWindow);
+    EXPECT_EQ(after.x, origin.x);
+    EXPECT_EQ(after.y, origin.y);
+    const SIZE icon = IconSize(LastPaneIcon(StatusCalls()));
+    EXPECT_EQ(icon.cx, 16);
+}
+
+TEST_F(Attachment, EachModeSwitchHandsThePaneAFreshIcon)
+{
+    Attach();
+    EnterCameraMode();
+    EnterCameraMode();
+    std::vector<HICON> icons;
+    for (const StatusBarCall& call : StatusCalls()) {
+        if (call.function == StatusBarSetIconCall)
+            icons.push_back(call.icon);
+    }
+    ASSERT_EQ(icons.size(), 3u);
+    EXPECT_NE(icons[1], nullptr);
+    EXPECT_NE(icons[1], icons[2]);
+}
+
+TEST_F(Attachment, AHiddenControlWindowStillFollowsTheMode)
+{
+    Attach();
+    EnterCameraMode();
+    EXPECT_FALSE(IsWindowVisible(SessionState.ControlWindow));
+    ExpectCameraLook();
+}
+
+TEST_F(Attachment, WithoutTheStatusBarLibraryTheModeStillChanges)
+{
+    Attach();
+    SessionState.StatusBarModule = nullptr;
+    const size_t paneCalls = StatusCalls().size();
+    EnterCameraMode();
+    ExpectCameraLook();
+    EXPECT_EQ(StatusCalls().size(), paneCalls);
+}
+
+}  // namespace
