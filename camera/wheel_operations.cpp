@@ -24,10 +24,11 @@ float StepSize(uint16_t keys, float withShift, float withControl, float plain)
     return plain;
 }
 
-// 1 ± the distance and zoom step. `negatedWhen` tells which wheel direction
-// negates the step before Rotate > 0 negates it once more.
+// The wheel direction in which an operation negates its step.
 enum class NegatedWhen { TurnedAway, TurnedToward };
 
+// 1 ± the distance and zoom step: negated for the operation's wheel direction,
+// then once more when Rotate is positive.
 float ScaleFactor(int16_t delta, uint16_t keys, NegatedWhen negatedWhen)
 {
     float step = StepSize(keys, 0.001f, 0.1f, 0.01f);

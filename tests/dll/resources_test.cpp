@@ -1,0 +1,170 @@
+// The built DLL's dialog template 102 and icons 103 and 104, read straight
+// from its resources in Japanese.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+const WORD Japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+
+class PluginResources : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        module = LoadLibraryExA("Z_Vormelt10.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module, nullptr);
+    }
+    void TearDown() override { FreeLibrary(module); }
+
+    // The resource's bytes, empty when there is none in Japanese.
+    std::vector<unsigned char> Resource(LPCSTR type, int id) const
+    {
+        HRSRC found = FindResourceExA(module, type, MAKEINTRESOURCEA(id), Japanese);
+        if (found == nullptr)
+            return {};
+        const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
+        return std::vector<unsigned char>(bytes, bytes + SizeofResource(module, found));
+    }
+
+    HMODULE module = nullptr;
+};
+
+// Reads a classic dialog template front to back.
+class TemplateReader {
+public:
+    explicit TemplateReader(const std::vector<unsigned char>& bytes) : bytes_(bytes) {}
+
+    uint16_t Word()
+    {
+        const uint16_t value = static_cast<uint16_t>(bytes_.at(at_) | bytes_.at(at_ + 1) << 8);
+        at_ += 2;
+        return value;
+    }
+    uint32_t Dword()
+    {
+        const uint32_t low = Word();
+        return low | static_cast<uint32_t>(Word()) << 16;
+    }
+    int16_t Short() { return static_cast<int16_t>(Word()); }
+
+    // A string, or an ordinal written as "#n"; the names of the predefined
+    // classes for their ordinals.
+    std::string StringOrOrdinal()
+    {
+        if (bytes_.at(at_) == 0xFF && bytes_.at(at_ + 1) == 0xFF) {
+            Word();
+            const uint16_t ordinal = Word();
+            if (ordinal == 0x80)
+                return "BUTTON";
+            if (ordinal == 0x82)
+                return "STATIC";
+            return "#" + std::to_string(ordinal);
+        }
+        return String();
+    }
+
+    // A NUL-terminated UTF-16 string, as UTF-8.
+    std::string String()
+    {
+        std::wstring wide;
+        for (uint16_t c = Word(); c != 0; c = Word())
+            wide.push_back(static_cast<wchar_t>(c));
+        char utf8[256] = "";
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
+        return utf8;
+    }
+
+    void AlignToDword() { at_ = (at_ + 3) & ~static_cast<size_t>(3); }
+
+private:
+    const std::vector<unsigned char>& bytes_;
+    size_t at_ = 0;
+};
+
+struct TemplateItem {
+    uint32_t style;
+    int x, y, width, height;
+    int id;
+    std::string windowClass;
+    std::string text;
+};
+
+TEST_F(PluginResources, TheControlWindowTemplateIsAClassicCaptionlessDialog)
+{
+    const std::vector<unsigned char> bytes = Resource(RT_DIALOG, 102);
+    ASSERT_FALSE(bytes.empty());
+    TemplateReader dialog(bytes);
+    // The extended form would begin with version 1 and signature 0xFFFF.
+    EXPECT_EQ(dialog.Dword(), 0x800000C0u);  // WS_POPUP | DS_MODALFRAME | DS_SETFONT
+    EXPECT_EQ(dialog.Dword(), 0u);
+    const int count = dialog.Word();
+    EXPECT_EQ(dialog.Short(), 0);
+    EXPECT_EQ(dialog.Short(), 0);
+    EXPECT_EQ(dialog.Short(), 209);
+    EXPECT_EQ(dialog.Short(), 22);
+    EXPECT_EQ(dialog.StringOrOrdinal(), "") << "menu";
+    EXPECT_EQ(dialog.StringOrOrdinal(), "") << "class";
+    EXPECT_EQ(dialog.String(), "") << "caption";
+    EXPECT_EQ(dialog.Word(), 7);
+    EXPECT_EQ(dialog.String(), "MS UI Gothic");
+
+    const std::vector<TemplateItem> expected = {
+        {0x50000040, 11, 2, 19, 18, 1000, "BUTTON", ""},
+        {0x50020000, 73, 2, 23, 8, -1, "STATIC", u8"ZOOM："},
+        {0x50020000, 73, 12, 22, 8, -1, "STATIC", u8"BANK："},
+        {0x50020000, 97, 2, 53, 8, 1005, "STATIC", ""},
+        {0x50020000, 97, 12, 53, 8, 1006, "STATIC", ""},
+        {0x50002000, 58, 2, 11, 18, 1007, "BUTTON", u8"取\n消"},
+        {0x50002000, 33, 2, 11, 18, 1008, "BUTTON", u8"記\n憶"},
+        {0x50002000, 46, 2, 11, 18, 1009, "BUTTON", u8"復\n帰"},
+    };
+    ASSERT_EQ(count, static_cast<int>(expected.size()));
+    for (const TemplateItem& want : expected) {
+        dialog.AlignToDword();
+        TemplateItem item;
+        item.style = dialog.Dword();
+        EXPECT_EQ(dialog.Dword(), 0u) << "extended style of " << want.id;
+        item.x = dialog.Short();
+        item.y = dialog.Short();
+        item.width = dialog.Short();
+        item.height = dialog.Short();
+        item.id = dialog.Short();
+        item.windowClass = dialog.StringOrOrdinal();
+        item.text = dialog.StringOrOrdinal();
+        EXPECT_EQ(dialog.Word(), 0) << "creation data of " << want.id;
+        EXPECT_EQ(item.style, want.style) << want.id;
+        EXPECT_EQ(item.x, want.x) << want.id;
+        EXPECT_EQ(item.y, want.y) << want.id;
+        EXPECT_EQ(item.width, want.width) << want.id;
+        EXPECT_EQ(item.height, want.height) << want.id;
+        EXPECT_EQ(item.id, want.id);
+        EXPECT_EQ(item.windowClass, want.windowClass) << want.id;
+        EXPECT_EQ(item.text, want.text) << want.id;
+    }
+}
+
+// Each mode icon holds a 32 x 32 image in 16 colours and one in 256.
+TEST_F(PluginResources, EachModeIconHasA16AndA256ColourImage)
+{
+    for (int id : {103, 104}) {
+        const std::vector<unsigned char> group = Resource(RT_GROUP_ICON, id);
+        ASSERT_GE(group.size(), 6u) << id;
+        const int images = group[4] | group[5] << 8;
+        ASSERT_EQ(images, 2) << id;
+        std::vector<int> depths;
+        for (int i = 0; i < images; ++i) {
+            const unsigned char* entry = group.data() + 6 + 14 * i;
+            EXPECT_EQ(entry[0], 32) << id;
+            EXPECT_EQ(entry[1], 32) << id;
+            depths.push_back(entry[6] | entry[7] << 8);
+        }
+        EXPECT_EQ(depths, (std::vector<int>{4, 8})) << id;
+    }
+}
+
+}  // namespace

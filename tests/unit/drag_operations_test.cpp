@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "camera/drag_operations.h"
+#include "camera/geometry.h"
+#include "plugin/host_call.h"
+#include "tests/support/allocation_counter.h"
+#include "tests/support/camera_test_fixture.h"
+
+namespace {
+
+void ExpectNear(const SandboxPoint& actual, float x, float y, float z, float tolerance = 1e-4f)
+{
+    EXPECT_NEAR(actual.x, x, tolerance);
+    EXPECT_NEAR(actual.y, y, tolerance);
+    EXPECT_NEAR(actual.z, z, tolerance);
+}
+
+Vec3 ToVec3(const SandboxPoint& p)
+{
+    return Vec3{p.x, p.y, p.z};
+}
+
+Mat4 ViewMatrixOf(const SandboxHostState& state)
+{
+    Mat4 view;
+    for (int i = 0; i < 16; ++i)
+        view.m[i / 4][i % 4] = state.viewMatrix[i];
+    return view;
+}
+
+using DragTest = CameraOperationTest;
+
+TEST_F(DragTest, OrbitEyeQuarterTurnCarriesTheEyeFromZToX)
+{
+    OrbitEye(90.0f, 0.0f);
+    ExpectNear(host->eye, 10.0f, 0.0f, 0.0f);
+    ExpectNear(host->target, 0.0f, 0.0f, 0.0f, 0.0f);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    EXPECT_EQ(CallSequence(), (std::vector<int>{SandboxGetScene, SandboxGetCamera, SandboxGetEye, SandboxGetTarget,
+                                                SandboxSetEye, SandboxReleaseCamera, SandboxReleaseScene}));
+    EXPECT_EQ(Repaints(), 1);
+    EXPECT_EQ(OperationBeforeRepaint(), SandboxSetEye);
+    EXPECT_EQ(OperationAfterRepaint(), SandboxReleaseCamera);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(DragTest, OrbitTargetQuarterTurnGoesTheOtherWay)
+{
+    host->eye = SandboxPoint{0, 0, 0};
+    host->target = SandboxPoint{0, 0, 10};
+    OrbitTarget(90.0f, 0.0f);
+    ExpectNear(host->target, -10.0f, 0.0f, 0.0f);
+    ExpectNear(host->eye, 0.0f, 0.0f, 0.0f, 0.0f);
+    EXPECT_EQ(CallSequence(), (std::vector<int>{SandboxGetScene, SandboxGetCamera, SandboxGetEye, SandboxGetTarget,
+                                                SandboxSetTarget, SandboxReleaseCamera, SandboxReleaseScene}));
+    EXPECT_EQ(Repaints(), 1);
+    EXPECT_EQ(OperationBeforeRepaint(), SandboxSetTarget);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(DragTest, OrbitingOverThePoleFlipsTheVerticalSignAndContinuesOnTheFarSide)
+{
+    host->eye = SandboxPoint{0, 10, 10};
+    OrbitEye(0.0f, -50.0f);  // polar angle 45° − 50° = −5°
+    ExpectNear(host->eye, 0.0f, 14.088f, -1.233f, 1e-3f);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, -1);
+
+    OrbitEye(0.0f, -10.0f);  // with the sign −1: 5° + 10° = 15° on the far side
+    ExpectNear(host->eye, 0.0f, 13.660f, -3.660f, 1e-3f);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, -1);
+    const float distance = std::sqrt(host->eye.x * host->eye.x + host->eye.y * host->eye.y +
+                                     host->eye.z * host->eye.z);
+    EXPECT_NEAR(distance, std::sqrt(200.0f), 1e-4f);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(DragTest, OrbitTargetOverThePoleFlipsTheSameSign)
+{
+    host->eye = SandboxPoint{0, 0, 0};
+    host->target = SandboxPoint{0, -10, 10};  // 135° from +y
+    OrbitTarget(0.0f, 50.0f);                 // 185°: past π
+    EXPECT_EQ(SessionState.OrbitVerticalSign, -1);
+    ExpectNear(host->target, 0.0f, -14.088f, -1.233f, 1e-3f);
+}
+
+TEST_F(DragTest, PolarAngleOfExactlyZeroOrPiKeepsTheSign)
+{
+    host->eye = SandboxPoint{0, 10, 0};  // straight above the target: polar angle 0
+    OrbitEye(30.0f, 0.0f);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    EXPECT_EQ(Calls(SandboxSetEye), 1);
+
+    host->eye = SandboxPoint{0, -10, 0};  // straight below: acos(−1) is exactly π
+    OrbitEye(30.0f, 0.0f);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    EXPECT_EQ(Calls(SandboxSetEye), 2);
+    ExpectNear(host->eye, 0.0f, -10.0f, 0.0f);
+}
+
+TEST_F(DragTest, NoMovementMeansNoHostCallAndNoRepaint)
+{
+    OrbitEye(0.0f, 0.0f);
+    OrbitTarget(0.0f, 0.0f);
+    PanCamera(0.0f, 0.0f);
+    EXPECT_EQ(host->callCount, 0);
+    EXPECT_EQ(host->referencesObtained, 0);
+    EXPECT_EQ(Repaints(), 0);
+}
+
+TEST_F(DragTest, WithoutTheHostApplicationNothingHappens)
+{
+    SessionState.App = nullptr;
+    OrbitEye(5.0f, 5.0f);
+    OrbitTarget(5.0f, 5.0f);
+    PanCamera(5.0f, 5.0f);
+    EXPECT_EQ(host->callCount, 0);
+    EXPECT_EQ(Repaints(), 0);
+}
+
+TEST_F(DragTest, PanWithIdentityViewMovesEyeAndTargetAlike)
+{
+    PanCamera(3.0f, 4.0f);
+    ExpectNear(host->eye, 3.0f, -4.0f, 10.0f, 0.0f);
+    ExpectNear(host->target, 3.0f, -4.0f, 0.0f, 0.0f);
+    EXPECT_EQ(CallSequence(),
+              (std::vector<int>{SandboxGetScene, SandboxGetCamera, SandboxGetEye, SandboxGetTarget,
+                                SandboxGetViewMatrix, SandboxSetEye, SandboxSetTarget, SandboxReleaseCamera,
+                                SandboxReleaseScene}));
+    EXPECT_EQ(Repaints(), 1);
+    EXPECT_EQ(OperationBeforeRepaint(), SandboxSetTarget);
+    EXPECT_EQ(OperationAfterRepaint(), SandboxReleaseCamera);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(DragTest, PanMovesBothPointsByDxMinusDyInViewSpace)
+{
+    // A view turned 90° about y and shifted: x_view = −z, z_view = x.
+    float view[16] = {0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 5, -2, 3, 1};
+    std::copy(view, view + 16, host->viewMatrix);
+    host->eye = SandboxPoint{1, 2, 8};
+    host->target = SandboxPoint{-3, 0.5f, 1};
+    const Mat4 v = ViewMatrixOf(*host);
+    const Vec3 eyeBefore = TransformPoint(ToVec3(host->eye), v);
+    const Vec3 targetBefore = TransformPoint(ToVec3(host->target), v);
+
+    PanCamera(6.0f, -2.0f);
+    const Vec3 eyeAfter = TransformPoint(ToVec3(host->eye), v);
+    const Vec3 targetAfter = TransformPoint(ToVec3(host->target), v);
+    EXPECT_NEAR(eyeAfter.x - eyeBefore.x, 6.0f, 1e-5f);
+    EXPECT_NEAR(eyeAfter.y - eyeBefore.y, 2.0f, 1e-5f);
+    EXPECT_NEAR(eyeAfter.z - eyeBefore.z, 0.0f, 1e-5f);
+    EXPECT_NEAR(targetAfter.x - targetBefore.x, 6.0f, 1e-5f);
+    EXPECT_NEAR(targetAfter.y - targetBefore.y, 2.0f, 1e-5f);
+    EXPECT_NEAR(targetAfter.z - targetBefore.z, 0.0f, 1e-5f);
+}
+
+TEST_F(DragTest, PanThroughASingularViewMapsBackThroughTheViewItself)
+{
+    std::fill(host->viewMatrix, host->viewMatrix + 16, 0.0f);
+    host->viewMatrix[0] = 1.0f;   // [0][0]
+    host->viewMatrix[5] = 1.0f;   // [1][1]; [2][2] stays 0
+    host->viewMatrix[15] = 1.0f;  // [3][3]
+    host->eye = SandboxPoint{1, 2, 10};
+    PanCamera(3.0f, 4.0f);
+    ExpectNear(host->eye, 4.0f, -2.0f, 0.0f, 0.0f);
+    ExpectNear(host->target, 3.0f, -4.0f, 0.0f, 0.0f);
+}
+
+TEST_F(DragTest, CoincidentEyeAndTargetLeaveTheCameraUnchanged)
+{
+    host->eye = SandboxPoint{2, 3, 4};
+    host->target = SandboxPoint{2, 3, 4};
+    OrbitEye(10.0f, 10.0f);
+    OrbitTarget(10.0f, 10.0f);
+    EXPECT_EQ(Calls(SandboxSetEye), 0);
+    EXPECT_EQ(Calls(SandboxSetTarget), 0);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    EXPECT_EQ(Repaints(), 0);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(DragTest, HeightRatioRoundedPastOneLeavesTheCameraUnchanged)
+{
+    // Squaring underflows into the subnormal range, so the length comes out
+    // shorter than the height alone and height / length exceeds 1.
+    const float height = 1e-22f;
+    ASSERT_GT(height / std::sqrt(height * height), 1.0f);
+    host->eye = SandboxPoint{0, height, 0};
+    OrbitEye(0.0f, 5.0f);
+    host->eye = SandboxPoint{0, 0, 0};
+    host->target = SandboxPoint{0, -height, 0};
+    OrbitTarget(0.0f, 5.0f);
+    EXPECT_EQ(Calls(SandboxSetEye), 0);
+    EXPECT_EQ(Calls(SandboxSetTarget), 0);
+    EXPECT_EQ(Repaints(), 0);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(DragTest, PanWithNoFiniteResultLeavesTheCameraUnchanged)
+{
+    host->viewMatrix[15] = 0.0f;  // divides every mapped point by zero
+    PanCamera(3.0f, 4.0f);
+    EXPECT_EQ(Calls(SandboxSetEye), 0);
+    EXPECT_EQ(Calls(SandboxSetTarget), 0);
+    EXPECT_EQ(Repaints(), 0);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(DragTest, HostExceptionsReleaseEveryReferenceAndSkipTheRepaint)
+{
+    const struct {
+        void (*drag)(float, float);
+        SandboxOperation throwing;
+    } cases[] = {
+        {OrbitEye, SandboxGetCamera},   {OrbitEye, SandboxGetTarget},  {OrbitEye, SandboxSetEye},
+        {OrbitTarget, SandboxSetTarget}, {PanCamera, SandboxGetViewMatrix}, {PanCamera, SandboxSetEye},
+        {PanCamera, SandboxSetTarget},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.throwing);
+        sandbox_host_reset();
+        host->onSceneChanged = [](void* window) { InvalidateRect(static_cast<HWND>(window), nullptr, FALSE); };
+        host->onSceneChangedContext = figure;
+        host->throwFrom = c.throwing;
+        StartCountingRepaints();
+        EXPECT_THROW(c.drag(5.0f, 5.0f), HostCallFailed);
+        ExpectReferencesBalanced();
+        EXPECT_EQ(Calls(SandboxReleaseCamera), c.throwing == SandboxGetCamera ? 0 : 1);
+        EXPECT_EQ(Calls(SandboxReleaseScene), 1);
+        EXPECT_EQ(Repaints(), 0);
+    }
+}
+
+TEST_F(DragTest, ADragStepAllocatesNothing)
+{
+    // The counter sees allocations at all, so an unchanged count below means something.
+    static void* volatile probe;
+    const int64_t beforeProbe = AllocationCount();
+    probe = ::operator new(16);
+    ::operator delete(probe);
+    ASSERT_EQ(AllocationCount(), beforeProbe + 1);
+
+    host->eye = SandboxPoint{3, 4, 10};
+    const int64_t before = AllocationCount();
+    OrbitEye(3.0f, -2.0f);
+    OrbitTarget(-1.5f, 0.5f);
+    PanCamera(2.0f, 1.0f);
+    const int64_t after = AllocationCount();
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(Calls(SandboxSetEye), 2);
+    EXPECT_EQ(Calls(SandboxSetTarget), 2);
+}
+
+}  // namespace

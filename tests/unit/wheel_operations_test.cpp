@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <limits>
+#include <vector>
+
+#include "camera/geometry.h"
+#include "camera/wheel_operations.h"
+#include "plugin/host_call.h"
+#include "tests/support/camera_test_fixture.h"
+
+namespace {
+
+constexpr int16_t TurnedAway = 120;
+constexpr int16_t TurnedToward = -120;
+constexpr uint16_t NoKeys = 0;
+
+using WheelTest = CameraOperationTest;
+
+TEST_F(WheelTest, DollyEyeTurnedAwayBacksOffWithRotatePlusAndApproachesWithRotateMinus)
+{
+    DollyEye(TurnedAway, NoKeys);
+    EXPECT_FLOAT_EQ(host->eye.z, 10.1f);
+    EXPECT_EQ(host->eye.x, 0.0f);
+    EXPECT_EQ(host->eye.y, 0.0f);
+    EXPECT_EQ(CallSequence(), (std::vector<int>{SandboxGetScene, SandboxGetCamera, SandboxGetEye, SandboxGetTarget,
+                                                SandboxSetEye, SandboxReleaseCamera, SandboxReleaseScene}));
+    EXPECT_EQ(Repaints(), 1);
+    EXPECT_EQ(OperationBeforeRepaint(), SandboxSetEye);
+    EXPECT_EQ(OperationAfterRepaint(), SandboxReleaseCamera);
+    ExpectReferencesBalanced();
+
+    sandbox_host_reset();
+    PluginSettings.Rotate = -1;
+    DollyEye(TurnedAway, NoKeys);
+    EXPECT_FLOAT_EQ(host->eye.z, 9.9f);
+}
+
+TEST_F(WheelTest, DollyEyeScalesAboutTheTarget)
+{
+    host->target = SandboxPoint{1, 2, 3};
+    host->eye = SandboxPoint{1, 12, 3};
+    DollyEye(TurnedToward, NoKeys);  // Rotate +1: the eye approaches
+    EXPECT_FLOAT_EQ(host->eye.y, 11.9f);
+    EXPECT_EQ(host->eye.x, 1.0f);
+    EXPECT_EQ(host->eye.z, 3.0f);
+}
+
+TEST_F(WheelTest, DollyTargetTurnedAwayBringsTheTargetCloser)
+{
+    DollyTarget(TurnedAway, NoKeys);
+    EXPECT_NEAR(host->target.z, 0.1f, 1e-5f);
+    EXPECT_EQ(host->eye.z, 10.0f);
+    EXPECT_EQ(CallSequence(), (std::vector<int>{SandboxGetScene, SandboxGetCamera, SandboxGetEye, SandboxGetTarget,
+                                                SandboxSetTarget, SandboxReleaseCamera, SandboxReleaseScene}));
+    EXPECT_EQ(Repaints(), 1);
+    EXPECT_EQ(OperationBeforeRepaint(), SandboxSetTarget);
+
+    sandbox_host_reset();
+    DollyTarget(TurnedToward, NoKeys);
+    EXPECT_NEAR(host->target.z, -0.1f, 1e-5f);
+}
+
+TEST_F(WheelTest, ShiftPicksTheFineStepEvenWithControl)
+{
+    DollyEye(TurnedAway, MK_SHIFT | MK_CONTROL);
+    EXPECT_FLOAT_EQ(host->eye.z, 10.01f);
+    sandbox_host_reset();
+    DollyEye(TurnedAway, MK_CONTROL);
+    EXPECT_FLOAT_EQ(host->eye.z, 11.0f);
+    sandbox_host_reset();
+    DollyEye(TurnedAway, MK_SHIFT);
+    EXPECT_FLOAT_EQ(host->eye.z, 10.01f);
+
+    sandbox_host_reset();
+    ChangeBank(TurnedToward, MK_SHIFT | MK_CONTROL);
+    EXPECT_FLOAT_EQ(host->bank, 0.005f);
+    sandbox_host_reset();
+    ChangeBank(TurnedToward, MK_CONTROL);
+    EXPECT_FLOAT_EQ(host->bank, 0.1f);
+    sandbox_host_reset();
+    ChangeBank(TurnedToward, NoKeys);
+    EXPECT_FLOAT_EQ(host->bank, 0.05f);
+}
+
+TEST_F(WheelTest, FocalLengthStaysWithinNineAndSevenHundredTwenty)
+{
+    host->zoom = 100.0f;
+    ChangeFocalLength(TurnedAway, NoKeys);  // Rotate +1: shrinks
+    EXPECT_FLOAT_EQ(host->zoom, 99.0f);
+    EXPECT_EQ(CallSequence(), (std::vector<int>{SandboxGetScene, SandboxGetCamera, SandboxGetZoom, SandboxSetZoom,
+                                                SandboxReleaseCamera, SandboxReleaseScene}));
+    EXPECT_EQ(Repaints(), 1);
+
+    host->zoom = 9.0f;
+    ChangeFocalLength(TurnedAway, NoKeys);
+    EXPECT_EQ(host->zoom, 9.0f);
+
+    host->zoom = 700.0f;
+    StartCountingRepaints();
+    ChangeFocalLength(TurnedToward, MK_CONTROL);
+    EXPECT_EQ(host->zoom, 720.0f);
+    EXPECT_EQ(Repaints(), 1);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(WheelTest, BankClampedAtPiIsWrittenButNotRepainted)
+{
+    host->bank = 3.1f;
+    ChangeBank(TurnedToward, NoKeys);
+    EXPECT_EQ(host->bank, Pi);
+    EXPECT_EQ(Calls(SandboxSetBank), 1);
+    EXPECT_EQ(Repaints(), 0);
+    ExpectReferencesBalanced();
+
+    StartCountingRepaints();
+    ChangeBank(TurnedAway, NoKeys);
+    EXPECT_FLOAT_EQ(host->bank, 3.0915928f);
+    EXPECT_EQ(Repaints(), 1);
+    EXPECT_EQ(OperationBeforeRepaint(), SandboxSetBank);
+
+    host->bank = -3.1f;
+    StartCountingRepaints();
+    ChangeBank(TurnedAway, NoKeys);
+    EXPECT_EQ(host->bank, -Pi);
+    EXPECT_EQ(Repaints(), 0);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(WheelTest, BankDirectionIgnoresRotate)
+{
+    PluginSettings.Rotate = 1;
+    ChangeBank(TurnedAway, NoKeys);
+    EXPECT_FLOAT_EQ(host->bank, -0.05f);
+    PluginSettings.Rotate = -1;
+    ChangeBank(TurnedAway, NoKeys);
+    EXPECT_FLOAT_EQ(host->bank, -0.1f);
+}
+
+TEST_F(WheelTest, ADeltaOfZeroCountsAsTowardForEyeAndBankAndAwayForTheOthers)
+{
+    DollyEye(0, NoKeys);  // as toward: the eye approaches
+    EXPECT_FLOAT_EQ(host->eye.z, 9.9f);
+    DollyTarget(0, NoKeys);  // as away: the target approaches the eye
+    EXPECT_NEAR(host->target.z, 0.099f, 1e-5f);
+    ChangeFocalLength(0, NoKeys);  // as away: shrinks
+    EXPECT_FLOAT_EQ(host->zoom, 34.65f);
+    ChangeBank(0, NoKeys);  // as toward: increases
+    EXPECT_FLOAT_EQ(host->bank, 0.05f);
+}
+
+TEST_F(WheelTest, WithRotateMinusTheZoomDirectionsSwap)
+{
+    PluginSettings.Rotate = -1;
+    ChangeFocalLength(TurnedAway, NoKeys);
+    EXPECT_FLOAT_EQ(host->zoom, 35.35f);
+    DollyTarget(TurnedAway, NoKeys);
+    EXPECT_NEAR(host->target.z, -0.1f, 1e-5f);
+}
+
+TEST_F(WheelTest, ValuesWithoutAFiniteResultAreNotWritten)
+{
+    host->zoom = std::numeric_limits<float>::quiet_NaN();
+    ChangeFocalLength(TurnedAway, NoKeys);
+    host->bank = std::numeric_limits<float>::quiet_NaN();
+    ChangeBank(TurnedAway, NoKeys);
+    host->eye = SandboxPoint{0, 0, 3.3e38f};  // one coarse step backs off past the largest float
+    DollyEye(TurnedAway, MK_CONTROL);
+    host->eye = SandboxPoint{0, 0, 0};
+    host->target = SandboxPoint{0, 0, 3.3e38f};
+    DollyTarget(TurnedToward, MK_CONTROL);
+    EXPECT_EQ(Calls(SandboxSetZoom), 0);
+    EXPECT_EQ(Calls(SandboxSetBank), 0);
+    EXPECT_EQ(Calls(SandboxSetEye), 0);
+    EXPECT_EQ(Calls(SandboxSetTarget), 0);
+    EXPECT_EQ(Repaints(), 0);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(WheelTest, AnInfiniteZoomIsClampedLikeAnyOther)
+{
+    host->zoom = std::numeric_limits<float>::infinity();
+    ChangeFocalLength(TurnedAway, NoKeys);
+    EXPECT_EQ(host->zoom, 720.0f);
+}
+
+TEST_F(WheelTest, WithoutTheHostApplicationNothingHappens)
+{
+    SessionState.App = nullptr;
+    DollyEye(TurnedAway, NoKeys);
+    DollyTarget(TurnedAway, NoKeys);
+    ChangeFocalLength(TurnedAway, NoKeys);
+    ChangeBank(TurnedAway, NoKeys);
+    EXPECT_EQ(host->callCount, 0);
+    EXPECT_EQ(Repaints(), 0);
+}
+
+TEST_F(WheelTest, HostExceptionsReleaseEveryReferenceAndSkipTheRepaint)
+{
+    const struct {
+        void (*step)(int16_t, uint16_t);
+        SandboxOperation throwing;
+    } cases[] = {
+        {DollyEye, SandboxGetEye},          {DollyEye, SandboxSetEye},         {DollyTarget, SandboxSetTarget},
+        {ChangeFocalLength, SandboxGetZoom}, {ChangeFocalLength, SandboxSetZoom}, {ChangeBank, SandboxGetCamera},
+        {ChangeBank, SandboxSetBank},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.throwing);
+        sandbox_host_reset();
+        host->throwFrom = c.throwing;
+        StartCountingRepaints();
+        EXPECT_THROW(c.step(TurnedToward, NoKeys), HostCallFailed);
+        ExpectReferencesBalanced();
+        EXPECT_EQ(Calls(SandboxReleaseScene), 1);
+        EXPECT_EQ(Repaints(), 0);
+    }
+}
+
+}  // namespace

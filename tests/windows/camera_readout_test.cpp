@@ -1,0 +1,93 @@
+// The host's camera_changed: zoom and bank in the control window's read-outs
+// and in the status pane, in either mode.
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+
+#include "input/mode_switch.h"
+#include "input/session_state.h"
+#include "tests/windows/attached_host.h"
+#include "ui/camera_readout.h"
+#include "ui/resource_ids.h"
+
+namespace {
+
+class CameraReadout : public AttachedHostTest {
+protected:
+    void CameraChanged()
+    {
+        int flag = 0;
+        sandbox_component_camera_changed(component, sandbox_host_scene(), &flag);
+    }
+
+    std::string Readout(int id) const { return ControlText(SessionState.ControlWindow, id); }
+};
+
+const char LongestFloat[] = "-340282346638528859811704183484516925440.000000";
+
+TEST_F(CameraReadout, Zoom35AndBank0AreShownWithSixDecimalsInModelingModeToo)
+{
+    Attach();
+    const int before = host->callCount;
+    CameraChanged();
+    EXPECT_EQ(Readout(IDC_ZOOM_VALUE), "35.000000");
+    EXPECT_EQ(Readout(IDC_BANK_VALUE), "0.000000");
+    EXPECT_EQ(LastPaneText(), u8"Z_Vormelt カメラモード ZOOM: 35.000000 BANK: 0.000000");
+    EXPECT_EQ(SessionState.Mode, 0);
+    const std::vector<int> calls = CallSequence();
+    EXPECT_EQ(std::vector<int>(calls.begin() + before, calls.end()),
+              (std::vector<int>{SandboxGetCamera, SandboxGetZoom, SandboxGetBank, SandboxReleaseCamera}));
+    ExpectReferencesBalanced();
+}
+
+TEST_F(CameraReadout, ThePaneKeepsTheCameraTextUntilTheNextModeChange)
+{
+    Attach();
+    EnterCameraMode();
+    host->zoom = 12.5f;
+    host->bank = -0.75f;
+    CameraChanged();
+    EXPECT_EQ(Readout(IDC_ZOOM_VALUE), "12.500000");
+    EXPECT_EQ(Readout(IDC_BANK_VALUE), "-0.750000");
+    EXPECT_EQ(LastPaneText(), u8"Z_Vormelt カメラモード ZOOM: 12.500000 BANK: -0.750000");
+    EnterModelingMode();
+    EXPECT_EQ(LastPaneText(), u8"Z_Vormelt モデリングモード");
+}
+
+TEST_F(CameraReadout, AHostFailureReleasesTheCameraAndStopsThere)
+{
+    Attach();
+    host->throwFrom = SandboxGetBank;
+    const size_t paneCalls = StatusCalls().size();
+    CameraChanged();
+    EXPECT_EQ(Readout(IDC_ZOOM_VALUE), "35.000000");
+    EXPECT_EQ(Readout(IDC_BANK_VALUE), "");
+    EXPECT_EQ(StatusCalls().size(), paneCalls);
+    EXPECT_EQ(Calls(SandboxReleaseCamera), 1);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(CameraReadout, BeforeTheControlWindowExistsOnlyThePaneIsTold)
+{
+    CameraChanged();
+    EXPECT_EQ(LastPaneText(), u8"Z_Vormelt カメラモード ZOOM: 35.000000 BANK: 0.000000");
+    ExpectReferencesBalanced();
+}
+
+TEST_F(CameraReadout, AnyFloatFitsItsBuffers)
+{
+    Attach();
+    SetZoomReadout(-FLT_MAX);
+    SetBankReadout(-INFINITY);
+    EXPECT_EQ(Readout(IDC_ZOOM_VALUE), LongestFloat);
+    EXPECT_EQ(Readout(IDC_BANK_VALUE), "-inf");
+    SetBankReadout(NAN);
+    EXPECT_NE(Readout(IDC_BANK_VALUE).find("nan"), std::string::npos);
+    SetCameraStatusText(-FLT_MAX, -FLT_MAX);
+    EXPECT_EQ(LastPaneText(),
+              std::string(u8"Z_Vormelt カメラモード ZOOM: ") + LongestFloat + " BANK: " + LongestFloat);
+}
+
+}  // namespace

@@ -1,0 +1,285 @@
+// The control window on the sandbox host: its layout, its commands, dragging
+// by the body, the focus hand-back, the activity strip and the position kept
+// in the registry; with a screenshot of each mode.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "input/mode_switch.h"
+#include "input/session_state.h"
+#include "tests/windows/attached_host.h"
+#include "tests/windows/registry_scratch.h"
+#include "tests/windows/screenshot.h"
+#include "ui/control_window.h"
+#include "ui/resource_ids.h"
+
+namespace {
+
+class ControlWindowTest : public AttachedHostTest {
+protected:
+    void SetUp() override
+    {
+        AttachedHostTest::SetUp();
+        WriteSettingsDword("ShowControlWnd", 1);
+        Attach();
+        control = SessionState.ControlWindow;
+        ASSERT_NE(control, nullptr);
+    }
+
+    void Command(int id) { SendMessageA(control, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(control, id)) != FALSE; }
+
+    // The control window's child showing `text` (UTF-8), null when none does.
+    HWND ChildWithText(const std::string& text) const
+    {
+        for (HWND child = GetWindow(control, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            char buffer[64] = "";
+            GetWindowTextA(child, buffer, sizeof buffer);
+            if (Utf8FromCp932(buffer) == text)
+                return child;
+        }
+        return nullptr;
+    }
+
+    // Client coordinates to the screen position packed as WM_NCHITTEST takes it.
+    LPARAM ScreenPoint(int x, int y) const
+    {
+        POINT point = {x, y};
+        ClientToScreen(control, &point);
+        return MAKELPARAM(point.x, point.y);
+    }
+
+    HWND control = nullptr;
+};
+
+void ExpectRect(const RECT& rect, int left, int top, int right, int bottom)
+{
+    EXPECT_EQ(rect.left, left);
+    EXPECT_EQ(rect.top, top);
+    EXPECT_EQ(rect.right, right);
+    EXPECT_EQ(rect.bottom, bottom);
+}
+
+// Where the dialog puts an item of the template: position and size are each
+// converted from dialog units.
+void ExpectTemplatePlace(HWND dialog, HWND item, int x, int y, int width, int height)
+{
+    RECT place = {x, y, width, height};
+    MapDialogRect(dialog, &place);
+    RECT actual;
+    GetWindowRect(item, &actual);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+    ExpectRect(actual, place.left, place.top, place.left + place.right, place.top + place.bottom);
+}
+
+TEST_F(ControlWindowTest, ButtonsTakeTheirPixelPlacesAndLabelsKeepTheTemplates)
+{
+    ExpectRect(ChildRect(control, IDC_MODE_BUTTON), 12, 0, 44, 32);
+    ExpectRect(ChildRect(control, IDC_STORE_BUTTON), 48, 0, 70, 32);
+    ExpectRect(ChildRect(control, IDC_RESTORE_BUTTON), 72, 0, 94, 32);
+    ExpectRect(ChildRect(control, IDC_UNDO_BUTTON), 96, 0, 118, 32);
+
+    ExpectTemplatePlace(control, GetDlgItem(control, IDC_ZOOM_VALUE), 97, 2, 53, 8);
+    ExpectTemplatePlace(control, GetDlgItem(control, IDC_BANK_VALUE), 97, 12, 53, 8);
+    const HWND zoomLabel = ChildWithText(u8"ZOOM：");
+    const HWND bankLabel = ChildWithText(u8"BANK：");
+    ASSERT_NE(zoomLabel, nullptr);
+    ASSERT_NE(bankLabel, nullptr);
+    ExpectTemplatePlace(control, zoomLabel, 73, 2, 23, 8);
+    ExpectTemplatePlace(control, bankLabel, 73, 12, 22, 8);
+    EXPECT_EQ(ControlText(control, IDC_STORE_BUTTON), u8"記\n憶");
+}
+
+TEST_F(ControlWindowTest, RestoreAndUndoStartDisabledAndTheReadOutsEmpty)
+{
+    EXPECT_TRUE(Enabled(IDC_STORE_BUTTON));
+    EXPECT_FALSE(Enabled(IDC_RESTORE_BUTTON));
+    EXPECT_FALSE(Enabled(IDC_UNDO_BUTTON));
+    EXPECT_EQ(ControlText(control, IDC_ZOOM_VALUE), "");
+    EXPECT_EQ(ControlText(control, IDC_BANK_VALUE), "");
+}
+
+TEST_F(ControlWindowTest, TheModeButtonTogglesTheModeAndHandsTheFocusBack)
+{
+    SetFocus(windows.figure);
+    SendMessageA(GetDlgItem(control, IDC_MODE_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_EQ(SessionState.Mode, 1);
+    EXPECT_EQ(ClientSize(control).cx, 250);
+    EXPECT_EQ(GetFocus(), windows.main);
+    Command(IDC_MODE_BUTTON);
+    EXPECT_EQ(SessionState.Mode, 0);
+}
+
+TEST_F(ControlWindowTest, StoreRestoreAndUndoWorkOnTheHostsCamera)
+{
+    EnterCameraMode();
+    host->eye = SandboxPoint{1, 2, 3};
+    host->target = SandboxPoint{4, 5, 6};
+    host->zoom = 50;
+    host->bank = 0.25f;
+    SetFocus(windows.figure);
+    SendMessageA(GetDlgItem(control, IDC_STORE_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_TRUE(Enabled(IDC_RESTORE_BUTTON));
+    EXPECT_EQ(GetFocus(), windows.main);
+
+    host->eye = SandboxPoint{9, 9, 9};
+    host->zoom = 20;
+    SendMessageA(GetDlgItem(control, IDC_RESTORE_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_EQ(host->eye.x, 1);
+    EXPECT_EQ(host->eye.z, 3);
+    EXPECT_EQ(host->target.y, 5);
+    EXPECT_EQ(host->zoom, 50);
+    EXPECT_EQ(host->bank, 0.25f);
+
+    SessionState.UndoCamera = CameraSnapshot{{7, 7, 7}, {0, 0, 0}, 35, 0};
+    Command(IDC_UNDO_BUTTON);
+    EXPECT_EQ(host->eye.x, 7);
+    EXPECT_EQ(host->zoom, 35);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(ControlWindowTest, AHostFailureInACommandStaysInsideTheWindow)
+{
+    host->throwFrom = SandboxGetZoom;
+    SetFocus(windows.figure);
+    Command(IDC_STORE_BUTTON);
+    EXPECT_FALSE(Enabled(IDC_RESTORE_BUTTON));
+    EXPECT_EQ(GetFocus(), windows.main);
+    ExpectReferencesBalanced();
+}
+
+TEST_F(ControlWindowTest, OtherCommandsAndACloseRequestAreLeftAlone)
+{
+    SetFocus(windows.figure);
+    EXPECT_EQ(ControlWndProc(control, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0), FALSE);
+    SendMessageA(control, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_TRUE(IsWindow(control));
+    EXPECT_TRUE(IsWindowVisible(control));
+    EXPECT_EQ(GetFocus(), windows.figure);
+}
+
+TEST_F(ControlWindowTest, TheBodyAndTheStripHitTestAsACaption)
+{
+    EnterCameraMode();
+    EXPECT_EQ(SendMessageA(control, WM_NCHITTEST, 0, ScreenPoint(5, 16)), HTCAPTION);
+    EXPECT_EQ(SendMessageA(control, WM_NCHITTEST, 0, ScreenPoint(200, 30)), HTCAPTION);
+    EXPECT_EQ(SendMessageA(control, WM_NCHITTEST, 0, ScreenPoint(130, 5)), HTCAPTION);
+    EXPECT_EQ(SendMessageA(control, WM_NCHITTEST, 0, ScreenPoint(-200, -200)), HTNOWHERE);
+}
+
+TEST_F(ControlWindowTest, NonClientMouseMessagesHandTheFocusBackAfterAMove)
+{
+    const LPARAM point = ScreenPoint(5, 5);
+    SessionState.NcLeftDown = 1;
+    SetFocus(windows.figure);
+    SendMessageA(control, WM_NCMOUSEMOVE, HTCAPTION, point);
+    EXPECT_EQ(GetFocus(), windows.main);
+    EXPECT_EQ(SessionState.NcLeftDown, 0);
+
+    SetFocus(windows.figure);
+    SendMessageA(control, WM_NCMOUSEMOVE, HTCAPTION, point);
+    EXPECT_EQ(GetFocus(), windows.figure) << "only the first move after a press";
+
+    for (UINT up : {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP}) {
+        SetFocus(windows.figure);
+        SendMessageA(control, up, HTCAPTION, point);
+        EXPECT_EQ(GetFocus(), windows.main) << up;
+    }
+}
+
+// The whole gesture is queued at once, so it stays over the window's body:
+// every message of it is then a non-client one, kept in order by the host's loop.
+TEST_F(ControlWindowTest, DraggingByTheReadOutsMovesTheWindowAndHandsTheFocusBack)
+{
+    EnterCameraMode();
+    SetForegroundWindow(control);
+    SetFocus(GetDlgItem(control, IDC_STORE_BUTTON));
+    PumpMessages();
+    const POINT before = WindowOrigin(control);
+    POINT grip = {150, 12};
+    ClientToScreen(control, &grip);
+    SetCursorPos(grip.x, grip.y);
+    PumpMessages();
+    auto moveTo = [](int x, int y) {
+        mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x * 65536 / GetSystemMetrics(SM_CXSCREEN),
+                    y * 65536 / GetSystemMetrics(SM_CYSCREEN), 0, 0);
+    };
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    for (int step = 1; step <= 4; ++step)
+        moveTo(grip.x + 5 * step, grip.y + step);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    PumpMessages();
+    const POINT after = WindowOrigin(control);
+    EXPECT_NEAR(after.x - before.x, 20, 1);
+    EXPECT_NEAR(after.y - before.y, 4, 1);
+
+    moveTo(grip.x + 21, grip.y + 4);
+    PumpMessages();
+    EXPECT_EQ(GetFocus(), windows.main);
+}
+
+TEST_F(ControlWindowTest, TheStripShowsTheActiveAndInactiveCaptionColours)
+{
+    const COLORREF active = GetSysColor(COLOR_ACTIVECAPTION);
+    const COLORREF inactive = GetSysColor(COLOR_INACTIVECAPTION);
+    ASSERT_NE(active, inactive);
+    SetActiveWindow(control);
+    PumpMessages();
+    EXPECT_EQ(ClientPixel(control, 0, 0), active);
+    EXPECT_EQ(ClientPixel(control, 9, 31), active);
+    EXPECT_NE(ClientPixel(control, 10, 16), active) << "the strip is 10 pixels wide";
+    SetActiveWindow(windows.main);
+    PumpMessages();
+    EXPECT_EQ(ClientPixel(control, 5, 16), inactive);
+    InvalidateRect(control, nullptr, TRUE);
+    UpdateWindow(control);
+    EXPECT_EQ(ClientPixel(control, 5, 16), inactive) << "repainted while inactive";
+}
+
+TEST_F(ControlWindowTest, ThePositionAtTheHostsEndIsWhereTheNextProcessOpensIt)
+{
+    SetWindowPos(control, nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    DestroyWindow(windows.main);
+    windows.main = nullptr;
+    PumpMessages();
+    EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), 321);
+    EXPECT_EQ(ReadSettingsValue("PosY").AsInt32(), 123);
+
+    // A new process: state as at load, the same registry.
+    const HINSTANCE module = SessionState.ModuleInstance;
+    const HMODULE statusBar = SessionState.StatusBarModule;
+    SessionState = SessionStateRecord{};
+    SessionState.ModuleInstance = module;
+    SessionState.StatusBarModule = statusBar;
+    SessionState.App = static_cast<HostApp*>(sandbox_host_app());
+    Attach();
+    const POINT origin = WindowOrigin(SessionState.ControlWindow);
+    EXPECT_EQ(origin.x, 321);
+    EXPECT_EQ(origin.y, 123);
+    EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
+}
+
+TEST_F(ControlWindowTest, ScreenshotsOfBothModesAndOfThePane)
+{
+    int flag = 0;
+    sandbox_component_camera_changed(component, sandbox_host_scene(), &flag);
+    SetActiveWindow(control);
+    PumpMessages();
+    const std::string modeling = SaveWindowScreenshot(control, "control_window_modeling");
+    EnterCameraMode();
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    const std::string camera = SaveWindowScreenshot(control, "control_window_camera");
+    const std::string pane = SaveWindowScreenshot(windows.statusBar, "status_pane_camera");
+    for (const std::string& path : {modeling, camera, pane}) {
+        ASSERT_FALSE(path.empty());
+        std::ifstream file(path, std::ios::binary);
+        char signature[8] = {};
+        file.read(signature, 8);
+        EXPECT_EQ(std::string(signature + 1, 3), "PNG") << path;
+    }
+}
+
+}  // namespace
