@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cmath>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@
 #include "tests/support/discovery_exports.h"
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
-#include "tests/windows/window_screenshot.h"
+#include "tests/windows/screenshot.h"
 #include "ui/config_dialog.h"
 #include "ui/settings.h"
 
@@ -618,10 +619,12 @@ TEST_F(ConfigDialog, SavesAPictureOfItselfWithTheDefaults)
     SetForegroundWindow(dialog);
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-    ASSERT_TRUE(SaveWindowScreenshot(dialog, L"config_dialog.png"));
-    WIN32_FILE_ATTRIBUTE_DATA file{};
-    ASSERT_TRUE(GetFileAttributesExA("config_dialog.png", GetFileExInfoStandard, &file));
-    EXPECT_GT(file.nFileSizeLow, 1000u);
+    const std::string path = SaveWindowScreenshot(dialog, "config_dialog");
+    ASSERT_FALSE(path.empty());
+    std::ifstream file(path, std::ios::binary);
+    char signature[8] = {};
+    file.read(signature, 8);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG") << path;
 }
 
 }  // namespace
