@@ -3,6 +3,7 @@
 #include "input/attachment.h"
 #include "input/session_state.h"
 #include "ui/camera_readout.h"
+#include "ui/config_dialog.h"
 #include "ui/resource_ids.h"
 
 unknown_interface* plugin_component::destroy(unsigned flags)
@@ -12,7 +13,14 @@ unknown_interface* plugin_component::destroy(unsigned flags)
     return this;
 }
 
-void plugin_component::open_configuration(intptr_t, IUnknown*) {}
+void plugin_component::open_configuration(intptr_t, IUnknown*)
+{
+    try {
+        ShowConfigDialog();
+    } catch (...) {
+        // Nothing may reach the host; without a dialog nothing else happens.
+    }
+}
 
 void plugin_component::camera_changed(bool&, HostScene* scene)
 {

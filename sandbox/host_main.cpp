@@ -45,14 +45,20 @@ void TellComponentOfCameraChange()
     sandbox_component_camera_changed(Component, sandbox_host_scene(), &flag);
 }
 
+void OpenConfiguration()
+{
+    sandbox_component_open_configuration(Component);
+}
+
 void PostCameraChanged(void* mainWindow)
 {
     PostMessageA(static_cast<HWND>(mainWindow), HostCameraChangedMessage, 0, 0);
 }
 
 // The host's windows, its status bar lent to the status-bar library, and the
-// component attached to them; then one camera report, as after loading a scene.
-void AttachToWindows(bool run)
+// component attached to them with its menu entry, named as a Japanese host
+// names it; then one camera report, as after loading a scene.
+void AttachToWindows(const SandboxExports* exports, bool run)
 {
     const HostWindows windows = CreateHostWindows(GetModuleHandleA(nullptr), 900, 640);
     SandboxHostState* state = sandbox_host_state();
@@ -66,6 +72,8 @@ void AttachToWindows(bool run)
     int flag = 0;
     sandbox_component_attach(Component, sandbox_host_attach_context(), &flag);
     std::printf("attach: done\n");
+    state->japanese = 1;
+    AddPluginMenuEntry(sandbox_get_name(exports, HostPluginInterfaceId, 0, sandbox_host_app()), OpenConfiguration);
     TellComponentOfCameraChange();
     if (run) {
         SetCameraChangedHandler(TellComponentOfCameraChange);
@@ -119,7 +127,7 @@ int main(int argc, char** argv)
         PrintBytes("component_uuid:", uuid);
         std::printf("version_number: %d\n", sandbox_component_version_number(component));
         Component = component;
-        AttachToWindows(run);
+        AttachToWindows(exports, run);
         std::printf("release: %d\n", sandbox_component_release(component));
     }
     FreeLibrary(plugin.module);

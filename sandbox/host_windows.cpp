@@ -18,6 +18,7 @@ int TimerMessages = 0;
 SpacePanCounters SpacePans = {};
 HostWindows Windows;
 void (*CameraChangedHandler)() = nullptr;
+void (*PluginMenuHandler)() = nullptr;
 
 const char* const PaneTitles[4] = {"Top", "Front", "Side", "Perspective"};
 const int PaneTypes[4] = {PaneTop, PaneFront, PaneSide, PanePerspective};
@@ -111,6 +112,10 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         if (CameraChangedHandler != nullptr)
             CameraChangedHandler();
         return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == HostPluginMenuCommand && PluginMenuHandler != nullptr)
+            PluginMenuHandler();
+        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -183,6 +188,16 @@ HostWindows CreateHostWindows(HINSTANCE instance, int width, int height)
 void SetCameraChangedHandler(void (*handler)())
 {
     CameraChangedHandler = handler;
+}
+
+void AddPluginMenuEntry(const char* name, void (*open)())
+{
+    PluginMenuHandler = open;
+    HMENU plugins = CreatePopupMenu();
+    AppendMenuA(plugins, MF_STRING, HostPluginMenuCommand, name);
+    HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(plugins), "Plug-ins");
+    SetMenu(Windows.main, bar);
 }
 
 int TarnhollowNotifications()

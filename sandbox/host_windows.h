@@ -41,3 +41,9 @@ SpacePanCounters FigureWindowSpacePans();
 // tells the component through the handler.
 constexpr UINT HostCameraChangedMessage = WM_APP + 0x40;
 void SetCameraChangedHandler(void (*handler)());
+
+// The host's menu entry of a plug-in: an item of the "Plug-ins" menu in the
+// main window's menu bar, named as the plug-in answered get_name; choosing it
+// calls `open`, as the host calls the component's open_configuration.
+constexpr UINT HostPluginMenuCommand = 40001;
+void AddPluginMenuEntry(const char* name, void (*open)());

@@ -3,6 +3,7 @@
 #include "camera/camera_memory.h"
 #include "input/mode_switch.h"
 #include "input/session_state.h"
+#include "ui/config_dialog.h"
 #include "ui/control_window_layout.h"
 #include "ui/resource_ids.h"
 #include "ui/settings_registry.h"
@@ -54,6 +55,8 @@ void (*CommandAction(int id))()
         return StoreCamera;
     case IDC_RESTORE_BUTTON:
         return RestoreCamera;
+    case IDM_SETTINGS:
+        return ShowConfigDialog;
     default:
         return nullptr;
     }

@@ -1,0 +1,143 @@
+// Dialog template 108 as the built DLL carries it: the configuration dialog's
+// frame, font and its 35 items in tab order.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "dialog_template.h"
+
+namespace {
+
+constexpr uint16_t ButtonClass = 0x80;
+constexpr uint16_t StaticClass = 0x82;
+constexpr uint16_t ComboBoxClass = 0x85;
+
+constexpr uint32_t List = 0x50210003;
+constexpr uint32_t RightLabel = 0x50020002;
+constexpr uint32_t CheckBox = 0x50010003;
+constexpr uint32_t GroupBox = 0x50000007;
+
+struct ExpectedItem {
+    int32_t id;
+    uint16_t windowClass;
+    uint32_t style;
+    int16_t x, y, cx, cy;
+    const char16_t* text;
+};
+
+const ExpectedItem ExpectedItems[35] = {
+    {1, ButtonClass, 0x50010001, 7, 298, 50, 14, u"OK"},
+    {2, ButtonClass, 0x50010000, 66, 298, 50, 14, u"ｷｬﾝｾﾙ"},
+    {-1, StaticClass, 0x50020000, 7, 9, 82, 8, u"ホイール回転操作"},
+    {1009, ComboBoxClass, List, 96, 5, 115, 59, u""},
+    {-1, ButtonClass, GroupBox, 7, 132, 212, 144, u"カメラモード"},
+    {-1, StaticClass, RightLabel, 13, 146, 76, 8, u"左ボタン＋ドラッグ"},
+    {1010, ComboBoxClass, List, 96, 142, 115, 56, u""},
+    {-1, StaticClass, RightLabel, 13, 162, 76, 8, u"右ボタン＋ドラッグ"},
+    {1011, ComboBoxClass, List, 96, 157, 115, 57, u""},
+    {-1, StaticClass, RightLabel, 13, 177, 76, 8, u"中ボタン＋ドラッグ"},
+    {1012, ComboBoxClass, List, 96, 172, 115, 57, u""},
+    {-1, StaticClass, RightLabel, 45, 191, 44, 8, u"ホイール回転"},
+    {1013, ComboBoxClass, List, 96, 187, 115, 66, u""},
+    {-1, StaticClass, RightLabel, 39, 206, 50, 8, u"左ボタン＋回転"},
+    {1014, ComboBoxClass, List, 96, 202, 115, 66, u""},
+    {-1, StaticClass, RightLabel, 39, 221, 50, 8, u"右ボタン＋回転"},
+    {1015, ComboBoxClass, List, 96, 217, 115, 66, u""},
+    {-1, StaticClass, RightLabel, 39, 236, 50, 8, u"中ボタン＋回転"},
+    {1016, ComboBoxClass, List, 96, 232, 115, 66, u""},
+    {1017, ButtonClass, CheckBox, 96, 249, 54, 10, u"透視図限定"},
+    {1018, ButtonClass, CheckBox, 96, 261, 115, 13, u"カメラモードで起動"},
+    {1019, ButtonClass, CheckBox, 7, 282, 101, 10, u"コントロールウィンドウ表示"},
+    {-1, StaticClass, RightLabel, 13, 83, 76, 8, u"ホイール回転"},
+    {1008, ComboBoxClass, List, 96, 79, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 98, 76, 8, u"Ctrl＋回転"},
+    {1020, ComboBoxClass, List, 96, 94, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 113, 76, 8, u"Shift＋回転"},
+    {1021, ComboBoxClass, List, 96, 109, 115, 60, u""},
+    {-1, ButtonClass, GroupBox, 7, 23, 212, 105, u"モデリングモード"},
+    {-1, StaticClass, RightLabel, 13, 38, 76, 8, u"ホイールダブルクリック"},
+    {1022, ComboBoxClass, List, 96, 34, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 53, 76, 8, u"Ctrl＋ダブルクリック"},
+    {1023, ComboBoxClass, List, 96, 49, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 68, 76, 8, u"Shift＋ダブルクリック"},
+    {1024, ComboBoxClass, List, 96, 64, 115, 60, u""},
+};
+
+class ConfigDialogTemplate : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        module = LoadLibraryExA("Z_Vormelt10.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module, nullptr);
+        const HRSRC resource =
+            FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(108), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+        ASSERT_NE(resource, nullptr) << "no Japanese dialog 108";
+        const HGLOBAL loaded = LoadResource(module, resource);
+        ASSERT_NE(loaded, nullptr);
+        dialog = ReadDialogTemplateEx(LockResource(loaded), SizeofResource(module, resource));
+        ASSERT_TRUE(dialog.valid);
+    }
+
+    void TearDown() override
+    {
+        if (module != nullptr)
+            FreeLibrary(module);
+    }
+
+    HMODULE module = nullptr;
+    DialogTemplate dialog;
+};
+
+TEST_F(ConfigDialogTemplate, IsAnExtendedTemplateWithTheDialogsFrameAndCaption)
+{
+    EXPECT_EQ(dialog.version, 1);
+    EXPECT_EQ(dialog.signature, 0xFFFF);
+    EXPECT_EQ(dialog.style, 0x80C808C0u);
+    EXPECT_EQ(dialog.exStyle, 0u);
+    EXPECT_EQ(dialog.helpId, 0u);
+    EXPECT_EQ(dialog.x, 0);
+    EXPECT_EQ(dialog.y, 0);
+    EXPECT_EQ(dialog.cx, 226);
+    EXPECT_EQ(dialog.cy, 319);
+    EXPECT_FALSE(dialog.menu.isOrdinal);
+    EXPECT_TRUE(dialog.menu.text.empty());
+    EXPECT_FALSE(dialog.windowClass.isOrdinal);
+    EXPECT_TRUE(dialog.windowClass.text.empty());
+    EXPECT_EQ(dialog.title, u"Z_Vormelt 設定");
+}
+
+TEST_F(ConfigDialogTemplate, UsesTheNinePointProportionalGothicFont)
+{
+    EXPECT_EQ(dialog.pointSize, 9);
+    EXPECT_EQ(dialog.typeface, u"ＭＳ Ｐゴシック");
+    EXPECT_EQ(dialog.weight, 0);
+    EXPECT_EQ(dialog.italic, 0);
+    EXPECT_EQ(dialog.charset, 0x80);  // Shift-JIS
+}
+
+TEST_F(ConfigDialogTemplate, HoldsTheThirtyFiveItemsInTabOrder)
+{
+    ASSERT_EQ(dialog.items.size(), 35u);
+    for (size_t i = 0; i < dialog.items.size(); ++i) {
+        const DialogItemTemplate& item = dialog.items[i];
+        const ExpectedItem& expected = ExpectedItems[i];
+        SCOPED_TRACE("item " + std::to_string(i + 1) + ", id " + std::to_string(expected.id));
+        EXPECT_EQ(item.id, expected.id);
+        EXPECT_TRUE(item.windowClass.isOrdinal);
+        EXPECT_EQ(item.windowClass.ordinal, expected.windowClass);
+        EXPECT_EQ(item.style, expected.style);
+        EXPECT_EQ(item.x, expected.x);
+        EXPECT_EQ(item.y, expected.y);
+        EXPECT_EQ(item.cx, expected.cx);
+        EXPECT_EQ(item.cy, expected.cy);
+        EXPECT_FALSE(item.title.isOrdinal);
+        EXPECT_EQ(item.title.text, expected.text);
+        EXPECT_EQ(item.exStyle, 0u);
+        EXPECT_EQ(item.helpId, 0u);
+        EXPECT_EQ(item.extraCount, 0);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,630 @@
+// The configuration dialog on the sandbox host: opened from the host's menu
+// entry and from the status pane's menu, showing the settings in effect, and
+// OK, Cancel and the close box with the settings, the registry and the control
+// window afterwards.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "camera/wheel_operations.h"
+#include "input/hook_installation.h"
+#include "input/session_state.h"
+#include "sandbox/plugin_loader.h"
+#include "tests/support/discovery_exports.h"
+#include "tests/windows/attached_host.h"
+#include "tests/windows/registry_scratch.h"
+#include "tests/windows/screenshot.h"
+#include "ui/config_dialog.h"
+#include "ui/settings.h"
+
+namespace {
+
+struct NamedField {
+    const char* name;
+    int32_t PluginSettingsRecord::*field;
+};
+
+const NamedField Fields[] = {
+    {"PerspectiveOnly", &PluginSettingsRecord::PerspectiveOnly},
+    {"Rotate", &PluginSettingsRecord::Rotate},
+    {"ShowControlWnd", &PluginSettingsRecord::ShowControlWnd},
+    {"StartCameraMode", &PluginSettingsRecord::StartCameraMode},
+    {"Option7", &PluginSettingsRecord::Option7},
+    {"Option6", &PluginSettingsRecord::Option6},
+    {"Option5", &PluginSettingsRecord::Option5},
+    {"Option4", &PluginSettingsRecord::Option4},
+    {"Option3", &PluginSettingsRecord::Option3},
+    {"Option2", &PluginSettingsRecord::Option2},
+    {"Option1", &PluginSettingsRecord::Option1},
+    {"Option10", &PluginSettingsRecord::Option10},
+    {"Option9", &PluginSettingsRecord::Option9},
+    {"Option8", &PluginSettingsRecord::Option8},
+    {"Option13", &PluginSettingsRecord::Option13},
+    {"Option12", &PluginSettingsRecord::Option12},
+    {"Option11", &PluginSettingsRecord::Option11},
+};
+
+void ExpectSettingsEqual(const PluginSettingsRecord& actual, const PluginSettingsRecord& expected)
+{
+    for (const NamedField& f : Fields)
+        EXPECT_EQ(actual.*f.field, expected.*f.field) << f.name;
+}
+
+// Every one of the 17 values is a REG_DWORD holding the field.
+void ExpectRegistryHolds(const PluginSettingsRecord& expected)
+{
+    for (const NamedField& f : Fields) {
+        const StoredValue value = ReadSettingsValue(f.name);
+        EXPECT_TRUE(value.present) << f.name;
+        EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD)) << f.name;
+        EXPECT_EQ(value.data.size(), 4u) << f.name;
+        EXPECT_EQ(value.AsInt32(), expected.*f.field) << f.name;
+    }
+}
+
+// Name, type and bytes of every value under the key, for before-and-after
+// comparisons.
+std::vector<std::string> RegistrySnapshot()
+{
+    std::vector<std::string> values;
+    for (const char* name : {"PerspectiveOnly", "Rotate", "ShowControlWnd", "StartCameraMode", "Option1", "Option2",
+                             "Option3", "Option4", "Option5", "Option6", "Option7", "Option8", "Option9", "Option10",
+                             "Option11", "Option12", "Option13", "PosX", "PosY"}) {
+        const StoredValue value = ReadSettingsValue(name);
+        if (value.present)
+            values.push_back(std::string(name) + ":" + std::to_string(value.type) + ":" +
+                             std::string(value.data.begin(), value.data.end()));
+    }
+    values.push_back("values:" + std::to_string(SettingsValueCount()));
+    return values;
+}
+
+int Selection(HWND dialog, int id)
+{
+    return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+void Select(HWND dialog, int id, int position)
+{
+    SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+bool Checked(HWND dialog, int id)
+{
+    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Check(HWND dialog, int id, bool checked)
+{
+    SendDlgItemMessageA(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::vector<std::wstring> Items(HWND dialog, int id)
+{
+    std::vector<std::wstring> items;
+    const auto count = static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[128] = L"";
+        SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
+std::wstring WindowText(HWND window)
+{
+    wchar_t text[128] = L"";
+    GetWindowTextW(window, text, 128);
+    return text;
+}
+
+// A click on a button of the dialog, delivered through the button itself.
+void Click(HWND dialog, int id)
+{
+    SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+    PumpMessages();
+}
+
+// A click at a screen point, as the user's mouse gives it.
+void ClickAt(POINT point, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int height = GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = point.x * 65535 / width;
+        input.mi.dy = point.y * 65535 / height;
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | down;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | up;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+float Distance(const SandboxPoint& a, const SandboxPoint& b)
+{
+    return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
+}
+
+class ConfigDialog : public AttachedHostTest {
+protected:
+    // The plug-in attached as the host attaches it, with whatever the test
+    // stored in the registry before.
+    void SetUp() override
+    {
+        AttachedHostTest::SetUp();
+        Attach();
+    }
+
+    // What the host does when its menu entry of the plug-in is chosen.
+    HWND OpenThroughComponent()
+    {
+        sandbox_component_open_configuration(component);
+        PumpMessages();
+        return SessionState.ConfigWindow;
+    }
+};
+
+// Settings stored before the test attaches.
+class ConfigDialogWithStoredSettings : public ConfigDialog {
+protected:
+    void SetUp() override
+    {
+        AttachedHostTest::SetUp();
+        WriteSettingsDword("Rotate", 0);
+        WriteSettingsDword("Option1", 7);
+        WriteSettingsDword("Option4", 9);
+        WriteSettingsDword("Option8", 2);
+        WriteSettingsDword("StartCameraMode", 2);
+        WriteSettingsDword("PerspectiveOnly", 1);
+        Attach();
+    }
+};
+
+void* MenuComponent = nullptr;
+int MenuPick = 0;
+int MenuTicks = 0;
+
+void OpenConfigurationOfMenuComponent()
+{
+    sandbox_component_open_configuration(MenuComponent);
+}
+
+// Runs inside the loop of a menu the test opened: once the menu is on screen,
+// a click on its entry MenuPick. A menu still missing after three seconds is
+// ended, so that a miss fails the test instead of leaving it in the loop.
+void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    const HWND popup = FindWindowA(MAKEINTRESOURCEA(0x8000), nullptr);  // the menu window class
+    const auto menu = popup != nullptr ? reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)) : nullptr;
+    RECT entry{};
+    if (menu != nullptr && IsWindowVisible(popup) && GetMenuItemRect(nullptr, menu, MenuPick, &entry)) {
+        KillTimer(nullptr, timer);
+        ClickAt(POINT{(entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2});
+    } else if (++MenuTicks > 30) {
+        KillTimer(nullptr, timer);
+        EndMenu();
+    }
+}
+
+// Clicks at `point` to open a menu, picks its entry `pick` and waits for the
+// dialog.
+HWND OpenThroughMenu(POINT point, DWORD down, DWORD up, int pick)
+{
+    MenuPick = pick;
+    MenuTicks = 0;
+    SetTimer(nullptr, 0, 100, ChooseFromOpenMenu);
+    ClickAt(point, down, up);
+    for (int turn = 0; turn < 40 && SessionState.ConfigWindow == nullptr; ++turn) {
+        Sleep(50);
+        PumpMessages();
+    }
+    return SessionState.ConfigWindow;
+}
+
+POINT Centre(const RECT& rect)
+{
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// A mouse click on a control of the dialog, on screen.
+void ClickWithMouse(HWND dialog, int id)
+{
+    RECT control{};
+    GetWindowRect(GetDlgItem(dialog, id), &control);
+    ClickAt(Centre(control));
+    for (int turn = 0; turn < 5; ++turn) {
+        Sleep(20);
+        PumpMessages();
+    }
+}
+
+TEST_F(ConfigDialog, AClickOnThePlugInsEntryInTheHostsMenuOpensIt)
+{
+    const SandboxExports exports = LinkedDiscoveryExports();
+    host->japanese = 1;
+    MenuComponent = component;
+    AddPluginMenuEntry(sandbox_get_name(&exports, HostPluginInterfaceId, 0, sandbox_host_app()),
+                       OpenConfigurationOfMenuComponent);
+    SetForegroundWindow(windows.main);
+    PumpMessages();
+    const HMENU bar = GetMenu(windows.main);
+    ASSERT_NE(bar, nullptr);
+    wchar_t entry[64] = L"";
+    GetMenuStringW(GetSubMenu(bar, 0), 0, entry, 64, MF_BYPOSITION);
+    EXPECT_STREQ(entry, L"Z_Vormelt 設定...");
+
+    RECT plugins{};
+    ASSERT_TRUE(GetMenuItemRect(windows.main, bar, 0, &plugins));
+    const HWND dialog = OpenThroughMenu(Centre(plugins), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
+}
+
+TEST_F(ConfigDialog, TheSettingsEntryOfTheStatusPanesMenuOpensIt)
+{
+    SetForegroundWindow(windows.main);
+    PumpMessages();
+    RECT pane{};
+    SendMessageA(windows.statusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&pane));
+    MapWindowPoints(windows.statusBar, nullptr, reinterpret_cast<POINT*>(&pane), 2);
+    // In ModelingMode "設定" is the menu's only entry.
+    const HWND dialog = OpenThroughMenu(Centre(pane), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), windows.main);
+    EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
+}
+
+TEST_F(ConfigDialog, TheComponentsOpenConfigurationOpensItOwnedByTheMainWindowAndShown)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), windows.main);
+    EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDCANCEL)), L"ｷｬﾝｾﾙ");
+}
+
+TEST_F(ConfigDialog, IsCentredOnTheScreensWorkArea)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    RECT frame{}, work{};
+    GetWindowRect(dialog, &frame);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((frame.left + frame.right) / 2, (work.left + work.right) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, (work.top + work.bottom) / 2, 1);
+}
+
+TEST_F(ConfigDialog, Command1010OfTheControlWindowOpensIt)
+{
+    // The pane's menu is owned by the control window and reports there.
+    SendMessageA(SessionState.ControlWindow, WM_COMMAND, 1010, 0);
+    PumpMessages();
+    const HWND dialog = SessionState.ConfigWindow;
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), windows.main);
+    EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
+}
+
+TEST_F(ConfigDialog, EveryCallOpensAnotherDialogAndRecordsTheNewest)
+{
+    const HWND first = OpenThroughComponent();
+    const HWND second = OpenThroughComponent();
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(IsWindowVisible(first));
+    EXPECT_TRUE(IsWindowVisible(second));
+    EXPECT_EQ(SessionState.ConfigWindow, second);
+
+    // Closing the older one leaves the newest recorded.
+    Click(first, IDCANCEL);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(SessionState.ConfigWindow, second);
+}
+
+TEST_F(ConfigDialog, TheListsOfferTheirItemsInOrder)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    const std::vector<std::wstring> direction = {L"手前に回転で縮小", L"手前に回転で拡大"};
+    const std::vector<std::wstring> doubleClick = {L"図面に合わせる", L"選択形状にスクロール", L"原点にスクロール"};
+    const std::vector<std::wstring> zoomCentre = {L"図面の中央を中心に拡大縮小", L"カーソル位置を中心に拡大縮小",
+                                                  L"選択形状を中心に拡大縮小"};
+    const std::vector<std::wstring> drag = {L"視点移動", L"注視点移動", L"視点注視点移動"};
+    const std::vector<std::wstring> wheel = {L"視点前後移動", L"注視点前後移動", L"焦点距離", L"傾き"};
+    EXPECT_EQ(Items(dialog, 1009), direction);
+    for (int id : {1022, 1023, 1024})
+        EXPECT_EQ(Items(dialog, id), doubleClick) << id;
+    for (int id : {1008, 1020, 1021})
+        EXPECT_EQ(Items(dialog, id), zoomCentre) << id;
+    for (int id : {1010, 1011, 1012})
+        EXPECT_EQ(Items(dialog, id), drag) << id;
+    for (int id : {1013, 1014, 1015, 1016})
+        EXPECT_EQ(Items(dialog, id), wheel) << id;
+}
+
+TEST_F(ConfigDialog, WithTheDefaultsShowsZoomInThePlainCtrlAndShiftChoicesAndNoFlags)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Selection(dialog, 1009), 1);
+    for (int id : {1022, 1008, 1010, 1013})
+        EXPECT_EQ(Selection(dialog, id), 0) << id;
+    for (int id : {1023, 1020, 1011, 1014})
+        EXPECT_EQ(Selection(dialog, id), 1) << id;
+    for (int id : {1024, 1021, 1012, 1015})
+        EXPECT_EQ(Selection(dialog, id), 2) << id;
+    EXPECT_EQ(Selection(dialog, 1016), 3);
+    wchar_t bank[32] = L"";
+    SendDlgItemMessageW(dialog, 1016, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(bank));
+    EXPECT_STREQ(bank, L"傾き");
+    for (int id : {1017, 1018, 1019})
+        EXPECT_FALSE(Checked(dialog, id)) << id;
+}
+
+TEST_F(ConfigDialogWithStoredSettings, ShowsStoredValuesAndNoSelectionForOptionsOutsideTheirLists)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Selection(dialog, 1009), 0);   // Rotate 0 reads as zoom out
+    EXPECT_EQ(Selection(dialog, 1010), -1);  // Option1 7
+    EXPECT_EQ(Selection(dialog, 1013), -1);  // Option4 9
+    EXPECT_EQ(Selection(dialog, 1008), 2);
+    EXPECT_TRUE(Checked(dialog, 1017));
+    EXPECT_TRUE(Checked(dialog, 1018));  // any nonzero flag is set
+    EXPECT_FALSE(Checked(dialog, 1019));
+}
+
+TEST_F(ConfigDialog, TheWheelDirectionFollowsTheSignOfRotate)
+{
+    for (int32_t rotate : {1, 5, 0, -1, -7}) {
+        PluginSettings.Rotate = rotate;
+        const HWND dialog = OpenThroughComponent();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(Selection(dialog, 1009), rotate > 0 ? 1 : 0) << rotate;
+        DestroyWindow(dialog);
+    }
+}
+
+TEST_F(ConfigDialog, OkWithoutChangesSavesTheDefaultsItWasOpenedWith)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_FALSE(SettingsKeyExists());
+    Click(dialog, IDOK);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(SessionState.ConfigWindow, nullptr);
+    ExpectSettingsEqual(PluginSettings, PluginSettingsRecord{});
+    ExpectRegistryHolds(PluginSettingsRecord{});
+    EXPECT_EQ(SettingsValueCount(), 17u);
+}
+
+TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControlsCannotShow)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    PluginSettingsRecord expected;
+    expected.Rotate = -1;  // 0 was stored
+    expected.Option1 = -1;  // 7: no selection
+    expected.Option4 = -1;  // 9: no selection, which still changes the bank
+    expected.Option8 = 2;
+    expected.StartCameraMode = 1;  // 2 was stored
+    expected.PerspectiveOnly = 1;
+    ExpectSettingsEqual(PluginSettings, expected);
+    ExpectRegistryHolds(expected);
+}
+
+TEST_F(ConfigDialog, OkWithAPositiveRotateOtherThanOneStoresOne)
+{
+    PluginSettings.Rotate = 5;
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog, IDOK);
+    EXPECT_EQ(PluginSettings.Rotate, 1);
+    EXPECT_EQ(ReadSettingsValue("Rotate").AsInt32(), 1);
+}
+
+TEST_F(ConfigDialog, OkTakesEveryListAndCheckBox)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Select(dialog, 1009, 0);
+    Select(dialog, 1022, 2);
+    Select(dialog, 1023, 0);
+    Select(dialog, 1024, 1);
+    Select(dialog, 1008, 1);
+    Select(dialog, 1020, 2);
+    Select(dialog, 1021, 0);
+    Select(dialog, 1010, 2);
+    Select(dialog, 1011, 0);
+    Select(dialog, 1012, 1);
+    Select(dialog, 1013, 3);
+    Select(dialog, 1014, 2);
+    Select(dialog, 1015, 0);
+    Select(dialog, 1016, -1);  // no selection
+    Check(dialog, 1017, true);
+    Check(dialog, 1018, true);
+    Check(dialog, 1019, false);
+    Click(dialog, IDOK);
+
+    PluginSettingsRecord expected;
+    expected.Rotate = -1;
+    expected.Option11 = 2;
+    expected.Option12 = 0;
+    expected.Option13 = 1;
+    expected.Option8 = 1;
+    expected.Option9 = 2;
+    expected.Option10 = 0;
+    expected.Option1 = 2;
+    expected.Option2 = 0;
+    expected.Option3 = 1;
+    expected.Option4 = 3;
+    expected.Option5 = 2;
+    expected.Option6 = 0;
+    expected.Option7 = -1;
+    expected.PerspectiveOnly = 1;
+    expected.StartCameraMode = 1;
+    expected.ShowControlWnd = 0;
+    ExpectSettingsEqual(PluginSettings, expected);
+    ExpectRegistryHolds(expected);
+}
+
+TEST_F(ConfigDialog, WhileOpenTheSettingsInEffectStayAsTheyWere)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Select(dialog, 1013, 3);
+    Check(dialog, 1017, true);
+    EXPECT_EQ(PluginSettings.Option4, 0);
+    EXPECT_EQ(PluginSettings.PerspectiveOnly, 0);
+    EXPECT_FALSE(SettingsKeyExists());
+}
+
+TEST_F(ConfigDialog, ClickingShowControlWindowAndOkShowsItAtOnceAndClearingItHidesIt)
+{
+    ASSERT_FALSE(IsWindowVisible(SessionState.ControlWindow));
+    HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    ClickWithMouse(dialog, 1019);
+    EXPECT_TRUE(Checked(dialog, 1019));
+    ClickWithMouse(dialog, IDOK);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(PluginSettings.ShowControlWnd, 1);
+    EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
+
+    dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(Checked(dialog, 1019));
+    Check(dialog, 1019, false);
+    Click(dialog, IDOK);
+    EXPECT_EQ(PluginSettings.ShowControlWnd, 0);
+    EXPECT_FALSE(IsWindowVisible(SessionState.ControlWindow));
+}
+
+TEST_F(ConfigDialog, StartInCameraModeLeavesTheModeAloneUntilTheNextAttachment)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Check(dialog, 1018, true);
+    Click(dialog, IDOK);
+    EXPECT_EQ(PluginSettings.StartCameraMode, 1);
+    EXPECT_EQ(SessionState.Mode, ModelingMode);
+
+    // The next process that loads the plug-in: fresh records, a first attach.
+    RemoveMessageHook();
+    const HMODULE statusBar = SessionState.StatusBarModule;
+    SessionState = SessionStateRecord{};
+    SessionState.App = static_cast<HostApp*>(sandbox_host_app());
+    SessionState.ModuleInstance = GetModuleHandleA(nullptr);
+    SessionState.StatusBarModule = statusBar;
+    PluginSettings = PluginSettingsRecord{};
+    Attach();
+    EXPECT_EQ(SessionState.Mode, CameraMode);
+}
+
+TEST_F(ConfigDialog, WithTwoDialogsOpenTheLastOkWins)
+{
+    const HWND first = OpenThroughComponent();
+    const HWND second = OpenThroughComponent();
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    Select(first, 1013, 3);
+    Select(second, 1013, 2);
+
+    Click(second, IDOK);
+    EXPECT_EQ(PluginSettings.Option4, 2);
+    EXPECT_EQ(ReadSettingsValue("Option4").AsInt32(), 2);
+    EXPECT_TRUE(IsWindow(first));
+
+    Click(first, IDOK);
+    EXPECT_EQ(PluginSettings.Option4, 3);
+    EXPECT_EQ(ReadSettingsValue("Option4").AsInt32(), 3);
+}
+
+TEST_F(ConfigDialogWithStoredSettings, CancelLeavesSettingsRegistryAndControlWindowUntouched)
+{
+    const PluginSettingsRecord before = PluginSettings;
+    const std::vector<std::string> stored = RegistrySnapshot();
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Select(dialog, 1009, 1);
+    Select(dialog, 1013, 2);
+    Check(dialog, 1019, true);
+    Click(dialog, IDCANCEL);
+    EXPECT_FALSE(IsWindow(dialog));
+    ExpectSettingsEqual(PluginSettings, before);
+    EXPECT_EQ(RegistrySnapshot(), stored);
+    EXPECT_FALSE(IsWindowVisible(SessionState.ControlWindow));
+}
+
+TEST_F(ConfigDialog, TheCloseBoxLeavesSettingsAndRegistryUntouched)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Select(dialog, 1010, 2);
+    Check(dialog, 1017, true);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(dialog));
+    ExpectSettingsEqual(PluginSettings, PluginSettingsRecord{});
+    EXPECT_FALSE(SettingsKeyExists());
+
+    // The close box itself: the system menu's close command.
+    const HWND again = OpenThroughComponent();
+    ASSERT_NE(again, nullptr);
+    Check(again, 1019, true);
+    SendMessageA(again, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(again));
+    EXPECT_EQ(PluginSettings.ShowControlWnd, 0);
+    EXPECT_FALSE(SettingsKeyExists());
+}
+
+// The wheel operations read Rotate at every step, so the direction chosen with
+// OK applies to the very next wheel message.
+TEST_F(ConfigDialog, AChangedWheelDirectionActsOnTheNextWheelStep)
+{
+    const float start = Distance(host->eye, host->target);
+    DollyEye(120, 0);
+    EXPECT_GT(Distance(host->eye, host->target), start) << "turned away, Rotate 1: the eye backs off";
+
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Select(dialog, 1009, 0);  // turning toward you zooms out
+    Click(dialog, IDOK);
+    ASSERT_EQ(PluginSettings.Rotate, -1);
+
+    const float before = Distance(host->eye, host->target);
+    DollyEye(120, 0);
+    EXPECT_LT(Distance(host->eye, host->target), before) << "turned away, Rotate -1: the eye closes in";
+    ExpectReferencesBalanced();
+}
+
+TEST_F(ConfigDialog, SavesAPictureOfItselfWithTheDefaults)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    SetForegroundWindow(dialog);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    const std::string path = SaveWindowScreenshot(dialog, "config_dialog");
+    ASSERT_FALSE(path.empty());
+    std::ifstream file(path, std::ios::binary);
+    char signature[8] = {};
+    file.read(signature, 8);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG") << path;
+}
+
+}  // namespace

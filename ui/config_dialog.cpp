@@ -1,0 +1,87 @@
+#include "ui/config_dialog.h"
+
+#include "input/session_state.h"
+#include "ui/config_dialog_ids.h"
+#include "ui/config_lists.h"
+#include "ui/settings.h"
+#include "ui/settings_registry.h"
+
+namespace {
+
+void FillLists(HWND dialog)
+{
+    for (const ConfigList& list : ConfigLists)
+        for (int i = 0; i < list.itemCount; ++i)
+            SendDlgItemMessageA(dialog, list.controlId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list.items[i]));
+}
+
+void ShowCurrentSettings(HWND dialog)
+{
+    for (const ConfigList& list : ConfigLists)
+        SendDlgItemMessageA(dialog, list.controlId, CB_SETCURSEL,
+                            static_cast<WPARAM>(ListSelectionFor(list, PluginSettings.*list.field)), 0);
+    // Any nonzero flag counts as set; a plain check box knows only checked and cleared.
+    for (const ConfigCheckBox& box : ConfigCheckBoxes)
+        CheckDlgButton(dialog, box.controlId, PluginSettings.*box.field != 0 ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// Every control is read before anything is written, so the record is never
+// left half replaced.
+void TakeSettingsFromControls(HWND dialog)
+{
+    PluginSettingsRecord settings = PluginSettings;
+    for (const ConfigList& list : ConfigLists) {
+        const auto selection = static_cast<int>(SendDlgItemMessageA(dialog, list.controlId, CB_GETCURSEL, 0, 0));
+        settings.*list.field = ListValueFor(list, selection);
+    }
+    for (const ConfigCheckBox& box : ConfigCheckBoxes)
+        settings.*box.field = IsDlgButtonChecked(dialog, box.controlId) == BST_CHECKED ? 1 : 0;
+    PluginSettings = settings;
+}
+
+void Accept(HWND dialog)
+{
+    TakeSettingsFromControls(dialog);
+    SaveSettings();
+    DestroyWindow(dialog);
+    ShowWindow(SessionState.ControlWindow, PluginSettings.ShowControlWnd != 0 ? SW_SHOW : SW_HIDE);
+}
+
+}  // namespace
+
+void ShowConfigDialog()
+{
+    const HWND dialog = CreateDialogParamA(SessionState.ModuleInstance, MAKEINTRESOURCEA(IDD_CONFIG_DIALOG),
+                                           SessionState.MainWindow, ConfigDialogProc, 0);
+    SessionState.ConfigWindow = dialog;
+    if (dialog != nullptr)
+        ShowWindow(dialog, SW_SHOW);
+}
+
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        switch (message) {
+        case WM_INITDIALOG:
+            FillLists(dialog);
+            ShowCurrentSettings(dialog);
+            return TRUE;  // the system sets the initial focus
+        case WM_COMMAND:
+            // The default processing turns the close box into IDCANCEL.
+            if (LOWORD(wParam) == IDOK)
+                Accept(dialog);
+            else if (LOWORD(wParam) == IDCANCEL)
+                DestroyWindow(dialog);
+            return FALSE;
+        case WM_DESTROY:
+            // No handle of a dialog that is gone stays behind.
+            if (SessionState.ConfigWindow == dialog)
+                SessionState.ConfigWindow = nullptr;
+            return FALSE;
+        default:
+            return FALSE;
+        }
+    } catch (...) {
+        return FALSE;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// The configuration dialog: a modeless dialog from template 108, owned by the
+// host's main window, where the user edits every setting. OK replaces
+// PluginSettings with the controls' contents, saves them and shows or hides
+// the control window; Cancel and the close box change nothing. While it is
+// open the settings in effect stay as they were.
+
+#include <windows.h>
+
+// Opens a new dialog, also while another one is open, records it in
+// SessionState.ConfigWindow and shows it. When the dialog cannot be created
+// nothing is shown.
+void ShowConfigDialog();
+
+// The dialog procedure of template 108.
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,29 @@
+#pragma once
+
+// Template and control ids of the configuration dialog, shared by the code and
+// resources/config_dialog.rc, which the resource compiler reads too: plain
+// defines only. The ids are the dialog's own; some coincide with ids of the
+// control window.
+
+#define IDD_CONFIG_DIALOG 108
+
+// The lists, each named after the setting it edits.
+#define IDC_CONFIG_OPTION8 1008
+#define IDC_CONFIG_ROTATE 1009
+#define IDC_CONFIG_OPTION1 1010
+#define IDC_CONFIG_OPTION2 1011
+#define IDC_CONFIG_OPTION3 1012
+#define IDC_CONFIG_OPTION4 1013
+#define IDC_CONFIG_OPTION5 1014
+#define IDC_CONFIG_OPTION6 1015
+#define IDC_CONFIG_OPTION7 1016
+#define IDC_CONFIG_OPTION9 1020
+#define IDC_CONFIG_OPTION10 1021
+#define IDC_CONFIG_OPTION11 1022
+#define IDC_CONFIG_OPTION12 1023
+#define IDC_CONFIG_OPTION13 1024
+
+// The check boxes.
+#define IDC_CONFIG_PERSPECTIVE_ONLY 1017
+#define IDC_CONFIG_START_CAMERA_MODE 1018
+#define IDC_CONFIG_SHOW_CONTROL_WND 1019

@@ -1,0 +1,52 @@
+#include "ui/config_lists.h"
+
+#include "ui/config_dialog_ids.h"
+#include "ui/config_dialog_texts.h"
+
+namespace {
+
+template <int Count>
+constexpr ConfigList PositionList(int controlId, int32_t PluginSettingsRecord::*field,
+                                  const char* const (&items)[Count])
+{
+    return {controlId, field, items, Count, ListEncoding::Position};
+}
+
+}  // namespace
+
+const ConfigList ConfigLists[14] = {
+    {IDC_CONFIG_ROTATE, &PluginSettingsRecord::Rotate, WheelDirectionItems, 2, ListEncoding::WheelDirection},
+    PositionList(IDC_CONFIG_OPTION11, &PluginSettingsRecord::Option11, DoubleClickActionItems),
+    PositionList(IDC_CONFIG_OPTION12, &PluginSettingsRecord::Option12, DoubleClickActionItems),
+    PositionList(IDC_CONFIG_OPTION13, &PluginSettingsRecord::Option13, DoubleClickActionItems),
+    PositionList(IDC_CONFIG_OPTION8, &PluginSettingsRecord::Option8, ZoomCentreItems),
+    PositionList(IDC_CONFIG_OPTION9, &PluginSettingsRecord::Option9, ZoomCentreItems),
+    PositionList(IDC_CONFIG_OPTION10, &PluginSettingsRecord::Option10, ZoomCentreItems),
+    PositionList(IDC_CONFIG_OPTION1, &PluginSettingsRecord::Option1, DragActionItems),
+    PositionList(IDC_CONFIG_OPTION2, &PluginSettingsRecord::Option2, DragActionItems),
+    PositionList(IDC_CONFIG_OPTION3, &PluginSettingsRecord::Option3, DragActionItems),
+    PositionList(IDC_CONFIG_OPTION4, &PluginSettingsRecord::Option4, WheelActionItems),
+    PositionList(IDC_CONFIG_OPTION5, &PluginSettingsRecord::Option5, WheelActionItems),
+    PositionList(IDC_CONFIG_OPTION6, &PluginSettingsRecord::Option6, WheelActionItems),
+    PositionList(IDC_CONFIG_OPTION7, &PluginSettingsRecord::Option7, WheelActionItems),
+};
+
+const ConfigCheckBox ConfigCheckBoxes[3] = {
+    {IDC_CONFIG_PERSPECTIVE_ONLY, &PluginSettingsRecord::PerspectiveOnly},
+    {IDC_CONFIG_START_CAMERA_MODE, &PluginSettingsRecord::StartCameraMode},
+    {IDC_CONFIG_SHOW_CONTROL_WND, &PluginSettingsRecord::ShowControlWnd},
+};
+
+int ListSelectionFor(const ConfigList& list, int32_t value)
+{
+    if (list.encoding == ListEncoding::WheelDirection)
+        return value > 0 ? 1 : 0;
+    return value >= 0 && value < list.itemCount ? value : -1;
+}
+
+int32_t ListValueFor(const ConfigList& list, int selection)
+{
+    if (list.encoding == ListEncoding::WheelDirection)
+        return selection > 0 ? 1 : -1;
+    return selection >= 0 ? selection : -1;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+// What the configuration dialog edits, as data: each list with its control,
+// the setting it edits and its items, and each check box with its setting. The
+// dialog walks these tables; nothing here touches a window.
+
+#include <cstdint>
+
+#include "ui/settings.h"
+
+// How a list's selected position maps to its setting.
+enum class ListEncoding {
+    Position,        // the setting is the position; no selection stores -1
+    WheelDirection,  // item 0 stores -1, item 1 stores 1
+};
+
+struct ConfigList {
+    int controlId;
+    int32_t PluginSettingsRecord::*field;
+    const char* const* items;
+    int itemCount;
+    ListEncoding encoding;
+};
+
+struct ConfigCheckBox {
+    int controlId;
+    int32_t PluginSettingsRecord::*field;
+};
+
+// In the order in which the dialog fills them.
+extern const ConfigList ConfigLists[14];
+extern const ConfigCheckBox ConfigCheckBoxes[3];
+
+// The position to select for a setting's value; -1, no selection, for a value
+// that names no item. The wheel direction selects its second item for any
+// positive value and its first otherwise.
+int ListSelectionFor(const ConfigList& list, int32_t value);
+
+// The setting's value for the selected position (-1 when nothing is selected).
+// A position is stored as it is; the wheel direction stores 1 for a position
+// above 0 and -1 otherwise.
+int32_t ListValueFor(const ConfigList& list, int selection);
