@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "camera/wheel_operations.h"
 #include "input/hook_installation.h"
+#include "input/mode_switch.h"
 #include "input/session_state.h"
 #include "sandbox/plugin_loader.h"
 #include "tests/support/discovery_exports.h"
@@ -592,23 +592,31 @@ TEST_F(ConfigDialog, TheCloseBoxLeavesSettingsAndRegistryUntouched)
     EXPECT_FALSE(SettingsKeyExists());
 }
 
-// The wheel operations read Rotate at every step, so the direction chosen with
-// OK applies to the very next wheel message.
-TEST_F(ConfigDialog, AChangedWheelDirectionActsOnTheNextWheelStep)
+// The hook reads the settings at every message, so a mapping changed with OK
+// acts on the very next gesture that reaches the figure window.
+TEST_F(ConfigDialog, AChangedMappingActsOnTheNextGesture)
 {
+    EnterCameraMode();
+    RECT figure;
+    GetWindowRect(windows.figure, &figure);
+    const LPARAM overFigure = MAKELPARAM((figure.left + figure.right) / 2, (figure.top + figure.bottom) / 2);
     const float start = Distance(host->eye, host->target);
-    DollyEye(120, 0);
-    EXPECT_GT(Distance(host->eye, host->target), start) << "turned away, Rotate 1: the eye backs off";
+    PostMessageA(windows.figure, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), overFigure);
+    PumpMessages();
+    EXPECT_GT(Distance(host->eye, host->target), start) << "the plain wheel moves the eye";
+    EXPECT_EQ(host->bank, 0.0f);
 
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    Select(dialog, 1009, 0);  // turning toward you zooms out
+    Select(dialog, 1013, 3);  // the plain wheel tilts the camera
     Click(dialog, IDOK);
-    ASSERT_EQ(PluginSettings.Rotate, -1);
+    ASSERT_EQ(PluginSettings.Option4, 3);
 
-    const float before = Distance(host->eye, host->target);
-    DollyEye(120, 0);
-    EXPECT_LT(Distance(host->eye, host->target), before) << "turned away, Rotate -1: the eye closes in";
+    const SandboxPoint eye = host->eye;
+    PostMessageA(windows.figure, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), overFigure);
+    PumpMessages();
+    EXPECT_LT(host->bank, 0.0f) << "turned away: the bank decreases, at both deliveries";
+    EXPECT_EQ(host->eye.z, eye.z);
     ExpectReferencesBalanced();
 }
 
