@@ -22,7 +22,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     if [ "$(id -u)" -eq 0 ]; then
         apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
     else
         echo "Missing packages. Run:" >&2
         echo "  sudo apt-get install -y ${missing[*]}" >&2
