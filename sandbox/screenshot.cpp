@@ -1,10 +1,11 @@
-#include "tests/windows/screenshot.h"
+#include "sandbox/screenshot.h"
 
 // The build leaves out the COM headers that GDI+ needs.
 #include <objidl.h>
 
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -25,6 +26,75 @@ std::string ScreenshotFolder()
     return folder;
 }
 
+// Copies what `window` shows into `target` at the window's place relative to
+// `origin` (screen coordinates of the target's top-left pixel).
+void CopyWindowInto(HDC target, POINT origin, HWND window)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    HDC source = GetWindowDC(window);
+    BitBlt(target, frame.left - origin.x, frame.top - origin.y, frame.right - frame.left, frame.bottom - frame.top,
+           source, 0, 0, SRCCOPY);
+    ReleaseDC(window, source);
+}
+
+// A picture of the screen rectangle `area`, with the windows copied in the
+// order given, the last one on top.
+OwnedBitmap Compose(const RECT& area, const std::vector<HWND>& bottomToTop)
+{
+    HDC screen = GetDC(nullptr);
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen, area.right - area.left, area.bottom - area.top));
+    HDC memory = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(memory, bitmap.get());
+    const RECT whole = {0, 0, area.right - area.left, area.bottom - area.top};
+    FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
+    for (HWND window : bottomToTop)
+        CopyWindowInto(memory, POINT{area.left, area.top}, window);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return bitmap;
+}
+
+struct OwnedWindows {
+    HWND owner;
+    std::vector<HWND> topToBottom;
+};
+
+BOOL CALLBACK CollectOwned(HWND window, LPARAM context)
+{
+    auto* owned = reinterpret_cast<OwnedWindows*>(context);
+    if (GetWindow(window, GW_OWNER) == owned->owner && IsWindowVisible(window))
+        owned->topToBottom.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+OwnedBitmap CaptureWindow(HWND window)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    return Compose(frame, {window});
+}
+
+OwnedBitmap CaptureWindowWithOwned(HWND window)
+{
+    // Top-level windows are enumerated from the top of the z-order down.
+    OwnedWindows owned{window, {}};
+    EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&owned));
+    RECT area;
+    GetWindowRect(window, &area);
+    std::vector<HWND> bottomToTop = {window};
+    for (auto it = owned.topToBottom.rbegin(); it != owned.topToBottom.rend(); ++it) {
+        RECT frame;
+        GetWindowRect(*it, &frame);
+        UnionRect(&area, &area, &frame);
+        bottomToTop.push_back(*it);
+    }
+    return Compose(area, bottomToTop);
+}
+
 bool SavePng(HBITMAP bitmap, const std::string& path)
 {
     Gdiplus::GdiplusStartupInput input;
@@ -42,26 +112,11 @@ bool SavePng(HBITMAP bitmap, const std::string& path)
     return saved;
 }
 
-}  // namespace
-
 std::string SaveWindowScreenshot(HWND window, const char* name)
 {
-    RECT frame;
-    GetWindowRect(window, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    HDC source = GetWindowDC(window);
-    HDC memory = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(window, source);
+    const OwnedBitmap bitmap = CaptureWindow(window);
     const std::string path = ScreenshotFolder() + "\\" + name + ".png";
-    const bool saved = SavePng(bitmap, path);
-    DeleteObject(bitmap);
-    return saved ? path : std::string();
+    return SavePng(bitmap.get(), path) ? path : std::string();
 }
 
 COLORREF ClientPixel(HWND window, int x, int y)
