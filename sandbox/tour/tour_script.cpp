@@ -1,17 +1,15 @@
 #include "sandbox/tour/tour_script.h"
 
 #include <cstdio>
-#include <functional>
 
-#include "sandbox/host_message_loop.h"
 #include "sandbox/injected_input.h"
 #include "sandbox/screenshot.h"
+#include "sandbox/tour/gestures.h"
 #include "sandbox/tour/tour_settings.h"
 #include "sandbox/views/host_views.h"
 
 namespace {
 
-constexpr int WheelNotch = 120;
 constexpr BYTE NonConvertKey = 0x1D;
 constexpr int StoreButtonId = 1008;
 constexpr int RestoreButtonId = 1009;
@@ -27,325 +25,149 @@ struct TourPlay {
     std::vector<TourStep> steps;
 };
 
-// Runs the host's loop until it has had nothing to do for a while: input,
-// the repaints it causes and the camera reports the host posts are all done.
-void Settle(DWORD quietMilliseconds = 60, DWORD limitMilliseconds = 3000)
-{
-    const DWORD start = GetTickCount();
-    DWORD quietSince = start;
-    while (GetTickCount() - start < limitMilliseconds) {
-        if (PumpOneMessage(false)) {
-            quietSince = GetTickCount();
-            continue;
-        }
-        if (GetTickCount() - quietSince >= quietMilliseconds)
-            return;
-        Sleep(5);
-    }
-}
-
-// Runs the host's loop until `done` or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD limitMilliseconds = 3000)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > limitMilliseconds)
-            return false;
-        if (!PumpOneMessage(false))
-            Sleep(5);
-    }
-    return true;
-}
-
 HWND Main(const TourPlay& tour)
 {
     return tour.session.windows.main;
 }
 
-FigurePane PaneOfType(const TourPlay& tour, int type)
+void SelectCone(const HostSession& host)
 {
-    FigurePane panes[4];
-    GetFigurePanes(tour.session.windows.figure, panes);
-    for (const FigurePane& pane : panes) {
-        if (pane.type == type)
-            return pane;
-    }
-    return panes[0];
-}
-
-POINT OnScreen(const TourPlay& tour, const PanePoint& client)
-{
-    POINT point = {static_cast<LONG>(client.x + 0.5), static_cast<LONG>(client.y + 0.5)};
-    ClientToScreen(tour.session.windows.figure, &point);
-    return point;
-}
-
-// A point of a pane's drawing area, at fractions of its width and height.
-POINT InPane(const TourPlay& tour, int type, double across, double down)
-{
-    const PaneArea area = DrawingArea(PaneOfType(tour, type).rect);
-    return OnScreen(tour, PanePoint{area.left + area.Width() * across, area.top + area.Height() * down});
-}
-
-// Where a world point shows in an orthographic pane.
-POINT WorldInPane(const TourPlay& tour, int type, const Point3& point)
-{
-    const PaneArea area = DrawingArea(PaneOfType(tour, type).rect);
-    return OnScreen(tour, OrthoToPane(CurrentOrthoView(), type, area, point));
-}
-
-POINT Offset(POINT point, int dx, int dy)
-{
-    return POINT{point.x + dx, point.y + dy};
-}
-
-// The user brings the host to the front by clicking its caption.
-void ActivateHost(const TourPlay& tour)
-{
-    if (GetForegroundWindow() == Main(tour))
-        return;
-    RECT frame;
-    GetWindowRect(Main(tour), &frame);
-    ClickAt(POINT{frame.left + 120, frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2});
+    ClickAt(WorldInPane(host, PaneTop, WorldCentre(*sandbox_host_state(), ConeShape)));
     Settle();
 }
 
-void HoldKey(BYTE key, bool down)
+void WheelInAboutDrawingCentre(const HostSession& host)
 {
-    if (key != 0) {
-        SendKey(key, !down);
-        Settle();
-    }
+    WheelAt(host, InPane(host, PaneTop, 0.7, 0.3), -WheelNotch, 1);
 }
 
-// Wheel notches with the pointer at `at`, a modifier key held throughout.
-void WheelAt(const TourPlay& tour, POINT at, int delta, int notches, BYTE modifier = 0)
+void WheelOutAboutDrawingCentre(const HostSession& host)
 {
-    ActivateHost(tour);
-    MovePointerTo(at);
-    Settle();
-    HoldKey(modifier, true);
-    for (int notch = 0; notch < notches; ++notch) {
-        TurnWheel(delta);
-        Settle();
-    }
-    HoldKey(modifier, false);
+    WheelAt(host, InPane(host, PaneTop, 0.7, 0.3), WheelNotch, 1);
 }
 
-// Wheel notches toward the user while a mouse button is held.
-void WheelWithButton(const TourPlay& tour, POINT at, DWORD down, DWORD up, int notches)
+void CtrlWheelInAboutCursor(const HostSession& host)
 {
-    ActivateHost(tour);
-    MovePointerTo(at);
-    Settle();
-    SendButton(down);
-    Settle();
-    for (int notch = 0; notch < notches; ++notch) {
-        TurnWheel(-WheelNotch);
-        Settle();
-    }
-    SendButton(up);
-    Settle();
+    WheelAt(host, InPane(host, PaneFront, 0.25, 0.3), -WheelNotch, 1, VK_CONTROL);
 }
 
-// A drag by (dx, dy) in a few moves, each left to take effect before the next.
-void Drag(POINT from, int dx, int dy, DWORD down, DWORD up)
+void CtrlWheelOutAboutCursor(const HostSession& host)
 {
-    constexpr int Moves = 5;
-    MovePointerTo(from);
-    Settle();
-    SendButton(down);
-    Settle();
-    for (int move = 1; move <= Moves; ++move) {
-        MovePointerTo(Offset(from, dx * move / Moves, dy * move / Moves));
-        Settle();
-    }
-    SendButton(up);
-    Settle();
+    WheelAt(host, InPane(host, PaneFront, 0.25, 0.3), WheelNotch, 1, VK_CONTROL);
 }
 
-void MiddleDoubleClick(const TourPlay& tour, BYTE modifier)
+void ShiftWheelInAboutSelection(const HostSession& host)
 {
-    ActivateHost(tour);
-    MovePointerTo(InPane(tour, PaneFront, 0.5, 0.5));
-    Settle();
-    HoldKey(modifier, true);
-    for (int click = 0; click < 2; ++click) {
-        SendButton(MOUSEEVENTF_MIDDLEDOWN);
-        SendButton(MOUSEEVENTF_MIDDLEUP);
-    }
-    Settle();
-    HoldKey(modifier, false);
+    WheelAt(host, InPane(host, PaneSide, 0.3, 0.6), -WheelNotch, 1, VK_SHIFT);
 }
 
-void ClickControlButton(const TourPlay& tour, int id)
+void ShiftWheelOutAboutSelection(const HostSession& host)
 {
-    RECT button{};
-    GetWindowRect(GetDlgItem(FindControlWindow(Main(tour)), id), &button);
-    ClickAt(Centre(button));
-    Settle();
+    WheelAt(host, InPane(host, PaneSide, 0.3, 0.6), WheelNotch, 1, VK_SHIFT);
 }
 
-// ---- the steps ----
-
-void SelectCone(TourPlay& tour)
+void PanTopPaneWithMiddleButton(const HostSession& host)
 {
-    ClickAt(WorldInPane(tour, PaneTop, WorldCentre(*sandbox_host_state(), ConeShape)));
-    Settle();
+    MiddleButtonPan(host, InPane(host, PaneTop, 0.5, 0.5), 60, 40);
 }
 
-void WheelInAboutDrawingCentre(TourPlay& tour)
+void CtrlMiddleDoubleClick(const HostSession& host)
 {
-    WheelAt(tour, InPane(tour, PaneTop, 0.7, 0.3), -WheelNotch, 1);
+    MiddleDoubleClick(host, InPane(host, PaneFront, 0.5, 0.5), VK_CONTROL);
 }
 
-void WheelOutAboutDrawingCentre(TourPlay& tour)
+void PlainMiddleDoubleClick(const HostSession& host)
 {
-    WheelAt(tour, InPane(tour, PaneTop, 0.7, 0.3), WheelNotch, 1);
+    MiddleDoubleClick(host, InPane(host, PaneFront, 0.5, 0.5), 0);
 }
 
-void CtrlWheelInAboutCursor(TourPlay& tour)
+void PressNonConvert(const HostSession& host)
 {
-    WheelAt(tour, InPane(tour, PaneFront, 0.25, 0.3), -WheelNotch, 1, VK_CONTROL);
+    ActivateHost(host);
+    PressKey(NonConvertKey);
 }
 
-void CtrlWheelOutAboutCursor(TourPlay& tour)
+POINT PerspectiveCentre(const HostSession& host)
 {
-    WheelAt(tour, InPane(tour, PaneFront, 0.25, 0.3), WheelNotch, 1, VK_CONTROL);
+    return InPane(host, PanePerspective, 0.5, 0.5);
 }
 
-void ShiftWheelInAboutSelection(TourPlay& tour)
+void LeftDragOrbitsEye(const HostSession& host)
 {
-    WheelAt(tour, InPane(tour, PaneSide, 0.3, 0.6), -WheelNotch, 1, VK_SHIFT);
+    Drag(PerspectiveCentre(host), 40, 15, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }
 
-void ShiftWheelOutAboutSelection(TourPlay& tour)
+void RightDragOrbitsTarget(const HostSession& host)
 {
-    WheelAt(tour, InPane(tour, PaneSide, 0.3, 0.6), WheelNotch, 1, VK_SHIFT);
+    Drag(PerspectiveCentre(host), -10, 5, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
-// Held past the double-click time, the middle button becomes the host's own
-// space-plus-left-drag pan.
-void MiddleButtonPan(TourPlay& tour)
+void MiddleDragPansCamera(const HostSession& host)
 {
-    ActivateHost(tour);
-    const POINT from = InPane(tour, PaneTop, 0.5, 0.5);
-    MovePointerTo(from);
-    Settle();
-    const SpacePanCounters before = FigureWindowSpacePans();
-    SendButton(MOUSEEVENTF_MIDDLEDOWN);
-    PumpUntil([&] { return FigureWindowSpacePans().leftDownsWithSpace > before.leftDownsWithSpace; });
-    Settle();
-    constexpr int Moves = 5;
-    for (int move = 1; move <= Moves; ++move) {
-        MovePointerTo(Offset(from, 60 * move / Moves, 40 * move / Moves));
-        Settle();
-    }
-    SendButton(MOUSEEVENTF_MIDDLEUP);
-    PumpUntil([] { return GetKeyState(VK_SPACE) >= 0 && GetKeyState(VK_LBUTTON) >= 0; });
-    Settle();
+    Drag(PerspectiveCentre(host), 40, 25, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
 }
 
-void CtrlMiddleDoubleClick(TourPlay& tour)
+void WheelDolliesEye(const HostSession& host)
 {
-    MiddleDoubleClick(tour, VK_CONTROL);
+    WheelAt(host, PerspectiveCentre(host), -WheelNotch, 3);
 }
 
-void PlainMiddleDoubleClick(TourPlay& tour)
+void LeftWheelDolliesTarget(const HostSession& host)
 {
-    MiddleDoubleClick(tour, 0);
+    WheelWithButton(host, PerspectiveCentre(host), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 3);
 }
 
-void PressNonConvert(TourPlay& tour)
+void RightWheelChangesFocalLength(const HostSession& host)
 {
-    ActivateHost(tour);
-    SendKey(NonConvertKey, false);
-    Settle();
-    SendKey(NonConvertKey, true);
-    Settle();
+    WheelWithButton(host, PerspectiveCentre(host), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 5);
 }
 
-POINT PerspectiveCentre(const TourPlay& tour)
+void MiddleWheelChangesBank(const HostSession& host)
 {
-    return InPane(tour, PanePerspective, 0.5, 0.5);
+    WheelWithButton(host, PerspectiveCentre(host), MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP, 3);
 }
 
-void LeftDragOrbitsEye(TourPlay& tour)
+void StoreCamera(const HostSession& host)
 {
-    Drag(PerspectiveCentre(tour), 40, 15, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    ClickDialogItem(FindControlWindow(host.windows.main), StoreButtonId);
 }
 
-void RightDragOrbitsTarget(TourPlay& tour)
+void OrbitAfterStoring(const HostSession& host)
 {
-    Drag(PerspectiveCentre(tour), -10, 5, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    Drag(PerspectiveCentre(host), -30, -10, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }
 
-void MiddleDragPansCamera(TourPlay& tour)
+void RestoreCamera(const HostSession& host)
 {
-    Drag(PerspectiveCentre(tour), 40, 25, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    ClickDialogItem(FindControlWindow(host.windows.main), RestoreButtonId);
 }
 
-void WheelDolliesEye(TourPlay& tour)
+void PanBeforeUndo(const HostSession& host)
 {
-    WheelAt(tour, PerspectiveCentre(tour), -WheelNotch, 3);
+    Drag(PerspectiveCentre(host), -30, 20, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
 }
 
-void LeftWheelDolliesTarget(TourPlay& tour)
+void UndoDrag(const HostSession& host)
 {
-    WheelWithButton(tour, PerspectiveCentre(tour), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 3);
-}
-
-void RightWheelChangesFocalLength(TourPlay& tour)
-{
-    WheelWithButton(tour, PerspectiveCentre(tour), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 5);
-}
-
-void MiddleWheelChangesBank(TourPlay& tour)
-{
-    WheelWithButton(tour, PerspectiveCentre(tour), MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP, 3);
-}
-
-void StoreCamera(TourPlay& tour)
-{
-    ClickControlButton(tour, StoreButtonId);
-}
-
-void OrbitAfterStoring(TourPlay& tour)
-{
-    Drag(PerspectiveCentre(tour), -30, -10, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
-}
-
-void RestoreCamera(TourPlay& tour)
-{
-    ClickControlButton(tour, RestoreButtonId);
-}
-
-void PanBeforeUndo(TourPlay& tour)
-{
-    Drag(PerspectiveCentre(tour), -30, 20, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
-}
-
-void UndoDrag(TourPlay& tour)
-{
-    ClickControlButton(tour, UndoButtonId);
+    ClickDialogItem(FindControlWindow(host.windows.main), UndoButtonId);
 }
 
 // The host's "Plug-ins" menu, then the plug-in's entry in it.
-void OpenConfiguration(TourPlay& tour)
+void OpenConfiguration(const HostSession& host)
 {
-    ActivateHost(tour);
+    ActivateHost(host);
     RECT plugins{};
-    GetMenuItemRect(Main(tour), GetMenu(Main(tour)), 0, &plugins);
+    GetMenuItemRect(host.windows.main, GetMenu(host.windows.main), 0, &plugins);
     PickFromNextMenu(0);
     ClickAt(Centre(plugins));
-    PumpUntil([&] { return FindConfigDialog(Main(tour)) != nullptr; }, 5000);
+    PumpUntil([&] { return FindConfigDialog(host.windows.main) != nullptr; }, 5000);
     Settle();
 }
 
 // Drops the plain wheel's list and clicks "傾き" (tilt) in it.
-void ChooseBankForTheWheel(TourPlay& tour)
+void ChooseBankForTheWheel(const HostSession& host)
 {
-    const HWND list = GetDlgItem(FindConfigDialog(Main(tour)), PlainWheelListId);
+    const HWND list = GetDlgItem(FindConfigDialog(host.windows.main), PlainWheelListId);
     RECT closed{};
     GetWindowRect(list, &closed);
     ClickAt(POINT{closed.right - 8, (closed.top + closed.bottom) / 2});
@@ -360,23 +182,21 @@ void ChooseBankForTheWheel(TourPlay& tour)
     Settle();
 }
 
-void ConfirmConfiguration(TourPlay& tour)
+void ConfirmConfiguration(const HostSession& host)
 {
-    RECT ok{};
-    GetWindowRect(GetDlgItem(FindConfigDialog(Main(tour)), IDOK), &ok);
-    ClickAt(Centre(ok));
-    PumpUntil([&] { return FindConfigDialog(Main(tour)) == nullptr; });
+    ClickDialogItem(FindConfigDialog(host.windows.main), IDOK);
+    PumpUntil([&] { return FindConfigDialog(host.windows.main) == nullptr; });
     Settle();
 }
 
-void WheelNowChangesBank(TourPlay& tour)
+void WheelNowChangesBank(const HostSession& host)
 {
-    WheelAt(tour, PerspectiveCentre(tour), -WheelNotch, 3);
+    WheelAt(host, PerspectiveCentre(host), -WheelNotch, 3);
 }
 
 struct ScriptedStep {
     const char* name;
-    void (*play)(TourPlay&);
+    void (*play)(const HostSession&);
 };
 
 const ScriptedStep Script[] = {
@@ -387,7 +207,7 @@ const ScriptedStep Script[] = {
     {"ctrl-wheel-out-about-cursor", CtrlWheelOutAboutCursor},
     {"shift-wheel-in-about-selection", ShiftWheelInAboutSelection},
     {"shift-wheel-out-about-selection", ShiftWheelOutAboutSelection},
-    {"middle-button-pan", MiddleButtonPan},
+    {"middle-button-pan", PanTopPaneWithMiddleButton},
     {"ctrl-middle-double-click-scrolls-to-selection", CtrlMiddleDoubleClick},
     {"middle-double-click-fits-drawing", PlainMiddleDoubleClick},
     {"nonconvert-enters-camera-mode", PressNonConvert},
@@ -457,11 +277,11 @@ std::vector<TourStep> PlayTour(const SandboxExports* exports, void* component, c
     // The pointer starts away from the host, which the user brings to the front.
     MovePointerTo(POINT{8, 8});
     Settle();
-    ActivateHost(tour);
+    ActivateHost(tour.session);
     MovePointerTo(POINT{8, 8});
     Record(tour, "start");
     for (const ScriptedStep& step : Script) {
-        step.play(tour);
+        step.play(tour.session);
         Record(tour, step.name);
     }
     EndHostSession(tour.session);

@@ -38,6 +38,28 @@ Point3 P(const SandboxPoint& p)
     return ToPoint3(p);
 }
 
+const char SettingsKey[] = "Software\\KELDARN\\Z_Vormelt10";
+
+// A user's stored setting, or -1 when it is not stored.
+int StoredSetting(const char* name)
+{
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+        return -1;
+    return static_cast<int>(value);
+}
+
+void StoreSetting(const char* name, DWORD value)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
 double Azimuth(const Point3& d)
 {
     return std::atan2(d.x, d.z);
@@ -52,6 +74,10 @@ class ScriptedTour : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        // A user's own settings, which the tour must leave as they were.
+        RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
+        StoreSetting("Option4", 2);
+        StoreSetting("StartCameraMode", 1);
         sandbox_host_reset();
         LoadedPlugin plugin = LoadPlugin("Z_Vormelt10.dll");
         if (!plugin.complete)
@@ -67,6 +93,10 @@ protected:
         referencesLeft = host->sceneReferences + host->cameraReferences + host->figureWindowReferences;
         overReleases = host->overReleases;
         FreeLibrary(plugin.module);
+        userOption4 = StoredSetting("Option4");
+        userStartCameraMode = StoredSetting("StartCameraMode");
+        controlWindowShownAfter = StoredSetting("ShowControlWnd");
+        RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
     }
 
     void SetUp() override { ASSERT_FALSE(steps.empty()) << "the tour did not play"; }
@@ -128,12 +158,18 @@ protected:
     static std::vector<TourStep> steps;
     static int referencesLeft;
     static int overReleases;
+    static int userOption4;
+    static int userStartCameraMode;
+    static int controlWindowShownAfter;
 };
 
 std::string ScriptedTour::folder;
 std::vector<TourStep> ScriptedTour::steps;
 int ScriptedTour::referencesLeft = -1;
 int ScriptedTour::overReleases = -1;
+int ScriptedTour::userOption4 = 0;
+int ScriptedTour::userStartCameraMode = 0;
+int ScriptedTour::controlWindowShownAfter = 0;
 
 TEST_F(ScriptedTour, EveryStepLeftAPictureAndALineOfState)
 {
@@ -160,6 +196,16 @@ TEST_F(ScriptedTour, EveryHostReferenceThePlugInTookWasReleased)
 {
     EXPECT_EQ(referencesLeft, 0);
     EXPECT_EQ(overReleases, 0);
+}
+
+TEST_F(ScriptedTour, PlaysWithTheDefaultsAndPutsTheUsersStoredSettingsBack)
+{
+    EXPECT_EQ(After("start").mode, TourMode::Modeling) << "not the user's camera start mode";
+    EXPECT_LT(Distance(After("wheel-dollies-eye")), Distance(Before("wheel-dollies-eye")))
+        << "the plain wheel dollies, not the user's focal length";
+    EXPECT_EQ(userOption4, 2);
+    EXPECT_EQ(userStartCameraMode, 1);
+    EXPECT_EQ(controlWindowShownAfter, -1) << "nothing of the tour's own settings is left";
 }
 
 TEST_F(ScriptedTour, AtTheStartEveryShapeShowsInAllFourPanesInModelingMode)
