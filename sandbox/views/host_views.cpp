@@ -53,6 +53,18 @@ void Redraw()
     InvalidateRect(TheViews.figure, nullptr, FALSE);
 }
 
+// The callbacks are called from the host's objects, compiled in another C++
+// ABI, and the figure window's procedure from the system: nothing may
+// unwind into either. A failure (no memory) leaves the views as they were.
+template <class Action>
+void Guarded(Action action) noexcept
+{
+    try {
+        action();
+    } catch (...) {
+    }
+}
+
 void ZoomAt(void*, const SandboxPoint* centre, int zoomIn)
 {
     TheViews.ortho = OrthoZoomedAbout(TheViews.ortho, ToPoint3(*centre), zoomIn != 0);
@@ -65,7 +77,7 @@ void ScrollTo(void*, const SandboxPoint* point)
     Redraw();
 }
 
-void FitDrawing(void*)
+void Fit()
 {
     FigurePane panes[4];
     GetFigurePanes(TheViews.figure, panes);
@@ -76,6 +88,11 @@ void FitDrawing(void*)
     }
     TheViews.ortho = OrthoFitted(SceneBounds(*sandbox_host_state()), areas);
     Redraw();
+}
+
+void FitDrawing(void*)
+{
+    Guarded(Fit);
 }
 
 void DrawingCentre(void*, SandboxPoint* centre)
@@ -171,7 +188,10 @@ void PaintFigureWindow(HWND figure)
     HDC memory = CreateCompatibleDC(dc);
     HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    DrawFigure(memory, client, panes, HostViewsInstalled(figure) ? sandbox_host_state() : nullptr, TheViews.ortho);
+    Guarded([&] {
+        DrawFigure(memory, client, panes, HostViewsInstalled(figure) ? sandbox_host_state() : nullptr,
+                   TheViews.ortho);
+    });
     BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, previous);
     DeleteObject(bitmap);
@@ -186,7 +206,7 @@ void FigureLeftButtonDown(HWND figure, POINT client, WPARAM keys)
     FigurePane panes[4];
     GetFigurePanes(figure, panes);
     if (GetKeyState(VK_SPACE) >= 0) {
-        Select(panes, client, keys);
+        Guarded([&] { Select(panes, client, keys); });
         return;
     }
     // Space held: the host's own pan of the orthographic views begins.

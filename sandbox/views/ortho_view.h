@@ -38,5 +38,6 @@ OrthoView OrthoScrolledTo(const OrthoView& view, const Point3& point);
 OrthoView OrthoPannedBy(const OrthoView& view, int paneType, double dx, double dy);
 
 // Centred on the bounds, at the largest scale that shows them whole, with a
-// margin, in each of the three areas.
+// margin, in each of the three areas: those of the top, front and side panes,
+// in pane-type order.
 OrthoView OrthoFitted(const WorldBounds& bounds, const PaneArea areas[3]);

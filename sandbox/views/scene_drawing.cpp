@@ -88,32 +88,31 @@ void Line(HDC dc, const PaneArea& area, PanePoint a, PanePoint b)
     LineTo(dc, static_cast<int>(std::lround(b.x)), static_cast<int>(std::lround(b.y)));
 }
 
-// Grid lines every world unit (every five when they would crowd), the axes
-// through the origin darker.
+// Grid lines every world unit, or every 5, 10, 50 ... units when they would
+// crowd closer than 8 pixels; the axes through the origin darker.
 void DrawOrthoGrid(HDC dc, const OrthoView& view, int paneType, const PaneArea& area)
 {
-    const double spacing = view.scale >= 8 ? 1 : 5;
+    double spacing = 1;
+    for (int step = 0; spacing * view.scale < 8; ++step)
+        spacing *= step % 2 == 0 ? 5 : 2;
     const Point3 topLeft = OrthoFromPane(view, paneType, area, PanePoint{double(area.left), double(area.top)});
     const Point3 bottomRight =
         OrthoFromPane(view, paneType, area, PanePoint{double(area.right), double(area.bottom)});
-    const Point3 low{std::min(topLeft.x, bottomRight.x), std::min(topLeft.y, bottomRight.y),
-                     std::min(topLeft.z, bottomRight.z)};
-    const Point3 high{std::max(topLeft.x, bottomRight.x), std::max(topLeft.y, bottomRight.y),
-                      std::max(topLeft.z, bottomRight.z)};
     for (int pass = 0; pass < 2; ++pass) {
         SelectedPen pen(dc, pass == 0 ? GridColour : AxisColour, 1);
-        // Each world axis the pane shows gives lines across the pane.
+        // Each world axis the pane shows gives lines across the pane; the one
+        // it looks along is the same at both corners.
         for (int axis = 0; axis < 3; ++axis) {
-            const double from = axis == 0 ? low.x : axis == 1 ? low.y : low.z;
-            const double to = axis == 0 ? high.x : axis == 1 ? high.y : high.z;
+            const double from = std::min(Coordinate(topLeft, axis), Coordinate(bottomRight, axis));
+            const double to = std::max(Coordinate(topLeft, axis), Coordinate(bottomRight, axis));
             if (to - from < 1e-9)
-                continue;  // the axis the pane looks along
+                continue;
             for (double t = std::ceil(from / spacing) * spacing; t <= to; t += spacing) {
                 if ((pass == 1) != (std::abs(t) < 1e-9))
                     continue;
                 Point3 a = topLeft, b = bottomRight;
-                (axis == 0 ? a.x : axis == 1 ? a.y : a.z) = t;
-                (axis == 0 ? b.x : axis == 1 ? b.y : b.z) = t;
+                Coordinate(a, axis) = t;
+                Coordinate(b, axis) = t;
                 // The corners span the area, so the line runs from edge to edge.
                 Line(dc, area, OrthoToPane(view, paneType, area, a), OrthoToPane(view, paneType, area, b));
             }

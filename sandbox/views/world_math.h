@@ -30,6 +30,10 @@ inline Point3 Cross(const Point3& a, const Point3& b)
 }
 inline double Length(const Point3& a) { return std::sqrt(Dot(a, a)); }
 
+// Coordinate 0, 1 or 2 (x, y or z) of a point.
+inline double& Coordinate(Point3& p, int axis) { return axis == 0 ? p.x : axis == 1 ? p.y : p.z; }
+inline double Coordinate(const Point3& p, int axis) { return axis == 0 ? p.x : axis == 1 ? p.y : p.z; }
+
 // a scaled to length 1; the zero vector stays zero.
 inline Point3 Normalized(const Point3& a)
 {
