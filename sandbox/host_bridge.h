@@ -59,6 +59,20 @@ typedef struct SandboxCall {
 
 enum { SandboxMaxCalls = 4096, SandboxMaxShapes = 16 };
 
+// Optional: the host's views behind the scene's view operations and its
+// reaction to camera changes. Without them the view operations only log, and
+// the drawing centre and cursor position are the state's fields.
+typedef struct SandboxViews {
+    void* context;
+    void (*zoomAt)(void* context, const SandboxPoint* centre, int zoomIn);
+    void (*scrollTo)(void* context, const SandboxPoint* point);
+    void (*fitDrawing)(void* context);
+    void (*drawingCentre)(void* context, SandboxPoint* centre);
+    void (*cursorPosition)(void* context, SandboxPoint* position);
+    // After every camera setter, before onSceneChanged.
+    void (*cameraChanged)(void* context);
+} SandboxViews;
+
 typedef struct SandboxShape {
     SandboxPoint centre;
     float transformation[16];  // row-major, row vectors
@@ -102,6 +116,8 @@ typedef struct SandboxHostState {
     // host invalidates its figure window then.
     void (*onSceneChanged)(void* context);
     void* onSceneChangedContext;
+
+    const SandboxViews* views;
 } SandboxHostState;
 
 // The host objects live as long as the process; state is reset to a default

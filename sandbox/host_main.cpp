@@ -1,19 +1,56 @@
 // The sandbox host: loads the plug-in as the real host does, reports what it
 // learned through the discovery exports and attaches the component to its
-// windows. With --run it stays open, telling the component of every camera
-// change, until its main window is closed.
+// windows.
+//   (no option)      attaches and closes again
+//   --run            stays open with its scene, for trying the plug-in by hand,
+//                    until the main window is closed
+//   --tour [folder]  plays the scripted tour with injected input and writes a
+//                    picture and a line of state per step to the folder
+//                    (by default build/tour, beside the bin folder)
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "sandbox/host_bridge.h"
 #include "sandbox/host_message_loop.h"
-#include "sandbox/host_windows.h"
+#include "sandbox/host_session.h"
 #include "sandbox/plugin_loader.h"
+#include "sandbox/tour/tour_script.h"
 
 namespace {
+
+struct Options {
+    bool run = false;
+    bool tour = false;
+    std::string folder;
+};
+
+// The tour folder beside the folder of this program.
+std::string DefaultTourFolder()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    for (int level = 0; level < 2; ++level)
+        folder = folder.substr(0, folder.find_last_of("\\/"));
+    return folder + "\\tour";
+}
+
+Options ReadOptions(int argc, char** argv)
+{
+    Options options;
+    if (argc > 1 && std::strcmp(argv[1], "--run") == 0)
+        options.run = true;
+    if (argc > 1 && std::strcmp(argv[1], "--tour") == 0) {
+        options.tour = true;
+        options.folder = argc > 2 ? argv[2] : DefaultTourFolder();
+    }
+    return options;
+}
 
 void PrintBytes(const char* label, const unsigned char* bytes)
 {
@@ -37,62 +74,34 @@ void PrintText(const char* label, const char* text)
     std::printf("%s %s\n", label, utf8);
 }
 
-void* Component = nullptr;
-
-void TellComponentOfCameraChange()
+// Succeeds when every step left its picture.
+int PlayTourInto(const SandboxExports* exports, void* component, const std::string& folder)
 {
-    int flag = 0;
-    sandbox_component_camera_changed(Component, sandbox_host_scene(), &flag);
+    const std::vector<TourStep> steps = PlayTour(exports, component, folder);
+    int written = 0;
+    for (const TourStep& step : steps)
+        written += !step.picture.empty();
+    std::printf("tour: %d steps, %d pictures and tour.txt in %s\n", static_cast<int>(steps.size()), written,
+                folder.c_str());
+    return !steps.empty() && written == static_cast<int>(steps.size()) ? 0 : 1;
 }
 
-void OpenConfiguration()
+// With the component created, the host attaches it to its windows and either
+// closes again, runs until the user closes it, or plays the tour.
+int Attached(const SandboxExports* exports, void* component, const Options& options)
 {
-    sandbox_component_open_configuration(Component);
-}
-
-void PostCameraChanged(void* mainWindow)
-{
-    PostMessageA(static_cast<HWND>(mainWindow), HostCameraChangedMessage, 0, 0);
-}
-
-// The host's windows, its status bar lent to the status-bar library, and the
-// component attached to them with its menu entry, named as a Japanese host
-// names it; then one camera report, as after loading a scene.
-void AttachToWindows(const SandboxExports* exports, bool run)
-{
-    const HostWindows windows = CreateHostWindows(GetModuleHandleA(nullptr), 900, 640);
-    SandboxHostState* state = sandbox_host_state();
-    state->mainWindow = windows.main;
-    if (HMODULE statusBarLibrary = GetModuleHandleA("Z_Brannoc10.dll")) {
-        using Attach = void (*)(HWND);
-        if (auto attach = reinterpret_cast<Attach>(
-                reinterpret_cast<void*>(GetProcAddress(statusBarLibrary, "SandboxStatusBarAttach"))))
-            attach(windows.statusBar);
-    }
-    int flag = 0;
-    sandbox_component_attach(Component, sandbox_host_attach_context(), &flag);
+    if (options.tour)
+        return PlayTourInto(exports, component, options.folder);
+    HostSession session = StartHostSession(exports, component, POINT{40, 40}, SIZE{900, 640});
     std::printf("attach: done\n");
-    state->japanese = 1;
-    AddPluginMenuEntry(sandbox_get_name(exports, HostPluginInterfaceId, 0, sandbox_host_app()), OpenConfiguration);
-    TellComponentOfCameraChange();
-    if (run) {
-        SetCameraChangedHandler(TellComponentOfCameraChange);
-        state->onSceneChanged = PostCameraChanged;
-        state->onSceneChangedContext = windows.main;
+    if (options.run)
         RunHostMessageLoop();
-        state->onSceneChanged = nullptr;
-    } else {
-        DestroyWindow(windows.main);
-        DestroyWindow(windows.tarnhollow);
-        PumpPendingMessages();
-    }
+    EndHostSession(session);
+    return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(const Options& options)
 {
-    const bool run = argc > 1 && std::strcmp(argv[1], "--run") == 0;
     sandbox_host_reset();
     LoadedPlugin plugin = LoadPlugin("Z_Vormelt10.dll");
     if (!plugin.complete) {
@@ -119,6 +128,7 @@ int main(int argc, char** argv)
     PrintText("  description:", info.description);
     std::printf("text encoding: %d\n", sandbox_get_text_encoding(exports));
 
+    int status = 0;
     void* component = nullptr;
     const int created = sandbox_create_interface(exports, HostPluginInterfaceId, 0, &component);
     std::printf("create_interface: %d\n", created);
@@ -126,10 +136,21 @@ int main(int argc, char** argv)
         sandbox_component_uuid(component, uuid);
         PrintBytes("component_uuid:", uuid);
         std::printf("version_number: %d\n", sandbox_component_version_number(component));
-        Component = component;
-        AttachToWindows(exports, run);
+        status = Attached(exports, component, options);
         std::printf("release: %d\n", sandbox_component_release(component));
     }
     FreeLibrary(plugin.module);
-    return 0;
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return Run(ReadOptions(argc, argv));
+    } catch (...) {
+        std::printf("the sandbox host failed\n");
+        return 1;
+    }
 }

@@ -3,13 +3,13 @@
 #include <commctrl.h>
 
 #include "sandbox/host_bridge.h"
+#include "sandbox/views/host_views.h"
 
 namespace {
 
 const char MainClass[] = "VormeltSandboxHost";
 const char FigureClass[] = "VormeltSandboxFigure";
 const char TarnhollowClass[] = "VormeltSandboxTarnhollow";
-constexpr int TitleHeight = 16;
 constexpr UINT TarnhollowMessage = 0x8001;
 constexpr UINT_PTR DoubleClickTimerId = 2;
 
@@ -18,6 +18,7 @@ int TimerMessages = 0;
 SpacePanCounters SpacePans = {};
 HostWindows Windows;
 void (*CameraChangedHandler)() = nullptr;
+bool CameraReportPending = false;
 void (*PluginMenuHandler)() = nullptr;
 
 const char* const PaneTitles[4] = {"Top", "Front", "Side", "Perspective"};
@@ -34,33 +35,19 @@ void PublishPanes()
     }
 }
 
-void PaintPanes(HWND window)
+POINT ClientPoint(LPARAM lParam)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    SetBkMode(dc, TRANSPARENT);
-    for (int pane = 0; pane < 4; ++pane) {
-        const RECT rect = PaneClientRect(window, pane);
-        FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-        RECT title = {rect.left + 1, rect.top + 1, rect.right - 1, rect.top + TitleHeight};
-        FillRect(dc, &title, GetSysColorBrush(COLOR_BTNFACE));
-        DrawTextA(dc, PaneTitles[pane], -1, &title, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    }
-    EndPaint(window, &paint);
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
 LRESULT CALLBACK FigureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT:
-        PaintPanes(window);
+        PaintFigureWindow(window);
         return 0;
-    case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        return 1;
-    }
+    case WM_ERASEBKGND:
+        return 1;  // the paint covers every pixel
     case WM_TIMER:
         if (wParam == DoubleClickTimerId)
             ++TimerMessages;
@@ -68,13 +55,22 @@ LRESULT CALLBACK FigureProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_LBUTTONDOWN:
         if (GetKeyState(VK_SPACE) < 0)
             ++SpacePans.leftDownsWithSpace;
+        FigureLeftButtonDown(window, ClientPoint(lParam), wParam);
         return 0;
     case WM_MOUSEMOVE:
         if ((wParam & MK_LBUTTON) && GetKeyState(VK_SPACE) < 0)
             ++SpacePans.movesWithSpaceAndLeft;
+        FigureMouseMove(window, ClientPoint(lParam), wParam);
+        return 0;
+    case WM_LBUTTONUP:
+        FigureLeftButtonUp(window);
         return 0;
     case WM_WINDOWPOSCHANGED:
         PublishPanes();
+        FigureLayoutChanged(window);
+        break;
+    case WM_DESTROY:
+        FigureDestroyed(window);
         break;
     default:
         break;
@@ -109,6 +105,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         PostQuitMessage(0);
         return 0;
     case HostCameraChangedMessage:
+        CameraReportPending = false;
         if (CameraChangedHandler != nullptr)
             CameraChangedHandler();
         return 0;
@@ -169,6 +166,7 @@ HostWindows CreateHostWindows(HINSTANCE instance, int width, int height)
     Register(instance, TarnhollowClass, TarnhollowProc, nullptr);
 
     Windows = HostWindows{};
+    CameraReportPending = false;
     Windows.main = CreateWindowExA(0, MainClass, "Vormelt sandbox host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                    40, 40, width, height, nullptr, nullptr, instance, nullptr);
     // Created first, so it is the main window's first child, as in the host.
@@ -188,6 +186,19 @@ HostWindows CreateHostWindows(HINSTANCE instance, int width, int height)
 void SetCameraChangedHandler(void (*handler)())
 {
     CameraChangedHandler = handler;
+}
+
+void PostCameraChanged()
+{
+    if (CameraReportPending || Windows.main == nullptr)
+        return;
+    CameraReportPending = PostMessageA(Windows.main, HostCameraChangedMessage, 0, 0) != FALSE;
+}
+
+void GetFigurePanes(HWND figure, FigurePane panes[4])
+{
+    for (int pane = 0; pane < 4; ++pane)
+        panes[pane] = FigurePane{PaneClientRect(figure, pane), PaneTypes[pane], PaneTitles[pane]};
 }
 
 void AddPluginMenuEntry(const char* name, void (*open)())

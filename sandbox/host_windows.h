@@ -6,15 +6,15 @@
 
 #include <windows.h>
 
+#include "sandbox/views/pane_types.h"
+#include "sandbox/views/scene_drawing.h"
+
 struct HostWindows {
     HWND main = nullptr;
     HWND figure = nullptr;
     HWND statusBar = nullptr;
     HWND tarnhollow = nullptr;
 };
-
-// Pane types the host reports: the perspective pane is 3, the others differ.
-enum HostPaneType { PaneTop = 0, PaneFront = 1, PaneSide = 2, PanePerspective = 3 };
 
 // Creates the windows (main window shown) and keeps the sandbox host's pane
 // rectangles and types in step with the figure window's place on screen.
@@ -23,6 +23,9 @@ HostWindows CreateHostWindows(HINSTANCE instance, int width, int height);
 // The pane layout inside the figure window's client area: top, front, side,
 // perspective, row by row.
 RECT PaneClientRect(HWND figure, int pane);
+
+// The four panes with their rectangles, types and titles, in pane order.
+void GetFigurePanes(HWND figure, FigurePane panes[4]);
 
 // 0x8001 messages received by the "Z_Tarnhollow" window.
 int TarnhollowNotifications();
@@ -41,6 +44,10 @@ SpacePanCounters FigureWindowSpacePans();
 // tells the component through the handler.
 constexpr UINT HostCameraChangedMessage = WM_APP + 0x40;
 void SetCameraChangedHandler(void (*handler)());
+
+// Asks for one report of a camera change to the handler, however many
+// changes come before the main window's loop gets to it.
+void PostCameraChanged();
 
 // The host's menu entry of a plug-in: an item of the "Plug-ins" menu in the
 // main window's menu bar, named as the plug-in answered get_name; choosing it

@@ -1,5 +1,10 @@
 #!/usr/bin/env bash
 # Builds the plug-in and runs it in the sandbox host under Wine.
+#   With a display: the host opens with its scene and the plug-in attached, to
+#   be tried by hand (sandbox_host.exe --run).
+#   Without one: Xvfb is started and the host plays the scripted tour, writing
+#   a picture per step and tour.txt to build/tour/ (sandbox_host.exe --tour).
+# Options, when given, go to the host instead: --run, or --tour [FOLDER].
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
@@ -9,7 +14,15 @@ cmake --preset mingw -S "$root" >/dev/null
 cmake --build "$build" --target Z_Vormelt10 Z_Brannoc10 sandbox_host
 "$root/tools/wine-prefix.sh" "$build"
 
-status=0
-(cd "$build/bin" && "$root/tools/wine-run.sh" "$build/wineprefix" sandbox_host.exe "$@") || status=$?
-WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null || true
-exit $status
+if [ $# -eq 0 ]; then
+    if [ -n "${DISPLAY:-}" ]; then set -- --run; else set -- --tour; fi
+fi
+# A Wine server still running from a display-less start would lend the host
+# its display-less desktop.
+WINEPREFIX="$build/wineprefix" timeout 60 wineserver -w 2>/dev/null || true
+
+if [ -n "${DISPLAY:-}" ]; then
+    "$root/tools/sandbox-host.sh" "$build" managed "$@"
+else
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$root/tools/sandbox-host.sh" "$build" unmanaged "$@"
+fi

@@ -7,7 +7,7 @@ set -euo pipefail
 build=$(realpath -m "$1")
 prefix="$build/wineprefix"
 here=$(cd "$(dirname "$0")" && pwd)
-marker="$prefix/.vormelt-ready-2"
+marker="$prefix/.vormelt-ready-3"
 if [ ! -f "$marker" ]; then
     mkdir -p "$prefix"
     "$here/wine-run.sh" "$prefix" wineboot -i >/dev/null 2>&1 || true
@@ -15,7 +15,7 @@ if [ ! -f "$marker" ]; then
         "$here/wine-run.sh" "$prefix" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
             /v "$face" /t REG_SZ /d "IPAPGothic" /f >/dev/null 2>&1 || true
     done
-    for program in window_tests.exe sandbox_tests.exe; do
+    for program in window_tests.exe sandbox_tests.exe tour_tests.exe; do
         "$here/wine-run.sh" "$prefix" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" \
             /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
     done

@@ -55,6 +55,21 @@ void SceneChanged()
         State.onSceneChanged(State.onSceneChangedContext);
 }
 
+void CameraChanged()
+{
+    if (State.views != nullptr && State.views->cameraChanged != nullptr)
+        State.views->cameraChanged(State.views->context);
+    SceneChanged();
+}
+
+// The views' answer to a query, or the state's field when there are no views.
+SandboxPoint Ask(void (*query)(void*, SandboxPoint*), SandboxPoint field)
+{
+    if (State.views != nullptr && query != nullptr)
+        query(State.views->context, &field);
+    return field;
+}
+
 unsigned long Obtain(int& references)
 {
     ++references;
@@ -92,13 +107,13 @@ public:
     {
         Log(SandboxSetEye, 0, ToPoint(eye));
         State.eye = ToPoint(eye);
-        SceneChanged();
+        CameraChanged();
     }
     void set_target(int, const Vec3& target, int) override
     {
         Log(SandboxSetTarget, 0, ToPoint(target));
         State.target = ToPoint(target);
-        SceneChanged();
+        CameraChanged();
     }
     float get_zoom(int, int) override
     {
@@ -114,13 +129,13 @@ public:
     {
         Log(SandboxSetZoom, 0, SandboxPoint{zoom, 0, 0});
         State.zoom = zoom;
-        SceneChanged();
+        CameraChanged();
     }
     void set_bank(int, float bank, int) override
     {
         Log(SandboxSetBank, 0, SandboxPoint{bank, 0, 0});
         State.bank = bank;
-        SceneChanged();
+        CameraChanged();
     }
     Mat4 get_view_matrix(int, int) override
     {
@@ -232,32 +247,43 @@ public:
     }
     Vec3 get_drawing_centre(int) override
     {
-        Log(SandboxGetDrawingCentre, 0, State.drawingCentre);
-        return ToVec3(State.drawingCentre);
+        const SandboxPoint centre =
+            Ask(State.views != nullptr ? State.views->drawingCentre : nullptr, State.drawingCentre);
+        Log(SandboxGetDrawingCentre, 0, centre);
+        return ToVec3(centre);
     }
     Vec3 get_cursor_position(int) override
     {
-        Log(SandboxGetCursorPosition, 0, State.cursorPosition);
-        return ToVec3(State.cursorPosition);
+        const SandboxPoint position =
+            Ask(State.views != nullptr ? State.views->cursorPosition : nullptr, State.cursorPosition);
+        Log(SandboxGetCursorPosition, 0, position);
+        return ToVec3(position);
     }
-    void zoom_in_at(const Vec3& centre, int) override
-    {
-        Log(SandboxZoomInAt, 0, ToPoint(centre));
-        SceneChanged();
-    }
-    void zoom_out_at(const Vec3& centre, int) override
-    {
-        Log(SandboxZoomOutAt, 0, ToPoint(centre));
-        SceneChanged();
-    }
+    void zoom_in_at(const Vec3& centre, int) override { ZoomAt(centre, 1, SandboxZoomInAt); }
+    void zoom_out_at(const Vec3& centre, int) override { ZoomAt(centre, 0, SandboxZoomOutAt); }
     void scroll_to(const Vec3& point, int) override
     {
-        Log(SandboxScrollTo, 0, ToPoint(point));
+        const SandboxPoint target = ToPoint(point);
+        Log(SandboxScrollTo, 0, target);
+        if (State.views != nullptr && State.views->scrollTo != nullptr)
+            State.views->scrollTo(State.views->context, &target);
         SceneChanged();
     }
     void fit_drawing(int, int) override
     {
         Log(SandboxFitDrawing);
+        if (State.views != nullptr && State.views->fitDrawing != nullptr)
+            State.views->fitDrawing(State.views->context);
+        SceneChanged();
+    }
+
+private:
+    static void ZoomAt(const Vec3& centre, int zoomIn, int operation)
+    {
+        const SandboxPoint point = ToPoint(centre);
+        Log(operation, 0, point);
+        if (State.views != nullptr && State.views->zoomAt != nullptr)
+            State.views->zoomAt(State.views->context, &point, zoomIn);
         SceneChanged();
     }
 };

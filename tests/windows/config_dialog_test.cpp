@@ -15,11 +15,12 @@
 #include "input/hook_installation.h"
 #include "input/mode_switch.h"
 #include "input/session_state.h"
+#include "sandbox/injected_input.h"
 #include "sandbox/plugin_loader.h"
+#include "sandbox/screenshot.h"
 #include "tests/support/discovery_exports.h"
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
-#include "tests/windows/screenshot.h"
 #include "ui/config_dialog.h"
 #include "ui/settings.h"
 
@@ -131,22 +132,6 @@ void Click(HWND dialog, int id)
     PumpMessages();
 }
 
-// A click at a screen point, as the user's mouse gives it.
-void ClickAt(POINT point, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP)
-{
-    const int width = GetSystemMetrics(SM_CXSCREEN) - 1;
-    const int height = GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT inputs[2] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = point.x * 65535 / width;
-        input.mi.dy = point.y * 65535 / height;
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | down;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | up;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
 float Distance(const SandboxPoint& a, const SandboxPoint& b)
 {
     return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
@@ -188,49 +173,23 @@ protected:
 };
 
 void* MenuComponent = nullptr;
-int MenuPick = 0;
-int MenuTicks = 0;
 
 void OpenConfigurationOfMenuComponent()
 {
     sandbox_component_open_configuration(MenuComponent);
 }
 
-// Runs inside the loop of a menu the test opened: once the menu is on screen,
-// a click on its entry MenuPick. A menu still missing after three seconds is
-// ended, so that a miss fails the test instead of leaving it in the loop.
-void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    const HWND popup = FindWindowA(MAKEINTRESOURCEA(0x8000), nullptr);  // the menu window class
-    const auto menu = popup != nullptr ? reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)) : nullptr;
-    RECT entry{};
-    if (menu != nullptr && IsWindowVisible(popup) && GetMenuItemRect(nullptr, menu, MenuPick, &entry)) {
-        KillTimer(nullptr, timer);
-        ClickAt(POINT{(entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2});
-    } else if (++MenuTicks > 30) {
-        KillTimer(nullptr, timer);
-        EndMenu();
-    }
-}
-
 // Clicks at `point` to open a menu, picks its entry `pick` and waits for the
 // dialog.
 HWND OpenThroughMenu(POINT point, DWORD down, DWORD up, int pick)
 {
-    MenuPick = pick;
-    MenuTicks = 0;
-    SetTimer(nullptr, 0, 100, ChooseFromOpenMenu);
+    PickFromNextMenu(pick);
     ClickAt(point, down, up);
     for (int turn = 0; turn < 40 && SessionState.ConfigWindow == nullptr; ++turn) {
         Sleep(50);
         PumpMessages();
     }
     return SessionState.ConfigWindow;
-}
-
-POINT Centre(const RECT& rect)
-{
-    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 // A mouse click on a control of the dialog, on screen.

@@ -8,9 +8,9 @@
 
 #include "input/mode_switch.h"
 #include "input/session_state.h"
+#include "sandbox/screenshot.h"
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
-#include "tests/windows/screenshot.h"
 #include "ui/control_window.h"
 #include "ui/resource_ids.h"
 

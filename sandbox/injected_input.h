@@ -1,0 +1,32 @@
+#pragma once
+
+// Input as the user's mouse and keyboard give it: injected with SendInput at
+// real screen points, queued by the system and delivered to whichever window
+// is under the pointer or has the focus.
+
+#include <windows.h>
+
+// Moves the pointer to a screen point.
+void MovePointerTo(POINT screen);
+
+// Moves the pointer to a screen point and sends a button press and release
+// there (MOUSEEVENTF_ flags; by default the left button).
+void ClickAt(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
+
+// A button press or release where the pointer is (MOUSEEVENTF_ flags).
+void SendButton(DWORD flag);
+
+// One wheel message's worth of turning: positive away from the user.
+void TurnWheel(int delta);
+
+// A key press or release by virtual-key code.
+void SendKey(BYTE virtualKey, bool release);
+
+// When the next pop-up menu shows, clicks its entry at position `item`. The
+// click is made from a timer inside the menu's own loop, which keeps the
+// caller's code from running until the menu closes; a menu that has not shown
+// within three seconds is ended, so a miss cannot hang the caller.
+void PickFromNextMenu(int item);
+
+// The middle of a rectangle.
+POINT Centre(const RECT& rect);

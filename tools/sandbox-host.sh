@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs the built sandbox host on the current display and ends the prefix's
+# Wine server afterwards, while the display is still there:
+#   sandbox-host.sh BUILD_DIR managed|unmanaged [HOST OPTIONS...]
+# Without a window manager (Xvfb) the host's windows are left unmanaged, so
+# that Wine draws their frames itself and pictures of them show the frames.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(realpath -m "$1")
+mode=$2
+shift 2
+wine=("$here/wine-run.sh" "$build/wineprefix")
+defaults='HKCU\Software\Wine\AppDefaults\sandbox_host.exe'
+if [ "$mode" = unmanaged ]; then
+    "${wine[@]}" reg add "$defaults\\X11 Driver" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+else
+    "${wine[@]}" reg delete "$defaults" /f >/dev/null 2>&1 || true
+fi
+status=0
+(cd "$build/bin" && "${wine[@]}" sandbox_host.exe "$@") || status=$?
+WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null || true
+exit $status
