@@ -26,41 +26,16 @@
 
 namespace {
 
-struct NamedField {
-    const char* name;
-    int32_t PluginSettingsRecord::*field;
-};
-
-const NamedField Fields[] = {
-    {"PerspectiveOnly", &PluginSettingsRecord::PerspectiveOnly},
-    {"Rotate", &PluginSettingsRecord::Rotate},
-    {"ShowControlWnd", &PluginSettingsRecord::ShowControlWnd},
-    {"StartCameraMode", &PluginSettingsRecord::StartCameraMode},
-    {"Option7", &PluginSettingsRecord::Option7},
-    {"Option6", &PluginSettingsRecord::Option6},
-    {"Option5", &PluginSettingsRecord::Option5},
-    {"Option4", &PluginSettingsRecord::Option4},
-    {"Option3", &PluginSettingsRecord::Option3},
-    {"Option2", &PluginSettingsRecord::Option2},
-    {"Option1", &PluginSettingsRecord::Option1},
-    {"Option10", &PluginSettingsRecord::Option10},
-    {"Option9", &PluginSettingsRecord::Option9},
-    {"Option8", &PluginSettingsRecord::Option8},
-    {"Option13", &PluginSettingsRecord::Option13},
-    {"Option12", &PluginSettingsRecord::Option12},
-    {"Option11", &PluginSettingsRecord::Option11},
-};
-
 void ExpectSettingsEqual(const PluginSettingsRecord& actual, const PluginSettingsRecord& expected)
 {
-    for (const NamedField& f : Fields)
+    for (const SettingsField& f : SettingsFields)
         EXPECT_EQ(actual.*f.field, expected.*f.field) << f.name;
 }
 
 // Every one of the 17 values is a REG_DWORD holding the field.
 void ExpectRegistryHolds(const PluginSettingsRecord& expected)
 {
-    for (const NamedField& f : Fields) {
+    for (const SettingsField& f : SettingsFields) {
         const StoredValue value = ReadSettingsValue(f.name);
         EXPECT_TRUE(value.present) << f.name;
         EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD)) << f.name;

@@ -8,7 +8,34 @@
 #include <cstdint>
 #include <vector>
 
+#include "ui/settings.h"
 #include "ui/settings_registry.h"
+
+// Each stored value's name with the field of the settings record it holds.
+struct SettingsField {
+    const char* name;
+    int32_t PluginSettingsRecord::*field;
+};
+
+inline const SettingsField SettingsFields[] = {
+    {"PerspectiveOnly", &PluginSettingsRecord::PerspectiveOnly},
+    {"Rotate", &PluginSettingsRecord::Rotate},
+    {"ShowControlWnd", &PluginSettingsRecord::ShowControlWnd},
+    {"StartCameraMode", &PluginSettingsRecord::StartCameraMode},
+    {"Option7", &PluginSettingsRecord::Option7},
+    {"Option6", &PluginSettingsRecord::Option6},
+    {"Option5", &PluginSettingsRecord::Option5},
+    {"Option4", &PluginSettingsRecord::Option4},
+    {"Option3", &PluginSettingsRecord::Option3},
+    {"Option2", &PluginSettingsRecord::Option2},
+    {"Option1", &PluginSettingsRecord::Option1},
+    {"Option10", &PluginSettingsRecord::Option10},
+    {"Option9", &PluginSettingsRecord::Option9},
+    {"Option8", &PluginSettingsRecord::Option8},
+    {"Option13", &PluginSettingsRecord::Option13},
+    {"Option12", &PluginSettingsRecord::Option12},
+    {"Option11", &PluginSettingsRecord::Option11},
+};
 
 inline void DeleteSettingsKey()
 {

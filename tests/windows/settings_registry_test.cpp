@@ -13,31 +13,6 @@
 
 namespace {
 
-struct FieldName {
-    const char* name;
-    int32_t PluginSettingsRecord::*field;
-};
-
-const FieldName Fields[] = {
-    {"PerspectiveOnly", &PluginSettingsRecord::PerspectiveOnly},
-    {"Rotate", &PluginSettingsRecord::Rotate},
-    {"ShowControlWnd", &PluginSettingsRecord::ShowControlWnd},
-    {"StartCameraMode", &PluginSettingsRecord::StartCameraMode},
-    {"Option7", &PluginSettingsRecord::Option7},
-    {"Option6", &PluginSettingsRecord::Option6},
-    {"Option5", &PluginSettingsRecord::Option5},
-    {"Option4", &PluginSettingsRecord::Option4},
-    {"Option3", &PluginSettingsRecord::Option3},
-    {"Option2", &PluginSettingsRecord::Option2},
-    {"Option1", &PluginSettingsRecord::Option1},
-    {"Option10", &PluginSettingsRecord::Option10},
-    {"Option9", &PluginSettingsRecord::Option9},
-    {"Option8", &PluginSettingsRecord::Option8},
-    {"Option13", &PluginSettingsRecord::Option13},
-    {"Option12", &PluginSettingsRecord::Option12},
-    {"Option11", &PluginSettingsRecord::Option11},
-};
-
 class SettingsRegistry : public ::testing::Test {
 protected:
     void SetUp() override
@@ -52,7 +27,7 @@ protected:
     static void ExpectDefaultsExcept(const char* except)
     {
         const PluginSettingsRecord defaults;
-        for (const FieldName& f : Fields) {
+        for (const SettingsField& f : SettingsFields) {
             if (std::string(f.name) != except) {
                 EXPECT_EQ(PluginSettings.*f.field, defaults.*f.field) << f.name;
             }
@@ -64,7 +39,7 @@ TEST_F(SettingsRegistry, TheBuiltInDefaultsAreThoseOfTheRecord)
 {
     const int32_t expected[] = {0, 1, 0, 0, 3, 2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0};
     for (size_t i = 0; i < sizeof expected / sizeof expected[0]; ++i)
-        EXPECT_EQ(PluginSettings.*Fields[i].field, expected[i]) << Fields[i].name;
+        EXPECT_EQ(PluginSettings.*SettingsFields[i].field, expected[i]) << SettingsFields[i].name;
 }
 
 TEST_F(SettingsRegistry, WithoutTheKeyEveryFieldKeepsWhatItHeld)
@@ -86,11 +61,11 @@ TEST_F(SettingsRegistry, AKeyWithOnlyOption4ChangesOnlyThatField)
 
 TEST_F(SettingsRegistry, EachValueReachesTheFieldOfItsName)
 {
-    for (size_t i = 0; i < sizeof Fields / sizeof Fields[0]; ++i)
-        WriteSettingsDword(Fields[i].name, static_cast<int32_t>(100 + i));
+    for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i)
+        WriteSettingsDword(SettingsFields[i].name, static_cast<int32_t>(100 + i));
     LoadSettings();
-    for (size_t i = 0; i < sizeof Fields / sizeof Fields[0]; ++i)
-        EXPECT_EQ(PluginSettings.*Fields[i].field, static_cast<int32_t>(100 + i)) << Fields[i].name;
+    for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i)
+        EXPECT_EQ(PluginSettings.*SettingsFields[i].field, static_cast<int32_t>(100 + i)) << SettingsFields[i].name;
 }
 
 TEST_F(SettingsRegistry, ValuesOutsideTheirSetsAreTakenAsStored)
@@ -129,17 +104,17 @@ TEST_F(SettingsRegistry, AValueOfAnotherSizeKeepsTheFieldWhole)
 
 TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithSeventeenDwords)
 {
-    for (size_t i = 0; i < sizeof Fields / sizeof Fields[0]; ++i)
-        PluginSettings.*Fields[i].field = static_cast<int32_t>(i) - 8;
+    for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i)
+        PluginSettings.*SettingsFields[i].field = static_cast<int32_t>(i) - 8;
     SaveSettings();
     ASSERT_TRUE(SettingsKeyExists());
     EXPECT_EQ(SettingsValueCount(), 17u);
-    for (size_t i = 0; i < sizeof Fields / sizeof Fields[0]; ++i) {
-        const StoredValue value = ReadSettingsValue(Fields[i].name);
-        ASSERT_TRUE(value.present) << Fields[i].name;
-        EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD)) << Fields[i].name;
-        EXPECT_EQ(value.data.size(), 4u) << Fields[i].name;
-        EXPECT_EQ(value.AsInt32(), static_cast<int32_t>(i) - 8) << Fields[i].name;
+    for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i) {
+        const StoredValue value = ReadSettingsValue(SettingsFields[i].name);
+        ASSERT_TRUE(value.present) << SettingsFields[i].name;
+        EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD)) << SettingsFields[i].name;
+        EXPECT_EQ(value.data.size(), 4u) << SettingsFields[i].name;
+        EXPECT_EQ(value.AsInt32(), static_cast<int32_t>(i) - 8) << SettingsFields[i].name;
     }
 }
 
