@@ -19,6 +19,7 @@
 #include "sandbox/host_message_loop.h"
 #include "sandbox/host_session.h"
 #include "sandbox/plugin_loader.h"
+#include "sandbox/screenshot.h"
 #include "sandbox/tour/tour_script.h"
 
 namespace {
@@ -29,17 +30,6 @@ struct Options {
     std::string folder;
 };
 
-// The tour folder beside the folder of this program.
-std::string DefaultTourFolder()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    for (int level = 0; level < 2; ++level)
-        folder = folder.substr(0, folder.find_last_of("\\/"));
-    return folder + "\\tour";
-}
-
 Options ReadOptions(int argc, char** argv)
 {
     Options options;
@@ -47,7 +37,7 @@ Options ReadOptions(int argc, char** argv)
         options.run = true;
     if (argc > 1 && std::strcmp(argv[1], "--tour") == 0) {
         options.tour = true;
-        options.folder = argc > 2 ? argv[2] : DefaultTourFolder();
+        options.folder = argc > 2 ? argv[2] : BuildFolder() + "\\tour";
     }
     return options;
 }

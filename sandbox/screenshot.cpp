@@ -13,19 +13,6 @@ namespace {
 // GDI+'s PNG encoder.
 const CLSID PngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 
-// build/screenshots, beside the bin folder this program runs from.
-std::string ScreenshotFolder()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    for (int level = 0; level < 2; ++level)
-        folder = folder.substr(0, folder.find_last_of("\\/"));
-    folder += "\\screenshots";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
-
 // Copies what `window` shows into `target` at the window's place relative to
 // `origin` (screen coordinates of the target's top-left pixel).
 void CopyWindowInto(HDC target, POINT origin, HWND window)
@@ -125,4 +112,21 @@ COLORREF ClientPixel(HWND window, int x, int y)
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return colour;
+}
+
+std::string BuildFolder()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    for (int level = 0; level < 2; ++level)
+        folder = folder.substr(0, folder.find_last_of("\\/"));
+    return folder;
+}
+
+std::string ScreenshotFolder()
+{
+    const std::string folder = BuildFolder() + "\\screenshots";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
 }

@@ -37,6 +37,12 @@ OwnedBitmap CaptureWindowWithOwned(HWND window);
 // Writes the bitmap as a PNG file; false when that failed.
 bool SavePng(HBITMAP bitmap, const std::string& path);
 
+// The build folder: the parent of the bin folder this program runs from.
+std::string BuildFolder();
+
+// `BuildFolder()\screenshots`, created when missing.
+std::string ScreenshotFolder();
+
 // Saves what `window` shows as build/screenshots/<name>.png, beside the bin
 // folder this program runs from; returns the file's path, empty on failure.
 std::string SaveWindowScreenshot(HWND window, const char* name);

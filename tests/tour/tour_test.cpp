@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sandbox/plugin_loader.h"
+#include "sandbox/screenshot.h"
 #include "sandbox/tour/tour_script.h"
 #include "sandbox/views/perspective_view.h"
 #include "sandbox/views/scene_model.h"
@@ -20,18 +21,6 @@ namespace {
 
 constexpr double Degrees = 3.14159265358979323846 / 180;
 constexpr int Cone = 1;
-
-// build/screenshots/tour, beside the bin folder this program runs from.
-std::string TourFolder()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    for (int level = 0; level < 2; ++level)
-        folder = folder.substr(0, folder.find_last_of("\\/"));
-    CreateDirectoryA((folder + "\\screenshots").c_str(), nullptr);
-    return folder + "\\screenshots\\tour";
-}
 
 Point3 P(const SandboxPoint& p)
 {
@@ -85,7 +74,7 @@ protected:
         void* component = nullptr;
         sandbox_create_interface(&plugin.exports, HostPluginInterfaceId, 0, &component);
         if (component != nullptr) {
-            folder = TourFolder();
+            folder = ScreenshotFolder() + "\\tour";
             steps = PlayTour(&plugin.exports, component, folder);
             sandbox_component_release(component);
         }
