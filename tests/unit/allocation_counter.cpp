@@ -1,5 +1,6 @@
 // Global operator new and delete of the unit tests, counting allocations so
-// that a test can show an operation allocates nothing.
+// that a test can show an operation allocates nothing, and noting the last
+// block freed so that a test can show an object was freed.
 
 #include "tests/support/allocation_counter.h"
 
@@ -10,6 +11,7 @@
 namespace {
 
 std::atomic<int64_t> Allocations{0};
+std::atomic<void*> LastFreed{nullptr};
 
 void* Allocate(std::size_t size)
 {
@@ -17,7 +19,19 @@ void* Allocate(std::size_t size)
     return std::malloc(size == 0 ? 1 : size);
 }
 
+void Free(void* block)
+{
+    if (block != nullptr)
+        LastFreed.store(block, std::memory_order_relaxed);
+    std::free(block);
+}
+
 }  // namespace
+
+void* LastFreedBlock()
+{
+    return LastFreed.load(std::memory_order_relaxed);
+}
 
 int64_t AllocationCount()
 {
@@ -50,30 +64,30 @@ void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
 
 void operator delete(void* block) noexcept
 {
-    std::free(block);
+    Free(block);
 }
 
 void operator delete[](void* block) noexcept
 {
-    std::free(block);
+    Free(block);
 }
 
 void operator delete(void* block, std::size_t) noexcept
 {
-    std::free(block);
+    Free(block);
 }
 
 void operator delete[](void* block, std::size_t) noexcept
 {
-    std::free(block);
+    Free(block);
 }
 
 void operator delete(void* block, const std::nothrow_t&) noexcept
 {
-    std::free(block);
+    Free(block);
 }
 
 void operator delete[](void* block, const std::nothrow_t&) noexcept
 {
-    std::free(block);
+    Free(block);
 }

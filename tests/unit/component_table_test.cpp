@@ -10,6 +10,7 @@
 #include "plugin/plugin_component.h"
 #include "sandbox/host_bridge.h"
 #include "sandbox/plugin_loader.h"
+#include "tests/support/allocation_counter.h"
 #include "tests/support/discovery_exports.h"
 #include "tests/support/sandbox_host_fixture.h"
 
@@ -227,14 +228,19 @@ TEST_F(ComponentTable, ReferencesCountOneTwoOneZero)
 {
     EXPECT_EQ(static_cast<plugin_component*>(component)->reference_count(), 1);
     EXPECT_EQ(sandbox_component_add_ref(component), 2);
+    delete new int(0);  // so that an earlier block at the component's address does not count
     EXPECT_EQ(sandbox_component_release(component), 1);
+    EXPECT_NE(LastFreedBlock(), component);
     EXPECT_EQ(sandbox_component_release(component), 0);
+    EXPECT_EQ(LastFreedBlock(), component) << "the last release frees the component";
     component = nullptr;
 }
 
 TEST_F(ComponentTable, TheHostMayDeleteThroughTheVirtualDestructor)
 {
+    delete new int(0);
     sandbox_component_delete(component);
+    EXPECT_EQ(LastFreedBlock(), component);
     component = nullptr;
 }
 
