@@ -20,26 +20,6 @@ int32_t DragSetting(uint16_t keys)
     return PluginSettings.Option3;
 }
 
-int32_t WheelSetting(uint16_t keys)
-{
-    if (keys & MK_LBUTTON)
-        return PluginSettings.Option5;
-    if (keys & MK_RBUTTON)
-        return PluginSettings.Option6;
-    if (keys & MK_MBUTTON)
-        return PluginSettings.Option7;
-    return PluginSettings.Option4;
-}
-
-int32_t ZoomCentreSetting(uint16_t keys)
-{
-    if (keys & MK_CONTROL)
-        return PluginSettings.Option9;
-    if (keys & MK_SHIFT)
-        return PluginSettings.Option10;
-    return PluginSettings.Option8;
-}
-
 int32_t DoubleClickSetting(uint16_t keys)
 {
     if (keys & MK_CONTROL)
@@ -63,6 +43,26 @@ Vec3 ZoomCentre(const Scene& scene, int32_t setting)
 
 }  // namespace
 
+const int32_t& CameraWheelSetting(uint16_t keys)
+{
+    if (keys & MK_LBUTTON)
+        return PluginSettings.Option5;
+    if (keys & MK_RBUTTON)
+        return PluginSettings.Option6;
+    if (keys & MK_MBUTTON)
+        return PluginSettings.Option7;
+    return PluginSettings.Option4;
+}
+
+const int32_t& ZoomCentreSetting(uint16_t keys)
+{
+    if (keys & MK_CONTROL)
+        return PluginSettings.Option9;
+    if (keys & MK_SHIFT)
+        return PluginSettings.Option10;
+    return PluginSettings.Option8;
+}
+
 void RunDragOperation(uint16_t keys, float dx, float dy)
 {
     switch (DragSetting(keys)) {
@@ -80,7 +80,7 @@ void RunDragOperation(uint16_t keys, float dx, float dy)
 
 void RunWheelOperation(int16_t delta, uint16_t keys)
 {
-    switch (WheelSetting(keys)) {
+    switch (CameraWheelSetting(keys)) {
     case 0:
         DollyEye(delta, keys);
         break;

@@ -13,6 +13,12 @@ void RunDragOperation(uint16_t keys, float dx, float dy);
 // CameraMode wheel: Option5, Option6, Option7 by left, right, middle, else Option4.
 void RunWheelOperation(int16_t delta, uint16_t keys);
 
+// The settings field that chooses what a wheel message does: the CameraMode
+// wheel's by the buttons held, the zoom centre's by Ctrl and Shift. A wheel
+// turned under another field is another operation.
+const int32_t& CameraWheelSetting(uint16_t keys);
+const int32_t& ZoomCentreSetting(uint16_t keys);
+
 // ModelingMode wheel: zoom about the centre chosen by Option9 (Ctrl), Option10
 // (Shift) or Option8, in the direction of delta times Rotate in 16 bits.
 void RunWheelZoom(int16_t delta, uint16_t keys);

@@ -9,6 +9,7 @@
 #include "input/mode_switch.h"
 #include "input/perspective_pane.h"
 #include "input/session_state.h"
+#include "input/wheel_accumulator.h"
 #include "ui/settings.h"
 
 namespace {
@@ -189,12 +190,18 @@ Ending OnWheel(const MSG& message)
     const POINT screen = {X(message.lParam), Y(message.lParam)};
     if (HookSystem.windowFromPoint(screen) != SessionState.FigureWindow)
         return Ending::Pass;
-    const int16_t delta = WheelDelta(message.wParam);
+    int16_t delta = WheelDelta(message.wParam);
     const uint16_t keys = Keys(message.wParam);
-    if (CameraCondition())
-        Act([&] { RunWheelOperation(delta, keys); });
-    else if (LatchActs(SessionState.MiddleLatch))
+    const UINT pause = HookSystem.getDoubleClickTime();
+    if (CameraCondition()) {
+        // Every delivery adds, as every delivery of a whole notch acts.
+        if (WheelStepDue(SessionState.WheelSum, delta, &CameraWheelSetting(keys), message.time, pause))
+            Act([&] { RunWheelOperation(delta, keys); });
+    } else if (LatchActs(SessionState.MiddleLatch) &&
+               WheelStepDue(SessionState.WheelSum, delta, &ZoomCentreSetting(keys), message.time, pause)) {
+        // Only the acting delivery adds, so a peeked and removed part counts once.
         Act([&] { RunWheelZoom(delta, keys); });
+    }
     return Ending::Consume;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "camera/geometry_types.h"
+#include "input/wheel_accumulator.h"
 
 class HostApp;
 
@@ -52,6 +53,7 @@ struct SessionStateRecord {
     WNDPROC PrevControlProc = nullptr;
     CameraSnapshot MemoryCamera{};
     CameraSnapshot UndoCamera{};
+    WheelSumRecord WheelSum{};
 };
 
 extern SessionStateRecord SessionState;

@@ -120,6 +120,19 @@ void WheelAt(const HostSession& session, POINT at, int delta, int notches, BYTE 
     HoldKey(modifier, false);
 }
 
+void WheelPartsAt(const HostSession& session, POINT at, std::initializer_list<int> deltas)
+{
+    ActivateHost(session);
+    MovePointerTo(at);
+    Settle();
+    // A short quiet between parts: they come far quicker than the double-click time.
+    for (int delta : deltas) {
+        TurnWheel(delta);
+        Settle(20);
+    }
+    Settle();
+}
+
 void WheelWithButton(const HostSession& session, POINT at, DWORD down, DWORD up, int notches)
 {
     ActivateHost(session);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 
 #include "sandbox/host_session.h"
 #include "sandbox/views/world_math.h"
@@ -36,6 +37,10 @@ void PressKey(BYTE key);
 // Wheel notches with the pointer at `at` and `modifier` (a virtual key, or 0)
 // held throughout.
 void WheelAt(const HostSession& session, POINT at, int delta, int notches, BYTE modifier = 0);
+
+// Parts of a notch one after another with the pointer at `at`, as a precision
+// touchpad or a free-spinning wheel sends them, each taken in before the next.
+void WheelPartsAt(const HostSession& session, POINT at, std::initializer_list<int> deltas);
 
 // Wheel notches toward the user while a mouse button is held (MOUSEEVENTF_ flags).
 void WheelWithButton(const HostSession& session, POINT at, DWORD down, DWORD up, int notches);

@@ -66,6 +66,12 @@ void ShiftWheelOutAboutSelection(const HostSession& host)
     WheelAt(host, InPane(host, PaneSide, 0.3, 0.6), WheelNotch, 1, VK_SHIFT);
 }
 
+// 290 in nine parts: two whole notches, and 50 that wait for more.
+void TouchpadWheelOutAboutDrawingCentre(const HostSession& host)
+{
+    WheelPartsAt(host, InPane(host, PaneTop, 0.7, 0.3), {30, 15, 45, 30, 40, 30, 50, 20, 30});
+}
+
 void PanTopPaneWithMiddleButton(const HostSession& host)
 {
     MiddleButtonPan(host, InPane(host, PaneTop, 0.5, 0.5), 60, 40);
@@ -207,6 +213,7 @@ const ScriptedStep Script[] = {
     {"ctrl-wheel-out-about-cursor", CtrlWheelOutAboutCursor},
     {"shift-wheel-in-about-selection", ShiftWheelInAboutSelection},
     {"shift-wheel-out-about-selection", ShiftWheelOutAboutSelection},
+    {"touchpad-wheel-out-about-drawing-centre", TouchpadWheelOutAboutDrawingCentre},
     {"middle-button-pan", PanTopPaneWithMiddleButton},
     {"ctrl-middle-double-click-scrolls-to-selection", CtrlMiddleDoubleClick},
     {"middle-double-click-fits-drawing", PlainMiddleDoubleClick},

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "input/message_hook.h"
 #include "input/session_state.h"
 #include "plugin/host_call.h"
@@ -47,6 +49,7 @@ protected:
         record.message = message;
         record.wParam = wParam;
         record.lParam = lParam;
+        record.time = messageTime;
         const int before = fake.Count("CallNextHookEx");
         const LRESULT result = MessageHook(HC_ACTION, removal, reinterpret_cast<LPARAM>(&record));
         return Delivery{result, record.message, fake.Count("CallNextHookEx") > before};
@@ -75,8 +78,27 @@ protected:
     static LPARAM At(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
     static WPARAM Wheel(int delta, WORD keys = 0) { return MAKEWPARAM(keys, static_cast<WORD>(delta)); }
 
+    // One wheel message with the time it carries.
+    struct WheelTurn {
+        int delta;
+        WORD keys;
+        DWORD time;
+    };
+    // Each turn over the figure window, delivered once, or peeked at and then
+    // removed as the host does; every delivery must be blanked.
+    void DeliverTurns(const std::vector<WheelTurn>& turns, bool peekedFirst)
+    {
+        for (const WheelTurn& turn : turns) {
+            messageTime = turn.time;
+            if (peekedFirst)
+                ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(turn.delta, turn.keys), At(10, 10), Figure(), PM_NOREMOVE));
+            ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(turn.delta, turn.keys), At(10, 10)));
+        }
+    }
+
     void PointerInPerspectivePane() { fake.pointer = {150, 150}; }
     void PointerInTopPane() { fake.pointer = {50, 50}; }
 
     FakeHookSystem fake;
+    DWORD messageTime = 0;  // the time the next deliveries carry
 };

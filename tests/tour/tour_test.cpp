@@ -162,7 +162,7 @@ int ScriptedTour::controlWindowShownAfter = 0;
 
 TEST_F(ScriptedTour, EveryStepLeftAPictureAndALineOfState)
 {
-    EXPECT_EQ(steps.size(), 28u);
+    EXPECT_EQ(steps.size(), 29u);
     for (const TourStep& step : steps) {
         std::ifstream picture(step.picture, std::ios::binary);
         char signature[8] = {};
@@ -283,6 +283,19 @@ TEST_F(ScriptedTour, TheWheelWithShiftZoomsAboutTheSelectedCone)
         EXPECT_NEAR(is.y, was.y, 1e-3) << "pane " << type;
     }
     ExpectSameView(After("shift-wheel-out-about-selection").view, before.view);
+}
+
+TEST_F(ScriptedTour, ATouchpadsSmallWheelPartsZoomOncePerWholeNotch)
+{
+    const TourState& before = Before("touchpad-wheel-out-about-drawing-centre");
+    const TourState& after = After("touchpad-wheel-out-about-drawing-centre");
+    // Nine parts adding up to 290: two steps, where a step per message would be nine.
+    EXPECT_NEAR(before.view.scale / after.view.scale, OrthoZoomStep * OrthoZoomStep, 1e-9);
+    EXPECT_NEAR(Length(after.view.centre - before.view.centre), 0, 1e-6);
+    const PaneInk inkBefore = InkIn(before.picture, AreaRect(before, PaneTop));
+    const PaneInk inkAfter = InkIn(after.picture, AreaRect(after, PaneTop));
+    EXPECT_LT(inkAfter.spread, inkBefore.spread / 1.4);
+    ExpectSameCamera(before, after);
 }
 
 TEST_F(ScriptedTour, HoldingTheMiddleButtonPansTheDrawingWithThePointer)

@@ -130,6 +130,40 @@ TEST_F(CameraGestures, WheelSettingsByLeftRightMiddleThenNone)
     }
 }
 
+// The eye starts 10 from the target; a step away from the user backs it off by
+// 1 % (0.1 % with Shift). The fake's double-click time is 432 ms.
+TEST_F(CameraGestures, PartsOfANotchAddUpToOneStepPerWholeNotchAtEveryDelivery)
+{
+    struct Case {
+        const char* what;
+        std::vector<WheelTurn> turns;
+        bool peekedFirst;
+        int steps;
+        float eyeZ;
+    };
+    const Case cases[] = {
+        {"four parts of 30 are one step", {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {30, 0, 0}}, false, 1, 10.1f},
+        {"one whole notch", {{120, 0, 0}}, false, 1, 10.1f},
+        {"a peeked and removed notch is two steps", {{120, 0, 0}}, true, 2, 10.201f},
+        {"and so are four peeked and removed parts of 30", {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {30, 0, 0}}, true, 2,
+         10.201f},
+        {"the rest counts toward the next step", {{90, 0, 0}, {60, 0, 0}, {90, 0, 0}}, false, 2, 10.201f},
+        {"a change of direction starts afresh", {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}}, false, 0,
+         10.0f},
+        {"a change of the button held starts afresh", {{60, 0, 0}, {60, MK_LBUTTON, 0}}, false, 0, 10.0f},
+        {"Shift changes the step, not the operation", {{60, 0, 0}, {60, MK_SHIFT, 0}}, false, 1, 10.01f},
+        {"a longer pause than the double-click time starts afresh", {{60, 0, 1000}, {60, 0, 1433}}, false, 0, 10.0f},
+    };
+    for (const Case& c : cases) {
+        sandbox_host_reset();
+        SessionState.WheelSum = WheelSumRecord{};
+        DeliverTurns(c.turns, c.peekedFirst);
+        EXPECT_EQ(Calls(SandboxSetEye) + Calls(SandboxSetTarget), c.steps) << c.what;
+        EXPECT_NEAR(host->eye.z, c.eyeZ, 1e-4f) << c.what;
+    }
+    ExpectReferencesBalanced();
+}
+
 TEST_F(CameraGestures, PerspectiveOnlyTakesTheWheelOverThePerspectivePaneOnly)
 {
     PluginSettings.PerspectiveOnly = 1;

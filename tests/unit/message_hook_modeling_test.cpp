@@ -128,6 +128,40 @@ TEST_F(ModelingWheel, CameraModeOutsideThePerspectivePaneZoomsThroughTheLatch)
     EXPECT_EQ(Calls(SandboxSetEye), 0);
 }
 
+// Each turn is peeked at and then removed, as the host does; the fake's
+// double-click time is 432 ms.
+TEST_F(ModelingWheel, PartsOfANotchAddUpToOneZoomPerWholeNotch)
+{
+    struct Case {
+        const char* what;
+        std::vector<WheelTurn> turns;
+        int zoomsIn;
+        int zoomsOut;
+    };
+    const Case cases[] = {
+        {"four parts of 30 are one notch", {{-30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}}, 1, 0},
+        {"one whole notch", {{-120, 0, 0}}, 1, 0},
+        {"the peeked copy does not count: three parts are no notch", {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}}, 0, 0},
+        {"the rest counts toward the next notch", {{90, 0, 0}, {60, 0, 0}, {90, 0, 0}}, 0, 2},
+        {"a change of direction starts afresh",
+         {{-30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}, {30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}},
+         0,
+         0},
+        {"a whole notch drops the parts before it", {{-90, 0, 0}, {-120, 0, 0}, {-90, 0, 0}}, 1, 0},
+        {"a change of the centre setting starts afresh", {{-60, 0, 0}, {-60, MK_CONTROL, 0}}, 0, 0},
+        {"a pause of the double-click time keeps the sum", {{-60, 0, 1000}, {-60, 0, 1432}}, 1, 0},
+        {"a longer pause starts afresh", {{-60, 0, 1000}, {-60, 0, 1433}}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        sandbox_host_reset();
+        SessionState.WheelSum = WheelSumRecord{};
+        DeliverTurns(c.turns, true);
+        EXPECT_EQ(Calls(SandboxZoomInAt), c.zoomsIn) << c.what;
+        EXPECT_EQ(Calls(SandboxZoomOutAt), c.zoomsOut) << c.what;
+    }
+    ExpectReferencesBalanced();
+}
+
 TEST_F(MiddleButton, TheFirstActingPressStartsTheDoubleClickTimer)
 {
     ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5)));
