@@ -2,7 +2,7 @@
 
 #include "input/session_state.h"
 #include "plugin/status_bar_library.h"
-#include "plugin/texts.h"
+#include "texts/texts.h"
 #include "ui/control_window_layout.h"
 #include "ui/resource_ids.h"
 

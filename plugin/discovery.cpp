@@ -5,7 +5,7 @@
 #include "input/session_state.h"
 #include "plugin/host.h"
 #include "plugin/plugin_component.h"
-#include "plugin/texts.h"
+#include "texts/texts.h"
 
 namespace {
 

@@ -4,7 +4,8 @@
 #   be tried by hand (sandbox_host.exe --run).
 #   Without one: Xvfb is started and the host plays the scripted tour, writing
 #   a picture per step and tour.txt to build/tour/ (sandbox_host.exe --tour).
-# Options, when given, go to the host instead: --run, or --tour [FOLDER].
+# Options, when given, go to the host instead: --run, or --tour [FOLDER], a
+# folder relative to the current one (build/tour by default).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
@@ -17,6 +18,7 @@ cmake --build "$build" --target Z_Vormelt10 Z_Brannoc10 sandbox_host
 if [ $# -eq 0 ]; then
     if [ -n "${DISPLAY:-}" ]; then set -- --run; else set -- --tour; fi
 fi
+if [ "$*" = --tour ]; then set -- --tour "$(realpath -m --relative-to=. "$build/tour")"; fi
 # A Wine server still running from a display-less start would lend the host
 # its display-less desktop.
 WINEPREFIX="$build/wineprefix" timeout 60 wineserver -w 2>/dev/null || true

@@ -2,6 +2,8 @@
 # Runs the built sandbox host on the current display and ends the prefix's
 # Wine server afterwards, while the display is still there:
 #   sandbox-host.sh BUILD_DIR managed|unmanaged [HOST OPTIONS...]
+# The host runs in the caller's folder, so that a folder given to it is read,
+# and printed, as the user typed it.
 # Without a window manager (Xvfb) the host's windows are left unmanaged, so
 # that Wine draws their frames itself and pictures of them show the frames.
 set -euo pipefail
@@ -17,6 +19,6 @@ else
     "${wine[@]}" reg delete "$defaults" /f >/dev/null 2>&1 || true
 fi
 status=0
-(cd "$build/bin" && "${wine[@]}" sandbox_host.exe "$@") || status=$?
+"${wine[@]}" "$build/bin/sandbox_host.exe" "$@" || status=$?
 WINEPREFIX="$build/wineprefix" wineserver -k 2>/dev/null || true
 exit $status

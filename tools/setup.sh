@@ -2,6 +2,7 @@
 # Installs what the build, the tests and the sandbox host need on Debian, and
 # prepares the Japanese locale that gives Wine code page 932. As root it
 # installs with apt-get; otherwise it prints the exact command to run.
+#   setup.sh [pictures]   pictures: also what makes the README's pictures
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
     xvfb xauth
     locales fonts-ipafont-gothic
 )
+if [ "${1:-}" = pictures ]; then packages+=(imagemagick); fi
 
 missing=()
 for package in "${packages[@]}"; do

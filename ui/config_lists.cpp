@@ -1,7 +1,7 @@
 #include "ui/config_lists.h"
 
+#include "texts/texts.h"
 #include "ui/config_dialog_ids.h"
-#include "ui/config_dialog_texts.h"
 
 namespace {
 

@@ -43,6 +43,17 @@ TEST(DllFile, ImportsOnlySystemLibraries)
         EXPECT_TRUE(allowed.count(Upper(library))) << library << " is not a system library";
 }
 
+// Removing the debug information rewrites the DLL; it must keep what lets
+// Windows load it at a random, high address with data not executable.
+TEST(DllFile, KeepsAddressRandomisationAndDataExecutionPrevention)
+{
+    const PeTables tables = ReadPeTables("Z_Vormelt10.dll");
+    ASSERT_TRUE(tables.valid);
+    for (unsigned flag : {IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE, IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA,
+                          IMAGE_DLLCHARACTERISTICS_NX_COMPAT})
+        EXPECT_EQ(tables.dllCharacteristics & flag, flag) << std::hex << flag;
+}
+
 TEST(DllFile, CarriesVersionInformation)
 {
     DWORD handle = 0;

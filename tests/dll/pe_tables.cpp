@@ -49,6 +49,7 @@ PeTables ReadPeTables(const std::string& path)
         return tables;
     tables.is64Bit = nt->FileHeader.Machine == IMAGE_FILE_MACHINE_AMD64 &&
                      nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC;
+    tables.dllCharacteristics = nt->OptionalHeader.DllCharacteristics;
 
     const size_t sectionsAt = dos->e_lfanew + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
                               nt->FileHeader.SizeOfOptionalHeader;

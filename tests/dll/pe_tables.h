@@ -1,6 +1,7 @@
 #pragma once
 
-// Reads the export names and imported library names of a PE file from disk.
+// Reads the export names, imported library names and DLL characteristics of a
+// PE file from disk.
 
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 struct PeTables {
     bool valid = false;
     bool is64Bit = false;
+    unsigned dllCharacteristics = 0;
     std::vector<std::string> exports;
     std::vector<std::string> imports;
 };

@@ -1,4 +1,4 @@
-#include "ui/config_dialog_texts.h"
+#include "texts/texts.h"
 
 const char* const WheelDirectionItems[2] = {
     "手前に回転で縮小",

@@ -1,6 +1,6 @@
-// Compiled with code page 932 as the execution character set: every literal
-// here reaches Windows and the host as Shift_JIS bytes.
-#include "plugin/texts.h"
+// Compiled with code page 932 as the execution character set, as is every file
+// of this folder: the literals reach Windows and the host as Shift_JIS bytes.
+#include "texts/texts.h"
 
 const char MenuNameJapanese[] = "Z_Vormelt 設定...";
 const char MenuNameEnglish[] = "Z_Vormelt Configuration...";
