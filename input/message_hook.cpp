@@ -44,6 +44,11 @@ bool DragCondition()
                               (CursorInPerspectivePane() != 0 && SessionState.PressedInPerspective != 0));
 }
 
+bool MiddleButtonDown()
+{
+    return (HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000) != 0;
+}
+
 // One delivery acts, the next only blanks its message, and so on: the host
 // peeks at mouse messages before it removes them, so each arrives twice.
 bool LatchActs(int32_t& latch)
@@ -87,24 +92,34 @@ Ending OnTimer(const MSG& message)
     // Zero is no pending timer: a timer of the host's own must stay untouched.
     if (SessionState.MiddleTimerId == 0 || message.wParam != SessionState.MiddleTimerId)
         return Ending::Pass;
-    HookSystem.killTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
-    SessionState.MiddleTimerId = 0;
-    if (HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000)
-        Act([&] { BeginMiddlePan(X(message.lParam), Y(message.lParam)); });
+    StopDoubleClickTimer();
+    if (MiddleButtonDown())
+        BeginMiddlePan(X(message.lParam), Y(message.lParam));
+    else
+        ReleaseMiddlePan(X(message.lParam), Y(message.lParam));
     return Ending::Keep;
 }
 
 Ending OnMouseMove(const MSG& message)
 {
-    if (message.hwnd != SessionState.FigureWindow)
-        return Ending::Pass;
     const int x = X(message.lParam);
     const int y = Y(message.lParam);
+    // The middle button may have been let go where the hook never saw it.
+    if (SessionState.PanPressed != 0 && !MiddleButtonDown())
+        ReleaseMiddlePan(x, y);
+    if (message.hwnd != SessionState.FigureWindow)
+        return Ending::Pass;
     if (!InCameraMode()) {
         if (message.wParam != MK_MBUTTON)
             return Ending::Pass;
-        // Before the pan has begun, the middle button alone moves the pointer.
-        HookSystem.mouseEvent(MOUSEEVENTF_MOVE, static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+        // The pointer follows the hand; the host sees no middle drag. Once the
+        // pointer has left the double-click rectangle, the press can no longer
+        // become a double click: the pan begins without waiting for the timer.
+        if (SessionState.MiddleTimerId != 0 && OutsideDoubleClickRectangle(x, y)) {
+            StopDoubleClickTimer();
+            if (MiddleButtonDown())
+                BeginMiddlePan(x, y);
+        }
         return Ending::Consume;
     }
     float dx = static_cast<float>(x - SessionState.LastMouseX);
@@ -164,18 +179,22 @@ Ending OnMiddleDown(const MSG& message)
     if (!LatchActs(SessionState.MiddleLatch))
         return Ending::Consume;
     if (SessionState.MiddleTimerId != 0) {
-        HookSystem.killTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
-        SessionState.MiddleTimerId = 0;
+        StopDoubleClickTimer();
         Act([&] { RunDoubleClickCommand(Keys(message.wParam)); });
     } else {
         SessionState.MiddleTimerId = static_cast<uint32_t>(HookSystem.setTimer(
             SessionState.FigureWindow, DoubleClickTimerId, HookSystem.getDoubleClickTime(), nullptr));
+        SessionState.FirstClickX = X(message.lParam);
+        SessionState.FirstClickY = Y(message.lParam);
     }
     return Ending::Consume;
 }
 
 Ending OnMiddleUp(const MSG& message)
 {
+    // Let go over any window of the thread, in either mode, on any delivery:
+    // what the pan pressed is released now.
+    ReleaseMiddlePan(X(message.lParam), Y(message.lParam));
     if (message.hwnd != SessionState.FigureWindow || DragCondition())
         return Ending::Pass;
     if (LatchActs(SessionState.MiddleLatch))

@@ -1,5 +1,6 @@
 #include "input/mode_switch.h"
 
+#include "input/middle_pan.h"
 #include "input/session_state.h"
 #include "plugin/status_bar_library.h"
 #include "plugin/texts.h"
@@ -10,6 +11,9 @@ namespace {
 
 void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* paneText, int paneIcon)
 {
+    // The new mode may pass the middle release on to the host: a pan in
+    // progress must not wait for it.
+    ReleaseMiddlePan(0, 0);
     SessionState.Mode = mode;
     SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonImage));
     SetWindowPos(SessionState.ControlWindow, nullptr, 0, 0, ControlWindowWidth(clientWidth), ControlWindowHeight(),
