@@ -104,8 +104,9 @@ Ending OnMouseMove(const MSG& message)
 {
     const int x = X(message.lParam);
     const int y = Y(message.lParam);
-    // The middle button may have been let go where the hook never saw it.
-    if (SessionState.PanPressed != 0 && !MiddleButtonDown())
+    // A move without the middle button, over any window of the thread: it
+    // was let go where the hook never saw its release.
+    if (SessionState.PanPressed != 0 && (Keys(message.wParam) & MK_MBUTTON) == 0)
         ReleaseMiddlePan(x, y);
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;

@@ -230,8 +230,10 @@ protected:
         counts.perspectiveOnlyDeliveries += PluginSettings.PerspectiveOnly != 0;
 
         // Whatever the latch, the mode or the window: a release, or a move
-        // with the button up, shows the hook that the middle button is up.
-        if (code >= 0 && (message.message == WM_MBUTTONUP || message.message == WM_MOUSEMOVE))
+        // without the middle button, shows the hook that the button is up.
+        const bool saysMiddleUp = message.message == WM_MBUTTONUP ||
+                                  (message.message == WM_MOUSEMOVE && (message.wParam & MK_MBUTTON) == 0);
+        if (code >= 0 && saysMiddleUp)
             middleUpSeen = middleUpSeen || SoakSystem.middleButton == 0;
 
         MSG record = message;
