@@ -148,21 +148,34 @@ Ending OnMouseMove(const MSG& message)
     return Ending::Consume;
 }
 
+uint32_t ButtonOf(UINT message)
+{
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ? MK_LBUTTON : MK_RBUTTON;
+}
+
 Ending OnLeftOrRightDown(const MSG& message)
 {
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();
-    if (!CameraCondition())
+    const uint32_t button = ButtonOf(message.message);
+    if (!CameraCondition()) {
+        SessionState.PressesWithHost |= button;
         return Ending::Pass;
+    }
+    SessionState.PressesWithHost &= ~button;
     Act(SaveUndoSnapshot);
     SessionState.OrbitVerticalSign = 1;
     return Ending::Consume;
 }
 
+// A release goes where its press went: one the host received before a switch
+// to CameraMode (the pan's simulated left button among them) reaches the host
+// too, or it would go on dragging and keep the mouse captured.
 Ending OnLeftOrRightUp(const MSG& message)
 {
-    if (message.hwnd != SessionState.FigureWindow || !DragCondition())
+    if (message.hwnd != SessionState.FigureWindow || (SessionState.PressesWithHost & ButtonOf(message.message)) ||
+        !DragCondition())
         return Ending::Pass;
     SessionState.OrbitVerticalSign = 1;
     return Ending::Consume;
