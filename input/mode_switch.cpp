@@ -11,8 +11,8 @@ namespace {
 
 void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* paneText, int paneIcon)
 {
-    // The new mode may pass the middle release on to the host: a pan in
-    // progress must not wait for it.
+    // In the new mode the pan's moves and its middle release mean something
+    // else: the pan lets go of its space key and left button first.
     ReleaseMiddlePan(0, 0);
     SessionState.Mode = mode;
     SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonImage));
