@@ -15,6 +15,7 @@ HookSystemCalls User32HookSystemCalls()
     calls.findWindow = FindWindowA;
     calls.postMessage = PostMessageA;
     calls.getCursorPos = GetCursorPos;
+    calls.getSystemMetrics = GetSystemMetrics;
     return calls;
 }
 

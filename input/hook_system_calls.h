@@ -19,6 +19,7 @@ struct HookSystemCalls {
     HWND (*findWindow)(LPCSTR className, LPCSTR windowName);
     BOOL (*postMessage)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL (*getCursorPos)(POINT* point);
+    int (*getSystemMetrics)(int index);
 };
 
 extern HookSystemCalls HookSystem;

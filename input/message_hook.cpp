@@ -45,6 +45,11 @@ bool DragCondition()
                               (CursorInPerspectivePane() != 0 && SessionState.PressedInPerspective != 0));
 }
 
+bool MiddleButtonDown()
+{
+    return (HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000) != 0;
+}
+
 // One delivery acts, the next only blanks its message, and so on: the host
 // peeks at mouse messages before it removes them, so each arrives twice.
 bool LatchActs(int32_t& latch)
@@ -88,24 +93,35 @@ Ending OnTimer(const MSG& message)
     // Zero is no pending timer: a timer of the host's own must stay untouched.
     if (SessionState.MiddleTimerId == 0 || message.wParam != SessionState.MiddleTimerId)
         return Ending::Pass;
-    HookSystem.killTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
-    SessionState.MiddleTimerId = 0;
-    if (HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000)
-        Act([&] { BeginMiddlePan(X(message.lParam), Y(message.lParam)); });
+    StopDoubleClickTimer();
+    if (MiddleButtonDown())
+        BeginMiddlePan(X(message.lParam), Y(message.lParam));
+    else
+        ReleaseMiddlePan(X(message.lParam), Y(message.lParam));
     return Ending::Keep;
 }
 
 Ending OnMouseMove(const MSG& message)
 {
-    if (message.hwnd != SessionState.FigureWindow)
-        return Ending::Pass;
     const int x = X(message.lParam);
     const int y = Y(message.lParam);
+    // A move without the middle button, over any window of the thread: it
+    // was let go where the hook never saw its release.
+    if (SessionState.PanPressed != 0 && (Keys(message.wParam) & MK_MBUTTON) == 0)
+        ReleaseMiddlePan(x, y);
+    if (message.hwnd != SessionState.FigureWindow)
+        return Ending::Pass;
     if (!InCameraMode()) {
         if (message.wParam != MK_MBUTTON)
             return Ending::Pass;
-        // Before the pan has begun, the middle button alone moves the pointer.
-        HookSystem.mouseEvent(MOUSEEVENTF_MOVE, static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+        // The pointer follows the hand; the host sees no middle drag. Once the
+        // pointer has left the double-click rectangle, the press can no longer
+        // become a double click: the pan begins without waiting for the timer.
+        if (SessionState.MiddleTimerId != 0 && OutsideDoubleClickRectangle(x, y)) {
+            StopDoubleClickTimer();
+            if (MiddleButtonDown())
+                BeginMiddlePan(x, y);
+        }
         return Ending::Consume;
     }
     float dx = static_cast<float>(x - SessionState.LastMouseX);
@@ -133,21 +149,34 @@ Ending OnMouseMove(const MSG& message)
     return Ending::Consume;
 }
 
+uint32_t ButtonOf(UINT message)
+{
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ? MK_LBUTTON : MK_RBUTTON;
+}
+
 Ending OnLeftOrRightDown(const MSG& message)
 {
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();
-    if (!CameraCondition())
+    const uint32_t button = ButtonOf(message.message);
+    if (!CameraCondition()) {
+        SessionState.PressesWithHost |= button;
         return Ending::Pass;
+    }
+    SessionState.PressesWithHost &= ~button;
     Act(SaveUndoSnapshot);
     SessionState.OrbitVerticalSign = 1;
     return Ending::Consume;
 }
 
+// A release goes where its press went: one the host received before a switch
+// to CameraMode (the pan's simulated left button among them) reaches the host
+// too, or it would go on dragging and keep the mouse captured.
 Ending OnLeftOrRightUp(const MSG& message)
 {
-    if (message.hwnd != SessionState.FigureWindow || !DragCondition())
+    if (message.hwnd != SessionState.FigureWindow || (SessionState.PressesWithHost & ButtonOf(message.message)) ||
+        !DragCondition())
         return Ending::Pass;
     SessionState.OrbitVerticalSign = 1;
     return Ending::Consume;
@@ -165,18 +194,22 @@ Ending OnMiddleDown(const MSG& message)
     if (!LatchActs(SessionState.MiddleLatch))
         return Ending::Consume;
     if (SessionState.MiddleTimerId != 0) {
-        HookSystem.killTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
-        SessionState.MiddleTimerId = 0;
+        StopDoubleClickTimer();
         Act([&] { RunDoubleClickCommand(Keys(message.wParam)); });
     } else {
         SessionState.MiddleTimerId = static_cast<uint32_t>(HookSystem.setTimer(
             SessionState.FigureWindow, DoubleClickTimerId, HookSystem.getDoubleClickTime(), nullptr));
+        SessionState.FirstClickX = X(message.lParam);
+        SessionState.FirstClickY = Y(message.lParam);
     }
     return Ending::Consume;
 }
 
 Ending OnMiddleUp(const MSG& message)
 {
+    // Let go over any window of the thread, in either mode, on any delivery:
+    // what the pan pressed is released now.
+    ReleaseMiddlePan(X(message.lParam), Y(message.lParam));
     if (message.hwnd != SessionState.FigureWindow || DragCondition())
         return Ending::Pass;
     if (LatchActs(SessionState.MiddleLatch))

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "input/hook_system_calls.h"
 #include "input/session_state.h"
 
@@ -14,16 +16,49 @@ const char SiblingWindowCaption[] = "Z_Tarnhollow";
 
 void BeginMiddlePan(int x, int y)
 {
+    if (SessionState.PanPressed != 0)
+        return;
+    SessionState.PanPressed = 1;
     HookSystem.keybdEvent(VK_SPACE, 0, 0, 0);
     SessionState.SavedCursor = HookSystem.setCursor(SessionState.PanCursor);
     HookSystem.mouseEvent(MOUSEEVENTF_LEFTDOWN, static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
 }
 
-void EndMiddlePan(int x, int y)
+void ReleaseMiddlePan(int x, int y)
 {
+    if (SessionState.PanPressed == 0)
+        return;
+    SessionState.PanPressed = 0;
     HookSystem.mouseEvent(MOUSEEVENTF_LEFTUP, static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
     HookSystem.keybdEvent(VK_SPACE, 0, KEYEVENTF_KEYUP, 0);
     HookSystem.setCursor(SessionState.SavedCursor);
+}
+
+void EndMiddlePan(int x, int y)
+{
+    ReleaseMiddlePan(x, y);
     if (HWND sibling = HookSystem.findWindow(nullptr, SiblingWindowCaption))
         HookSystem.postMessage(sibling, PanEndedNotification, 0, 0);
+}
+
+// The system's own rule: a second click counts when it lies less than half
+// the double-click width and height from the first.
+bool OutsideDoubleClickRectangle(int x, int y)
+{
+    return std::abs(x - SessionState.FirstClickX) >= HookSystem.getSystemMetrics(SM_CXDOUBLECLK) / 2 ||
+           std::abs(y - SessionState.FirstClickY) >= HookSystem.getSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
+void StopDoubleClickTimer()
+{
+    if (SessionState.MiddleTimerId == 0)
+        return;
+    HookSystem.killTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
+    SessionState.MiddleTimerId = 0;
+}
+
+void EndMiddleButtonUse()
+{
+    StopDoubleClickTimer();
+    ReleaseMiddlePan(0, 0);
 }

@@ -1,5 +1,6 @@
 #include "input/mode_switch.h"
 
+#include "input/middle_pan.h"
 #include "input/session_state.h"
 #include "plugin/status_bar_library.h"
 #include "texts/texts.h"
@@ -10,6 +11,9 @@ namespace {
 
 void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* paneText, int paneIcon)
 {
+    // In the new mode the pan's moves and its middle release mean something
+    // else: the pan lets go of its space key and left button first.
+    ReleaseMiddlePan(0, 0);
     SessionState.Mode = mode;
     SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonImage));
     SetWindowPos(SessionState.ControlWindow, nullptr, 0, 0, ControlWindowWidth(clientWidth), ControlWindowHeight(),

@@ -2,7 +2,8 @@
 
 // The switch between ModelingMode and CameraMode. Entering a mode sets Mode,
 // the mode button's icon, the control window's width (keeping its place) and
-// the status pane's text and icon. The hook reads Mode at every message, so the
+// the status pane's text and icon, after releasing the simulated input of a
+// middle-button pan in progress. The hook reads Mode at every message, so the
 // next message is handled in the new mode; the camera, the latches and a
 // pending double-click timer are left alone.
 

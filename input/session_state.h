@@ -44,6 +44,10 @@ struct SessionStateRecord {
     int32_t MiddleLatch = 1;
     int32_t OrbitVerticalSign = 1;
     uint32_t MiddleTimerId = 0;
+    int32_t FirstClickX = 0;  // client position of the press that started the timer
+    int32_t FirstClickY = 0;
+    int32_t PanPressed = 0;  // the simulated space key and left button are down
+    uint32_t PressesWithHost = 0;  // MK_LBUTTON, MK_RBUTTON: the figure window's last such press went to the host
     int32_t PressedInPerspective = 0;
     int32_t LastMouseX = 0;
     int32_t LastMouseY = 0;

@@ -1,6 +1,7 @@
 #include "plugin/module_lifetime.h"
 
 #include "input/hook_installation.h"
+#include "input/middle_pan.h"
 #include "input/session_state.h"
 #include "plugin/status_bar_library.h"
 
@@ -13,6 +14,7 @@ void OnModuleLoad(HINSTANCE module)
 
 void OnModuleUnload()
 {
+    EndMiddleButtonUse();
     RemoveMessageHook();
     if (SessionState.StatusBarModule != nullptr)
         FreeLibrary(SessionState.StatusBarModule);

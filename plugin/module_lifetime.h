@@ -6,5 +6,6 @@
 // absence is not an error.
 void OnModuleLoad(HINSTANCE module);
 
-// Process detach: removes the hook, then frees the status-bar library.
+// Process detach: ends a middle-button pan and its timer, removes the hook,
+// then frees the status-bar library.
 void OnModuleUnload();

@@ -1,5 +1,6 @@
 #include "ui/control_window.h"
 
+#include "input/middle_pan.h"
 #include "input/session_state.h"
 #include "ui/gdi_holders.h"
 #include "ui/settings_registry.h"
@@ -36,6 +37,9 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
         PaintCaptionStrip(window, GetActiveWindow() == window);
         return 0;
     case WM_NCDESTROY: {
+        // The window ends with the host's main window: the attachment ends,
+        // and with it whatever the middle button started.
+        EndMiddleButtonUse();
         RECT frame;
         if (GetWindowRect(window, &frame)) {
             SessionState.PosX = frame.left;

@@ -173,6 +173,30 @@ void MiddleDoubleClick(const HostSession& session, POINT at, BYTE modifier)
     HoldKey(modifier, false);
 }
 
+void MiddleDragAtOnce(const HostSession& session, POINT from, int dx, int dy)
+{
+    ActivateHost(session);
+    MovePointerTo(from);
+    Settle();
+    SendButton(MOUSEEVENTF_MIDDLEDOWN);
+    MoveBy(from, dx, dy);
+    SendButton(MOUSEEVENTF_MIDDLEUP);
+    Settle();
+}
+
+void MiddleDragPressingKey(const HostSession& session, POINT from, int dx, int dy, BYTE key)
+{
+    ActivateHost(session);
+    MovePointerTo(from);
+    Settle();
+    SendButton(MOUSEEVENTF_MIDDLEDOWN);
+    MoveBy(from, dx, dy);
+    PressKey(key);
+    SendButton(MOUSEEVENTF_MIDDLEUP);
+    Settle();
+    PressKey(key);
+}
+
 void MiddleButtonPan(const HostSession& session, POINT from, int dx, int dy)
 {
     ActivateHost(session);

@@ -56,5 +56,13 @@ void MiddleDoubleClick(const HostSession& session, POINT at, BYTE modifier);
 // by (dx, dy) and lets go.
 void MiddleButtonPan(const HostSession& session, POINT from, int dx, int dy);
 
+// Presses the middle button at `from` and moves by (dx, dy) at once, as a
+// user drags, then lets go.
+void MiddleDragAtOnce(const HostSession& session, POINT from, int dx, int dy);
+
+// A middle drag by (dx, dy) from `from` with a key pressed and released
+// while the button is held and again after it is let go.
+void MiddleDragPressingKey(const HostSession& session, POINT from, int dx, int dy, BYTE key);
+
 // A click on a control of a dialog (the control window, the configuration dialog).
 void ClickDialogItem(HWND dialog, int id);

@@ -72,6 +72,15 @@ std::string SelectionNames(unsigned selection)
     return names.empty() ? "none" : names;
 }
 
+std::string HeldNames(const TourState& state)
+{
+    if (state.spaceHeld && state.leftHeld)
+        return "space,left";
+    if (state.spaceHeld || state.leftHeld)
+        return state.spaceHeld ? "space" : "left";
+    return "none";
+}
+
 }  // namespace
 
 HWND FindControlWindow(HWND main)
@@ -108,6 +117,8 @@ TourState ReadTourState(const HostSession& session)
     GetFigurePanes(session.windows.figure, state.panes);
     GetCursorPos(&state.pointer);
     ScreenToClient(session.windows.figure, &state.pointer);
+    state.spaceHeld = GetAsyncKeyState(VK_SPACE) < 0;
+    state.leftHeld = GetAsyncKeyState(VK_LBUTTON) < 0;
     return state;
 }
 
@@ -117,10 +128,10 @@ std::string TourLine(int index, const std::string& name, const TourState& state)
     char line[512];
     std::snprintf(line, sizeof line,
                   "%02d %-44s mode %-8s eye %.3f %.3f %.3f  target %.3f %.3f %.3f  zoom %.3f  bank %.3f  "
-                  "view scale %.3f centre %.3f %.3f %.3f  selected %s  buttons restore %s undo %s  pane \"",
+                  "view scale %.3f centre %.3f %.3f %.3f  selected %s  buttons restore %s undo %s  held %s  pane \"",
                   index, name.c_str(), mode, state.eye.x, state.eye.y, state.eye.z, state.target.x, state.target.y,
                   state.target.z, state.zoom, state.bank, state.view.scale, state.view.centre.x, state.view.centre.y,
                   state.view.centre.z, SelectionNames(state.selection).c_str(), state.restoreEnabled ? "on" : "off",
-                  state.undoEnabled ? "on" : "off");
+                  state.undoEnabled ? "on" : "off", HeldNames(state).c_str());
     return line + state.paneText + "\"";
 }

@@ -31,6 +31,8 @@ struct TourState {
     FigurePicture picture;
     FigurePane panes[4] = {};  // in the figure window's client pixels
     POINT pointer = {};        // the pointer, in the figure window's client pixels
+    bool spaceHeld = false;    // the system's state of the space key and the left button
+    bool leftHeld = false;
 };
 
 // The plug-in's control window (the dialog with the mode button), owned by

@@ -77,6 +77,18 @@ void PanTopPaneWithMiddleButton(const HostSession& host)
     MiddleButtonPan(host, InPane(host, PaneTop, 0.5, 0.5), 60, 40);
 }
 
+void MiddleDragPansAtOnce(const HostSession& host)
+{
+    MiddleDragAtOnce(host, InPane(host, PaneTop, 0.4, 0.4), 60, 40);
+}
+
+// NONCONVERT while the pan is held, the release in CameraMode, and NONCONVERT
+// again back to ModelingMode.
+void ModeSwitchDuringAPan(const HostSession& host)
+{
+    MiddleDragPressingKey(host, InPane(host, PaneTop, 0.5, 0.5), -60, -40, NonConvertKey);
+}
+
 void CtrlMiddleDoubleClick(const HostSession& host)
 {
     MiddleDoubleClick(host, InPane(host, PaneFront, 0.5, 0.5), VK_CONTROL);
@@ -215,6 +227,8 @@ const ScriptedStep Script[] = {
     {"shift-wheel-out-about-selection", ShiftWheelOutAboutSelection},
     {"touchpad-wheel-out-about-drawing-centre", TouchpadWheelOutAboutDrawingCentre},
     {"middle-button-pan", PanTopPaneWithMiddleButton},
+    {"middle-drag-pans-at-once", MiddleDragPansAtOnce},
+    {"mode-switch-during-a-pan", ModeSwitchDuringAPan},
     {"ctrl-middle-double-click-scrolls-to-selection", CtrlMiddleDoubleClick},
     {"middle-double-click-fits-drawing", PlainMiddleDoubleClick},
     {"nonconvert-enters-camera-mode", PressNonConvert},

@@ -28,6 +28,7 @@ struct FakeHookSystem {
     HWND sibling = reinterpret_cast<HWND>(0x5151);
     HCURSOR currentCursor = reinterpret_cast<HCURSOR>(0x777);
     LRESULT nextHookResult = 77;
+    SIZE doubleClickRectangle = {4, 4};
 
     int Count(const std::string& name) const;
     // The calls with these names, in order, as "name(a,b,c)".

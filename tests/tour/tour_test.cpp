@@ -162,7 +162,7 @@ int ScriptedTour::controlWindowShownAfter = 0;
 
 TEST_F(ScriptedTour, EveryStepLeftAPictureAndALineOfState)
 {
-    EXPECT_EQ(steps.size(), 29u);
+    EXPECT_EQ(steps.size(), 31u);
     for (const TourStep& step : steps) {
         std::ifstream picture(step.picture, std::ios::binary);
         char signature[8] = {};
@@ -312,6 +312,40 @@ TEST_F(ScriptedTour, HoldingTheMiddleButtonPansTheDrawingWithThePointer)
     const double followed = InkOverlap(before.picture, after.picture, top, 60, 40);
     EXPECT_GT(followed, 0.9) << "the shapes moved on screen by the pointer's way";
     EXPECT_LT(InkOverlap(before.picture, after.picture, top, 0, 0), followed - 0.3);
+    ExpectSameCamera(before, after);
+}
+
+// The press at 0.4, 0.4 of the top pane, then five moves of 12 by 8 pixels
+// with no pause: the first leaves the double-click rectangle and begins the
+// pan there, without waiting for the double-click time; the drawing follows
+// the other four.
+TEST_F(ScriptedTour, AMiddleDragPansAtOnceAndThePointerFollowsTheHand)
+{
+    const TourState& before = Before("middle-drag-pans-at-once");
+    const TourState& after = After("middle-drag-pans-at-once");
+    const Point3 moved = after.view.centre - before.view.centre;
+    // Give or take the pixel by which a pointer position can round.
+    EXPECT_NEAR(moved.x, -48 / before.view.scale, 1.01 / before.view.scale);
+    EXPECT_NEAR(moved.y, 0, 1e-9);
+    EXPECT_NEAR(moved.z, -32 / before.view.scale, 1.01 / before.view.scale);
+    const PaneArea area = Area(before, PaneTop);
+    EXPECT_EQ(after.pointer.x, static_cast<LONG>(area.left + area.Width() * 0.4 + 0.5) + 60);
+    EXPECT_EQ(after.pointer.y, static_cast<LONG>(area.top + area.Height() * 0.4 + 0.5) + 40);
+    EXPECT_FALSE(after.spaceHeld);
+    EXPECT_FALSE(after.leftHeld);
+    ExpectSameCamera(before, after);
+}
+
+TEST_F(ScriptedTour, AModeSwitchDuringAPanEndsItAndLeavesNothingPressed)
+{
+    const TourState& before = Before("mode-switch-during-a-pan");
+    const TourState& after = After("mode-switch-during-a-pan");
+    const Point3 moved = after.view.centre - before.view.centre;
+    EXPECT_NEAR(moved.x, 48 / before.view.scale, 1.01 / before.view.scale);
+    EXPECT_NEAR(moved.z, 32 / before.view.scale, 1.01 / before.view.scale);
+    EXPECT_FALSE(after.spaceHeld) << "the host would go on as if the user held space";
+    EXPECT_FALSE(after.leftHeld);
+    EXPECT_EQ(after.mode, TourMode::Modeling) << "switched and switched back";
     ExpectSameCamera(before, after);
 }
 

@@ -81,6 +81,13 @@ BOOL CursorPos(POINT* point)
     return TRUE;
 }
 
+int SystemMetrics(int index)
+{
+    if (index == SM_CXDOUBLECLK)
+        return Fake->doubleClickRectangle.cx;
+    return index == SM_CYDOUBLECLK ? Fake->doubleClickRectangle.cy : 0;
+}
+
 }  // namespace
 
 int FakeHookSystem::Count(const std::string& name) const
@@ -118,6 +125,7 @@ void InstallFakeHookSystem(FakeHookSystem& fake)
     HookSystem.findWindow = FindWindowFake;
     HookSystem.postMessage = PostMessageFake;
     HookSystem.getCursorPos = CursorPos;
+    HookSystem.getSystemMetrics = SystemMetrics;
 }
 
 void RestoreUser32HookSystem()

@@ -89,6 +89,23 @@ TEST_F(CameraGestures, ALeftPressTakesAnUndoSnapshotAndResetsTheVerticalSign)
     ExpectReferencesBalanced();
 }
 
+// The host had the press (the pan's simulated left button, or the user's own
+// click) before NONCONVERT: without its release it would go on dragging with
+// the mouse captured.
+TEST_F(CameraGestures, AReleaseWhosePressReachedTheHostBeforeTheSwitchReachesItToo)
+{
+    SessionState.Mode = ModelingMode;
+    ExpectPass(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(1, 1)), WM_LBUTTONDOWN);
+    ExpectPass(Deliver(WM_RBUTTONDOWN, MK_RBUTTON, At(1, 1)), WM_RBUTTONDOWN);
+    SessionState.Mode = CameraMode;
+    for (int delivery = 0; delivery < 2; ++delivery) {
+        ExpectPass(Deliver(WM_LBUTTONUP, 0, At(1, 1)), WM_LBUTTONUP);
+        ExpectPass(Deliver(WM_RBUTTONUP, 0, At(1, 1)), WM_RBUTTONUP);
+    }
+    ExpectConsume(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(1, 1)));
+    ExpectConsume(Deliver(WM_LBUTTONUP, 0, At(1, 1)));
+}
+
 TEST_F(CameraGestures, AMiddlePressIsTakenWhileItsReleaseReachesTheHost)
 {
     SessionState.OrbitVerticalSign = -1;

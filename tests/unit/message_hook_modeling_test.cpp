@@ -232,6 +232,7 @@ TEST_F(MiddleButton, DeliveredOnceEveryPressActsAndNoRelease)
 TEST_F(MiddleButton, AnActingReleaseEndsThePanAndTellsTheSiblingPlugin)
 {
     SessionState.SavedCursor = reinterpret_cast<HCURSOR>(0x3131);
+    SessionState.PanPressed = 1;
     SessionState.MiddleLatch = 1;
     ExpectConsume(Deliver(WM_MBUTTONUP, 0, At(-4, 7)));
     const std::vector<std::string> expected = {
@@ -241,18 +242,78 @@ TEST_F(MiddleButton, AnActingReleaseEndsThePanAndTellsTheSiblingPlugin)
     EXPECT_EQ(fake.Sequence(), expected);
 }
 
-TEST_F(MiddleButton, AShortClickEndsAPanThatNeverBegan)
+TEST_F(MiddleButton, AShortClickReleasesNothingItNeverPressedAndStillTellsTheSiblingPlugin)
 {
     Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5));
     Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5));
     fake.calls.clear();
     Deliver(WM_MBUTTONUP, 0, At(5, 5));
     Deliver(WM_MBUTTONUP, 0, At(5, 5));
-    EXPECT_EQ(fake.Count("mouse_event"), 1);
-    EXPECT_EQ(fake.Count("keybd_event"), 1);
-    ASSERT_EQ(fake.Count("SetCursor"), 1);
-    EXPECT_EQ(fake.calls[2].a, 0) << "no pan yet: the saved cursor is still null";
+    EXPECT_EQ(fake.Count("mouse_event"), 0);
+    EXPECT_EQ(fake.Count("keybd_event"), 0);
+    EXPECT_EQ(fake.Count("SetCursor"), 0) << "no pan yet: the cursor is the user's";
+    EXPECT_EQ(fake.Count("PostMessageA"), 1);
     EXPECT_EQ(SessionState.MiddleTimerId, 2u) << "the timer keeps waiting";
+}
+
+// Wherever and however the middle button goes up, and before any mode switch,
+// a pan in progress lets go of its space key and left button, once, and shows
+// the user's cursor again.
+TEST_F(MiddleButton, ThePansInputIsReleasedOnceWhenTheMiddleButtonIsUpOrTheModeChanges)
+{
+    struct Case {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        HWND target;
+        int32_t mode;
+        int32_t latch;
+        int releasedAt;  // the left release's x and y, which carry no movement
+    };
+    const Case cases[] = {
+        {"released over another window of the thread", WM_MBUTTONUP, 0, OtherWindow(), ModelingMode, 1, 3},
+        {"released on the delivery the latch only blanks", WM_MBUTTONUP, 0, Figure(), ModelingMode, 0, 3},
+        {"released after a switch to CameraMode", WM_MBUTTONUP, 0, Figure(), CameraMode, 1, 3},
+        {"released outside, found up at the next move", WM_MOUSEMOVE, 0, OtherWindow(), ModelingMode, 1, 3},
+        {"released outside, found up by the timer", WM_TIMER, 2, Figure(), ModelingMode, 1, 3},
+        {"the NONCONVERT key to CameraMode", WM_KEYDOWN, 0x1D, Figure(), ModelingMode, 1, 0},
+        {"the NONCONVERT key to ModelingMode", WM_KEYDOWN, 0x1D, Figure(), CameraMode, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SessionState.PanPressed = 1;
+        SessionState.SavedCursor = reinterpret_cast<HCURSOR>(0x3131);
+        SessionState.MiddleTimerId = 2;
+        SessionState.Mode = c.mode;
+        SessionState.MiddleLatch = c.latch;
+        SessionState.KeyLatch = 1;
+        fake.middleButtonState = c.message == WM_KEYDOWN ? static_cast<SHORT>(0x8000) : 0;
+        fake.calls.clear();
+        Deliver(c.message, c.wParam, At(3, 3), c.target);
+        Deliver(c.message, c.wParam, At(3, 3), c.target);
+        std::vector<std::string> inputAndCursor;
+        for (const std::string& call : fake.Sequence()) {
+            if (call.rfind("mouse_event", 0) == 0 || call.rfind("keybd_event", 0) == 0 ||
+                call.rfind("SetCursor", 0) == 0)
+                inputAndCursor.push_back(call);
+        }
+        const std::vector<std::string> released = {
+            Call("mouse_event", MOUSEEVENTF_LEFTUP, c.releasedAt, c.releasedAt),
+            Call("keybd_event", VK_SPACE, 0, KEYEVENTF_KEYUP), Call("SetCursor", 0x3131)};
+        EXPECT_EQ(inputAndCursor, released) << c.what;
+        EXPECT_EQ(SessionState.PanPressed, 0) << c.what;
+    }
+}
+
+TEST_F(MiddleButton, ASecondBeginKeepsTheUsersCursorAndPressesNothingTwice)
+{
+    fake.middleButtonState = static_cast<SHORT>(0x8000);
+    SessionState.MiddleTimerId = 2;
+    Deliver(WM_TIMER, 2, At(1, 1));
+    SessionState.MiddleTimerId = 2;
+    Deliver(WM_TIMER, 2, At(1, 1));
+    EXPECT_EQ(fake.Count("keybd_event"), 1);
+    EXPECT_EQ(fake.Count("mouse_event"), 1);
+    EXPECT_EQ(SessionState.SavedCursor, reinterpret_cast<HCURSOR>(0x777));
 }
 
 TEST_F(MiddleButton, NoSiblingWindowNoPost)
@@ -314,14 +375,52 @@ TEST_F(MiddleButton, AFailedTimerMakesTheNextPressAFirstClickAgain)
     EXPECT_EQ(Calls(SandboxFitDrawing), 0);
 }
 
-TEST_F(MiddleButton, TheMiddleButtonAloneMovesThePointerByTheMessagesPosition)
+TEST_F(MiddleButton, AMoveWithTheMiddleButtonAloneIsHiddenFromTheHostAndLeavesThePointerToTheHand)
 {
     ExpectConsume(Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(3, -2)));
-    EXPECT_EQ(fake.Sequence(), std::vector<std::string>{Call("mouse_event", MOUSEEVENTF_MOVE, 3, -2)});
+    EXPECT_EQ(fake.Sequence(), std::vector<std::string>{});
     ExpectPass(Deliver(WM_MOUSEMOVE, MK_MBUTTON | MK_LBUTTON, At(3, -2)), WM_MOUSEMOVE);
     ExpectPass(Deliver(WM_MOUSEMOVE, MK_MBUTTON | MK_SHIFT, At(3, -2)), WM_MOUSEMOVE);
     ExpectPass(Deliver(WM_MOUSEMOVE, 0, At(3, -2)), WM_MOUSEMOVE);
     EXPECT_EQ(SessionState.LastMouseX, 0) << "ModelingMode moves leave the camera position alone";
+}
+
+// A drag out of the double-click rectangle (4 x 4 here, as by default)
+// cannot become a double click: the pan begins at once, as the timer would
+// have begun it.
+TEST_F(MiddleButton, LeavingTheDoubleClickRectangleBeginsThePanAtOnce)
+{
+    struct Case {
+        int x, y;
+        SHORT middleButton;
+        bool timerStopped;
+        bool panBegun;
+    };
+    const Case cases[] = {{101, 199, static_cast<SHORT>(0x8000), false, false},
+                          {99, 201, static_cast<SHORT>(0x8000), false, false},
+                          {102, 200, static_cast<SHORT>(0x8000), true, true},
+                          {100, 198, static_cast<SHORT>(0x8000), true, true},
+                          {90, 230, 0, true, false}};
+    for (const Case& c : cases) {
+        SessionState = SessionStateRecord{};
+        SessionState.FigureWindow = Figure();
+        SessionState.PanCursor = reinterpret_cast<HCURSOR>(0x9090);
+        Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(100, 200));
+        Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(100, 200));
+        fake.middleButtonState = c.middleButton;
+        fake.calls.clear();
+        ExpectConsume(Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(c.x, c.y)));
+        ExpectConsume(Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(c.x, c.y)));
+        EXPECT_EQ(fake.Count("KillTimer"), c.timerStopped ? 1 : 0) << c.x << "," << c.y;
+        EXPECT_EQ(SessionState.MiddleTimerId, c.timerStopped ? 0u : 2u);
+        EXPECT_EQ(SessionState.PanPressed, c.panBegun ? 1 : 0) << c.x << "," << c.y;
+        if (c.panBegun) {
+            const std::vector<std::string> begun = {Call("KillTimer", Handle(Figure()), 2),
+                                                    Call("keybd_event", VK_SPACE), Call("SetCursor", 0x9090),
+                                                    Call("mouse_event", MOUSEEVENTF_LEFTDOWN, c.x, c.y)};
+            EXPECT_EQ(fake.Sequence(), begun);
+        }
+    }
 }
 
 TEST_F(MiddleButton, APressRecordsThePaneTestInEitherMode)

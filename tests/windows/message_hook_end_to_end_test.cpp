@@ -9,6 +9,7 @@
 
 #include "input/mode_switch.h"
 #include "sandbox/host_message_loop.h"
+#include "sandbox/injected_input.h"
 #include "tests/windows/attached_host.h"
 
 namespace {
@@ -51,6 +52,8 @@ protected:
         }
         return true;
     }
+
+    static bool SpaceOrLeftDown() { return GetAsyncKeyState(VK_SPACE) < 0 || GetAsyncKeyState(VK_LBUTTON) < 0; }
 
     void PointAtFigure()
     {
@@ -139,6 +142,70 @@ TEST_F(MessageHookEndToEnd, HoldingTheMiddleButtonPansWithTheHostsSpaceAndLeftDr
     EXPECT_TRUE(PumpUntil([&] { return TarnhollowNotifications() == notified + 1; }));
     EXPECT_TRUE(PumpUntil([&] { return GetKeyState(VK_SPACE) >= 0 && GetKeyState(VK_LBUTTON) >= 0; }))
         << "space and left button released again";
+}
+
+// A middle drag as a user makes it: pressed over the figure window and moved
+// at once, then ended in one of the ways a user ends it. The pointer goes
+// where the hand takes it, the host pans without waiting for the
+// double-click time, and afterwards nothing simulated is held down.
+TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverItEnds)
+{
+    RECT frame{};
+    GetWindowRect(windows.main, &frame);
+    const POINT outsideTheHost = {frame.right + 60, frame.bottom + 60};
+    struct Case {
+        const char* what;
+        std::function<void()> end;
+    };
+    const Case cases[] = {
+        {"released over the figure window", [] { SendButton(MOUSEEVENTF_MIDDLEUP); }},
+        {"released over the host's status bar",
+         [&] {
+             RECT bar{};
+             GetWindowRect(windows.statusBar, &bar);
+             MovePointerTo(Centre(bar));
+             PumpMessages();
+             SendButton(MOUSEEVENTF_MIDDLEUP);
+         }},
+        {"released outside the host, then back over the figure window",
+         [&] {
+             MovePointerTo(outsideTheHost);
+             PumpMessages();
+             SendButton(MOUSEEVENTF_MIDDLEUP);
+             PumpMessages();
+             MovePointerTo(FigureCentre());
+         }},
+        {"NONCONVERT while panning, then released",
+         [] {
+             SendKey(0x1D, false);
+             SendKey(0x1D, true);
+             PumpMessages();
+             SendButton(MOUSEEVENTF_MIDDLEUP);
+         }},
+    };
+    for (const Case& c : cases) {
+        EnterModelingMode();
+        PointAtFigure();
+        const POINT from = FigureCentre();
+        const SpacePanCounters before = FigureWindowSpacePans();
+        const int timerMessages = FigureWindowTimerMessages();
+        SendButton(MOUSEEVENTF_MIDDLEDOWN);
+        for (int move = 1; move <= 4; ++move) {
+            MovePointerTo(POINT{from.x + 10 * move, from.y + 6 * move});
+            PumpMessages();
+        }
+        EXPECT_TRUE(PumpUntil([&] { return FigureWindowSpacePans().leftDownsWithSpace > before.leftDownsWithSpace; }))
+            << c.what << ": the host's pan did not begin";
+        EXPECT_EQ(FigureWindowTimerMessages(), timerMessages) << c.what << ": the pan waited for the timer";
+        POINT pointer{};
+        GetCursorPos(&pointer);
+        EXPECT_EQ(pointer.x, from.x + 40) << c.what << ": the pointer left the hand";
+        EXPECT_EQ(pointer.y, from.y + 24) << c.what;
+        c.end();
+        EXPECT_TRUE(PumpUntil([] { return !SpaceOrLeftDown(); })) << c.what << ": space or left still held";
+        EXPECT_EQ(SessionState.PanPressed, 0) << c.what;
+    }
+    EnterModelingMode();
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ constexpr ULONGLONG TimeLimitMilliseconds = 30000;
 constexpr float MinimumZoom = 9.0f;
 constexpr float MaximumZoom = 720.0f;
 constexpr float Pi = 3.1415927f;
+const HCURSOR UserCursor = reinterpret_cast<HCURSOR>(0x7171);
 
 uint64_t SeedFromEnvironment()
 {
@@ -126,6 +127,7 @@ protected:
         SoakSystem.elsewhere = windows.main;
         SoakSystem.sibling = windows.tarnhollow;
         SoakSystem.nextHookResult = 0x5150;
+        SoakSystem.cursor = UserCursor;
         GetWindowRect(windows.figure, &SoakSystem.figureOnScreen);
         InstallSoakSystem();
         targets = SoakWindows{windows.figure, windows.main, SessionState.ControlWindow, windows.statusBar};
@@ -188,6 +190,30 @@ protected:
               "OrbitVerticalSign " + std::to_string(SessionState.OrbitVerticalSign));
         Check(SessionState.PressedInPerspective == 0 || SessionState.PressedInPerspective == 1, failure,
               "PressedInPerspective " + std::to_string(SessionState.PressedInPerspective));
+        CheckSimulatedInput(failure);
+    }
+
+    // The plug-in releases what it pressed, once, and nothing else; the user's
+    // cursor comes back with the release; the pointer follows the hand alone.
+    void CheckSimulatedInput(std::ostringstream& failure)
+    {
+        const int space = SoakSystem.spacePresses - SoakSystem.spaceReleases;
+        const int left = SoakSystem.leftPresses - SoakSystem.leftReleases;
+        Check(space == left && (space == 0 || space == 1), failure,
+              "space pressed " + std::to_string(SoakSystem.spacePresses) + " released " +
+                  std::to_string(SoakSystem.spaceReleases) + ", left pressed " +
+                  std::to_string(SoakSystem.leftPresses) + " released " + std::to_string(SoakSystem.leftReleases));
+        if (space == 0)
+            Check(SoakSystem.cursor == UserCursor, failure, "the user's cursor was not put back");
+        if (middleUpSeen)
+            Check(space == 0, failure, "the middle button is up and the pan's space and left are still down");
+        Check(SoakSystem.pointerMotions == 0, failure, "the pointer was moved by simulated input");
+    }
+
+    void CheckNothingPressed(std::ostringstream& failure, const char* when)
+    {
+        Check(SoakSystem.spacePresses == SoakSystem.spaceReleases && SoakSystem.leftPresses == SoakSystem.leftReleases,
+              failure, std::string("space or left still down ") + when);
     }
 
     // One delivery of `message` to the hook, and the checks after it. Empty
@@ -203,6 +229,13 @@ protected:
         counts.cameraModeDeliveries += modeBefore == CameraMode;
         counts.perspectiveOnlyDeliveries += PluginSettings.PerspectiveOnly != 0;
 
+        // Whatever the latch, the mode or the window: a release, or a move
+        // without the middle button, shows the hook that the button is up.
+        const bool saysMiddleUp = message.message == WM_MBUTTONUP ||
+                                  (message.message == WM_MOUSEMOVE && (message.wParam & MK_MBUTTON) == 0);
+        if (code >= 0 && saysMiddleUp)
+            middleUpSeen = middleUpSeen || SoakSystem.middleButton == 0;
+
         MSG record = message;
         LRESULT result = 0;
         try {
@@ -213,6 +246,8 @@ protected:
 
         std::ostringstream failure;
         CheckState(failure);
+        if (SessionState.Mode != modeBefore)
+            CheckNothingPressed(failure, "after a mode switch");
         const int passes = SoakSystem.passes - passesBefore;
         Check(record.hwnd == message.hwnd && record.wParam == message.wParam && record.lParam == message.lParam &&
                   record.time == message.time && record.pt.x == message.pt.x && record.pt.y == message.pt.y,
@@ -274,7 +309,22 @@ protected:
         }
         std::ostringstream failure;
         CheckState(failure);
+        if (SessionState.Mode != modeBefore)
+            CheckNothingPressed(failure, "after a mode switch");
         CountStep(modeBefore);
+        return failure.str();
+    }
+
+    // The host closes its windows: the control window ends with the main
+    // window, and the attachment with it.
+    std::string EndAttachment()
+    {
+        DestroyWindow(windows.main);
+        windows.main = nullptr;
+        std::ostringstream failure;
+        CheckNothingPressed(failure, "after the attachment ended");
+        Check(SoakSystem.cursor == UserCursor, failure, "the user's cursor was not put back at the end");
+        Check(!SoakSystem.timerPending, failure, "the double-click timer was left set after the attachment ended");
         return failure.str();
     }
 
@@ -317,8 +367,10 @@ protected:
             RandomiseHostWorld(random, *host);
         if (random.OneIn(500))
             RandomisePaneTypes(random, *host);
-        if (random.OneIn(20))
+        if (random.OneIn(20)) {
             SoakSystem.middleButton = random.OneIn(2) ? static_cast<SHORT>(0x8000) : 0;
+            middleUpSeen = middleUpSeen && SoakSystem.middleButton == 0;
+        }
         if (random.OneIn(50))
             SoakSystem.timerAnswer = random.OneIn(4) ? 0 : 2;
         if (random.OneIn(50))
@@ -333,6 +385,7 @@ protected:
 
     SoakWindows targets{};
     SoakCounts counts;
+    bool middleUpSeen = true;  // the hook has had a message since the middle button went up
 };
 
 TEST_F(MessageHookSoak, RandomMessagesNeverCrashLeakOrCorruptTheCamera)
@@ -371,6 +424,10 @@ TEST_F(MessageHookSoak, RandomMessagesNeverCrashLeakOrCorruptTheCamera)
         if (counts.messages % 2000 == 0)
             PumpMessages();
     }
+    if (failure.empty()) {
+        step = "the end of the attachment";
+        failure = EndAttachment();
+    }
     const double seconds = static_cast<double>(GetTickCount64() - start) / 1000.0;
 
     std::printf("[ soak     ] seed %" PRIu64 ": %d messages (%d deliveries, %d in CameraMode, %d with PerspectiveOnly "
@@ -383,10 +440,10 @@ TEST_F(MessageHookSoak, RandomMessagesNeverCrashLeakOrCorruptTheCamera)
                 counts.operations, writes[SandboxSetEye], writes[SandboxSetTarget], writes[SandboxSetZoom],
                 writes[SandboxSetBank], writes[SandboxZoomInAt], writes[SandboxZoomOutAt], writes[SandboxScrollTo],
                 writes[SandboxFitDrawing]);
-    std::printf("[ soak     ] pane tests %d, mode switches %d, simulated input %d, timers set %d, host failures "
-                "raised %d\n",
-                counts.paneTests, counts.modeSwitches, SoakSystem.simulatedInput, SoakSystem.timersSet,
-                counts.hostFailures);
+    std::printf("[ soak     ] pane tests %d, mode switches %d, simulated input %d, pans begun %d, timers set %d, "
+                "host failures raised %d\n",
+                counts.paneTests, counts.modeSwitches, SoakSystem.simulatedInput, SoakSystem.spacePresses,
+                SoakSystem.timersSet, counts.hostFailures);
     std::printf("[ soak     ] invariant checks: %d\n", counts.checks);
 
     ASSERT_TRUE(failure.empty()) << "seed " << seed << ", message " << counts.messages << ": " << step << ": "
@@ -405,6 +462,7 @@ TEST_F(MessageHookSoak, RandomMessagesNeverCrashLeakOrCorruptTheCamera)
         EXPECT_GT(counts.paneTests, 0);
         EXPECT_GT(counts.hostFailures, 0);
         EXPECT_GT(SoakSystem.simulatedInput, 0);
+        EXPECT_GT(SoakSystem.spacePresses, 0) << "no pan ever began";
     }
 }
 

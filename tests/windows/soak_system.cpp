@@ -15,12 +15,14 @@ LRESULT CallNext(HHOOK, int, WPARAM, LPARAM)
 UINT_PTR SetTimerStandIn(HWND, UINT_PTR, UINT, TIMERPROC)
 {
     ++SoakSystem.timersSet;
+    SoakSystem.timerPending = SoakSystem.timerPending || SoakSystem.timerAnswer != 0;
     return SoakSystem.timerAnswer;
 }
 
 BOOL KillTimerStandIn(HWND, UINT_PTR)
 {
     ++SoakSystem.timersKilled;
+    SoakSystem.timerPending = false;
     return TRUE;
 }
 
@@ -34,14 +36,19 @@ SHORT AsyncKeyState(int key)
     return key == VK_MBUTTON ? SoakSystem.middleButton : 0;
 }
 
-void KeybdEvent(BYTE, BYTE, DWORD, ULONG_PTR)
+void KeybdEvent(BYTE key, BYTE, DWORD flags, ULONG_PTR)
 {
     ++SoakSystem.simulatedInput;
+    if (key == VK_SPACE)
+        ++((flags & KEYEVENTF_KEYUP) ? SoakSystem.spaceReleases : SoakSystem.spacePresses);
 }
 
-void MouseEvent(DWORD, DWORD, DWORD, DWORD, ULONG_PTR)
+void MouseEvent(DWORD flags, DWORD, DWORD, DWORD, ULONG_PTR)
 {
     ++SoakSystem.simulatedInput;
+    SoakSystem.leftPresses += (flags & MOUSEEVENTF_LEFTDOWN) != 0;
+    SoakSystem.leftReleases += (flags & MOUSEEVENTF_LEFTUP) != 0;
+    SoakSystem.pointerMotions += (flags & MOUSEEVENTF_MOVE) != 0;
 }
 
 HCURSOR SetCursorStandIn(HCURSOR cursor)
@@ -74,6 +81,11 @@ BOOL CursorPos(POINT* point)
     return TRUE;
 }
 
+int SystemMetrics(int index)
+{
+    return index == SM_CXDOUBLECLK || index == SM_CYDOUBLECLK ? 4 : 0;
+}
+
 }  // namespace
 
 void InstallSoakSystem()
@@ -90,4 +102,5 @@ void InstallSoakSystem()
     HookSystem.findWindow = FindWindowStandIn;
     HookSystem.postMessage = PostMessageStandIn;
     HookSystem.getCursorPos = CursorPos;
+    HookSystem.getSystemMetrics = SystemMetrics;
 }

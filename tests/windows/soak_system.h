@@ -16,13 +16,19 @@ struct SoakSystemRecord {
     SHORT middleButton = 0;
     UINT_PTR timerAnswer = 2;
     HWND sibling = nullptr;  // "Z_Tarnhollow", or null when it is not there
-    HCURSOR cursor = nullptr;
+    HCURSOR cursor = nullptr;  // the cursor shown; the soak starts it as the user's own
     LRESULT nextHookResult = 0;
 
     int passes = 0;
     int timersSet = 0;
     int timersKilled = 0;
+    bool timerPending = false;
     int simulatedInput = 0;
+    int spacePresses = 0;
+    int spaceReleases = 0;
+    int leftPresses = 0;
+    int leftReleases = 0;
+    int pointerMotions = 0;
     int cursorsSet = 0;
     int posts = 0;
 };
