@@ -16,8 +16,10 @@ void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* pan
     ReleaseMiddlePan(0, 0);
     SessionState.Mode = mode;
     SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonImage));
+    // The key or click that switched the mode belongs to the host: its
+    // window keeps the activation and the keyboard.
     SetWindowPos(SessionState.ControlWindow, nullptr, 0, 0, ControlWindowWidth(clientWidth), ControlWindowHeight(),
-                 SWP_NOZORDER | SWP_NOMOVE);
+                 SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     StatusBarSetText(paneText);
     StatusBarSetIcon(paneIcon);
 }

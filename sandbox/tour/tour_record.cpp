@@ -119,6 +119,7 @@ TourState ReadTourState(const HostSession& session)
     ScreenToClient(session.windows.figure, &state.pointer);
     state.spaceHeld = GetAsyncKeyState(VK_SPACE) < 0;
     state.leftHeld = GetAsyncKeyState(VK_LBUTTON) < 0;
+    state.hostActive = GetForegroundWindow() == session.windows.main;
     return state;
 }
 

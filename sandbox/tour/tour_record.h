@@ -33,6 +33,7 @@ struct TourState {
     POINT pointer = {};        // the pointer, in the figure window's client pixels
     bool spaceHeld = false;    // the system's state of the space key and the left button
     bool leftHeld = false;
+    bool hostActive = false;   // the host's main window is the active one, as keys need
 };
 
 // The plug-in's control window (the dialog with the mode button), owned by

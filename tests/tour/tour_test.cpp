@@ -368,6 +368,7 @@ TEST_F(ScriptedTour, TheNonConvertKeySwitchesToCameraMode)
     EXPECT_EQ(Before("nonconvert-enters-camera-mode").mode, TourMode::Modeling);
     const TourState& after = After("nonconvert-enters-camera-mode");
     EXPECT_EQ(after.mode, TourMode::Camera);
+    EXPECT_TRUE(after.hostActive) << "the key's switch took the host's keyboard away";
     ExpectSameCamera(Before("nonconvert-enters-camera-mode"), after);
     ExpectSameView(Before("nonconvert-enters-camera-mode").view, after.view);
 }
