@@ -14,6 +14,8 @@ void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* pan
     // In the new mode the pan's moves and its middle release mean something
     // else: the pan lets go of its space key and left button first.
     ReleaseMiddlePan(0, 0);
+    // Parts of a wheel notch turned in the old mode do not add to the new one's.
+    SessionState.WheelSum = {};
     SessionState.Mode = mode;
     SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonImage));
     // The key or click that switched the mode belongs to the host: its
