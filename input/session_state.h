@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "camera/geometry_types.h"
+#include "plugin/host_language.h"
 
 class HostApp;
 
@@ -38,6 +39,8 @@ struct SessionStateRecord {
     HCURSOR SavedCursor = nullptr;
     HHOOK HookHandle = nullptr;
     int32_t Mode = ModelingMode;
+    // Asked once, at the attachment; the windows speak it from then on.
+    HostLanguage Language = HostLanguage::Japanese;
     int32_t FirstAttach = 1;
     int32_t KeyLatch = 1;
     int32_t MiddleLatch = 1;

@@ -4,7 +4,9 @@
 #   be tried by hand (sandbox_host.exe --run).
 #   Without one: Xvfb is started and the host plays the scripted tour, writing
 #   a picture per step and tour.txt to build/tour/ (sandbox_host.exe --tour).
-# Options, when given, go to the host instead: --run, or --tour [FOLDER].
+# Options, when given, go to the host instead: --run, or --tour [FOLDER]; a
+# last --english makes the host run in English (alone it keeps the choice of
+# --run or --tour by the display; the tour's pictures then go to build/tour-en/).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
@@ -14,8 +16,8 @@ cmake --preset mingw -S "$root" >/dev/null
 cmake --build "$build" --target Z_Vormelt10 Z_Brannoc10 sandbox_host
 "$root/tools/wine-prefix.sh" "$build"
 
-if [ $# -eq 0 ]; then
-    if [ -n "${DISPLAY:-}" ]; then set -- --run; else set -- --tour; fi
+if [ $# -eq 0 ] || [ "$1" = --english ]; then
+    if [ -n "${DISPLAY:-}" ]; then set -- --run "$@"; else set -- --tour "$@"; fi
 fi
 # A Wine server still running from a display-less start would lend the host
 # its display-less desktop.
