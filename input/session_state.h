@@ -31,6 +31,7 @@ struct SessionStateRecord {
     HWND ControlWindow = nullptr;
     HWND ConfigWindow = nullptr;
     HWND ModeButton = nullptr;
+    HWND ButtonTips = nullptr;  // the control window's tooltips, owned by it
     HINSTANCE ModuleInstance = nullptr;
     HMODULE StatusBarModule = nullptr;
     HICON ModelingIcon = nullptr;

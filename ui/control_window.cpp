@@ -57,7 +57,6 @@ void InitialiseControlWindow(HWND window)
     EnableWindow(GetDlgItem(window, IDC_UNDO_BUTTON), FALSE);
     if (SessionState.Language == HostLanguage::English)
         GiveCameraButtonsPictures(window);
-    AddButtonTips(window);
 
     SessionState.ModelingIcon = LoadIconA(SessionState.ModuleInstance, MAKEINTRESOURCEA(IDI_MODELING_MODE));
     SessionState.CameraIcon = LoadIconA(SessionState.ModuleInstance, MAKEINTRESOURCEA(IDI_CAMERA_MODE));
@@ -65,6 +64,7 @@ void InitialiseControlWindow(HWND window)
     SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON,
                  reinterpret_cast<LPARAM>(SessionState.ModelingIcon));
     MoveWindow(SessionState.ModeButton, 12, 0, ModeButtonSize, ModeButtonSize, TRUE);
+    AddButtonTips(window);
 
     LoadControlWndPosition();
     SetWindowPos(window, nullptr, SessionState.PosX, SessionState.PosY, ControlWindowWidth(ModelingClientWidth),
@@ -138,6 +138,7 @@ INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SessionState.NcLeftDown = 1;
         return FALSE;
     case WM_NCMOUSEMOVE:
+        RelayToButtonTips(window, lParam);
         if (SessionState.NcLeftDown == 1) {
             SessionState.NcLeftDown = 0;
             ReturnFocusToHost();

@@ -9,9 +9,16 @@
 
 #include "plugin/host_language.h"
 
-// Adds a tooltip to the mode button and the store, restore and undo buttons.
+// Adds a tooltip to the mode button and the store, restore and undo buttons,
+// also while they are disabled, and records it in SessionState.ButtonTips.
 // Their texts are asked for when a tip is about to show (AnswerTipRequest).
+// The buttons must have their final places.
 void AddButtonTips(HWND window);
+
+// Hands the tooltip a non-client mouse move over the window's body (screen
+// point as WM_NCMOUSEMOVE packs it): over a disabled button the window gets
+// the moves.
+void RelayToButtonTips(HWND window, LPARAM screenPoint);
 
 // The tip of a control-window button: the mode button's names the mode a click
 // switches to. Null for any other control.

@@ -371,6 +371,9 @@ TEST_F(ControlWindowTest, TheButtonsTipsSayWhatAClickDoesInJapanese)
     EnterCameraMode();
     EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), u8"モデリングモードに切替");
     EXPECT_EQ(TipShownOver(IDC_STORE_BUTTON), u8"カメラを記憶");
+    ASSERT_FALSE(IsWindowEnabled(GetDlgItem(control, IDC_RESTORE_BUTTON)));
+    EXPECT_EQ(TipShownOver(IDC_RESTORE_BUTTON), u8"記憶したカメラに復帰") << "disabled, nothing stored yet";
+    EXPECT_EQ(TipShownOver(IDC_UNDO_BUTTON), u8"直前のドラッグを取消");
 }
 
 TEST_F(ControlWindowInEnglish, TheButtonsTipsSayWhatAClickDoesInEnglish)
@@ -379,8 +382,9 @@ TEST_F(ControlWindowInEnglish, TheButtonsTipsSayWhatAClickDoesInEnglish)
     EnterCameraMode();
     EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), "Switch to modeling mode");
     EXPECT_EQ(TipShownOver(IDC_STORE_BUTTON), "Store the camera");
-    EnableWindow(GetDlgItem(control, IDC_UNDO_BUTTON), TRUE);
-    EXPECT_EQ(TipShownOver(IDC_UNDO_BUTTON), "Undo the last camera drag");
+    EXPECT_EQ(TipShownOver(IDC_UNDO_BUTTON), "Undo the last camera drag") << "disabled, no drag yet";
+    EnableWindow(GetDlgItem(control, IDC_RESTORE_BUTTON), TRUE);
+    EXPECT_EQ(TipShownOver(IDC_RESTORE_BUTTON), "Restore the stored camera");
 }
 
 struct PictureNames {
