@@ -1,7 +1,8 @@
 #pragma once
 
-// The language the host runs in, asked once at the attachment. The plug-in's
-// windows, its status pane and its menus speak it.
+// The language the host runs in. The menu entry's name follows it at every
+// call; the plug-in's windows, its status pane and its menus speak the one
+// asked at the attachment.
 
 #include <cstdint>
 
