@@ -26,20 +26,6 @@ HICON ButtonImage()
     return reinterpret_cast<HICON>(SendMessageA(SessionState.ModeButton, BM_GETIMAGE, IMAGE_ICON, 0));
 }
 
-SIZE IconSize(HICON icon)
-{
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info))
-        return SIZE{0, 0};
-    BITMAP bitmap{};
-    GetObjectA(info.hbmMask, sizeof bitmap, &bitmap);
-    const bool monochrome = info.hbmColor == nullptr;
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor != nullptr)
-        DeleteObject(info.hbmColor);
-    return SIZE{bitmap.bmWidth, monochrome ? bitmap.bmHeight / 2 : bitmap.bmHeight};
-}
-
 // What the last ZBR_SetIcon handed over.
 HICON LastPaneIcon(const std::vector<StatusBarCall>& calls)
 {

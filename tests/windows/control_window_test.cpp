@@ -107,18 +107,6 @@ HICON ButtonIcon(HWND window, int id)
     return reinterpret_cast<HICON>(SendDlgItemMessageA(window, id, BM_GETIMAGE, IMAGE_ICON, 0));
 }
 
-SIZE IconSize(HICON icon)
-{
-    ICONINFO info{};
-    if (icon == nullptr || !GetIconInfo(icon, &info))
-        return SIZE{0, 0};
-    BITMAP bitmap{};
-    GetObjectA(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor != nullptr)
-        DeleteObject(info.hbmColor);
-    return SIZE{bitmap.bmWidth, info.hbmColor != nullptr ? bitmap.bmHeight : bitmap.bmHeight / 2};
-}
 
 void ExpectRect(const RECT& rect, int left, int top, int right, int bottom)
 {
