@@ -56,7 +56,10 @@ void RelayToButtonTips(HWND window, LPARAM screenPoint)
         return;
     POINT point = {static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
     ScreenToClient(window, &point);
-    MSG move = {window, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y)};
+    MSG move = {};
+    move.hwnd = window;
+    move.message = WM_MOUSEMOVE;
+    move.lParam = MAKELPARAM(point.x, point.y);
     SendMessageA(SessionState.ButtonTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
