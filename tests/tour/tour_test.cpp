@@ -477,7 +477,7 @@ protected:
         steps = PlayTourOnHost(false, ScreenshotFolder() + "\\tour-en");
     }
 
-    void SetUp() override { ASSERT_EQ(steps.size(), 28u) << "the tour did not play"; }
+    void SetUp() override { ASSERT_FALSE(steps.empty()) << "the tour did not play"; }
 
     static const TourState& After(const std::string& name)
     {
