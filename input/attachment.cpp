@@ -6,6 +6,7 @@
 #include "input/mode_switch.h"
 #include "input/session_state.h"
 #include "plugin/host.h"
+#include "plugin/host_language.h"
 #include "ui/control_window.h"
 #include "ui/settings.h"
 #include "ui/settings_registry.h"
@@ -29,6 +30,7 @@ void AttachToHost(HostAttachContext& context)
     SessionState.MainWindow = HostMainWindow(context);
     if (SessionState.App != nullptr)
         HostAttachCall(*SessionState.App);
+    SessionState.Language = AskHostLanguage(SessionState.App);
     SessionState.FigureWindow = GetWindow(SessionState.MainWindow, GW_CHILD);
     SessionState.PanCursor = LoadHostPanCursor(SessionState.MainWindow);
     if (SessionState.ControlWindow == nullptr)

@@ -30,13 +30,14 @@ void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* pan
 
 void EnterModelingMode()
 {
-    EnterMode(ModelingMode, SessionState.ModelingIcon, ModelingClientWidth, ModelingModeStatusText,
-              IDI_MODELING_MODE);
+    EnterMode(ModelingMode, SessionState.ModelingIcon, ModelingClientWidth,
+              WindowTextsIn(SessionState.Language).modelingModeStatus, IDI_MODELING_MODE);
 }
 
 void EnterCameraMode()
 {
-    EnterMode(CameraMode, SessionState.CameraIcon, CameraClientWidth, CameraModeStatusText, IDI_CAMERA_MODE);
+    EnterMode(CameraMode, SessionState.CameraIcon, CameraClientWidth,
+              WindowTextsIn(SessionState.Language).cameraModeStatus, IDI_CAMERA_MODE);
 }
 
 void ToggleMode()

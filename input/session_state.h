@@ -11,6 +11,7 @@
 
 #include "camera/geometry_types.h"
 #include "input/wheel_accumulator.h"
+#include "plugin/host_language.h"
 
 class HostApp;
 
@@ -31,6 +32,7 @@ struct SessionStateRecord {
     HWND ControlWindow = nullptr;
     HWND ConfigWindow = nullptr;
     HWND ModeButton = nullptr;
+    HWND ButtonTips = nullptr;  // the control window's tooltips, owned by it
     HINSTANCE ModuleInstance = nullptr;
     HMODULE StatusBarModule = nullptr;
     HICON ModelingIcon = nullptr;
@@ -39,6 +41,8 @@ struct SessionStateRecord {
     HCURSOR SavedCursor = nullptr;
     HHOOK HookHandle = nullptr;
     int32_t Mode = ModelingMode;
+    // Asked once, at the attachment; the windows speak it from then on.
+    HostLanguage Language = HostLanguage::Japanese;
     int32_t FirstAttach = 1;
     int32_t KeyLatch = 1;
     int32_t MiddleLatch = 1;

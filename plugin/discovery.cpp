@@ -3,7 +3,7 @@
 #include <new>
 
 #include "input/session_state.h"
-#include "plugin/host.h"
+#include "plugin/host_language.h"
 #include "plugin/plugin_component.h"
 #include "texts/texts.h"
 
@@ -12,17 +12,6 @@ namespace {
 bool Matches(const Uuid128& id)
 {
     return CompareInterfaceId(id, PluginInterfaceId) == 0;
-}
-
-// The host's own exception must not cross back into it; the English name is
-// the safe answer when it cannot say whether it runs in Japanese.
-bool AsksForJapanese(HostApp& app) noexcept
-{
-    try {
-        return HostIsJapanese(app);
-    } catch (...) {
-        return false;
-    }
 }
 
 }  // namespace
@@ -41,9 +30,8 @@ const char* get_name(const Uuid128& id, int32_t index, HostApp* app)
     SessionState.App = app;
     if (index != 0)
         return nullptr;
-    if (app != nullptr && AsksForJapanese(*app))
-        return MenuNameJapanese;
-    return MenuNameEnglish;
+    // Nothing is cached: every call asks the host again.
+    return AskHostLanguage(app) == HostLanguage::Japanese ? MenuNameJapanese : MenuNameEnglish;
 }
 
 Uuid128 get_uuid(const Uuid128& id, int32_t index)

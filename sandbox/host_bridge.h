@@ -83,7 +83,7 @@ typedef struct SandboxShape {
 // The host's world. The Microsoft-ABI objects read and write it; tests and
 // the sandbox's windows set it up and inspect it directly.
 typedef struct SandboxHostState {
-    int japanese;
+    int japanese;  // is_japanese's answer: 1 after a reset, 0 for a host in English
     void* mainWindow;
     SandboxPoint eye;
     SandboxPoint target;
@@ -121,7 +121,8 @@ typedef struct SandboxHostState {
 } SandboxHostState;
 
 // The host objects live as long as the process; state is reset to a default
-// world: eye (0, 0, 10), target at the origin, zoom 35, bank 0, identity view.
+// world: a host in Japanese, eye (0, 0, 10), target at the origin, zoom 35,
+// bank 0, identity view.
 SandboxHostState* sandbox_host_state(void);
 void sandbox_host_reset(void);
 void* sandbox_host_app(void);             // HostApp*

@@ -6,7 +6,10 @@
 //                    until the main window is closed
 //   --tour [folder]  plays the scripted tour with injected input and writes a
 //                    picture and a line of state per step to the folder
-//                    (by default build/tour, beside the bin folder)
+//                    (by default build/tour, beside the bin folder, or
+//                    build/tour-en for the host in English)
+//   --english        (last) the host runs in English: its is_japanese
+//                    answers false
 
 #include <windows.h>
 
@@ -27,18 +30,26 @@ namespace {
 struct Options {
     bool run = false;
     bool tour = false;
+    bool english = false;
     std::string folder;
 };
 
 Options ReadOptions(int argc, char** argv)
 {
     Options options;
-    if (argc > 1 && std::strcmp(argv[1], "--run") == 0)
+    int next = 1;
+    if (next < argc && std::strcmp(argv[next], "--run") == 0) {
         options.run = true;
-    if (argc > 1 && std::strcmp(argv[1], "--tour") == 0) {
+        ++next;
+    } else if (next < argc && std::strcmp(argv[next], "--tour") == 0) {
         options.tour = true;
-        options.folder = argc > 2 ? argv[2] : BuildFolder() + "\\tour";
+        ++next;
+        if (next < argc && std::strcmp(argv[next], "--english") != 0)
+            options.folder = argv[next++];
     }
+    options.english = next < argc && std::strcmp(argv[next], "--english") == 0;
+    if (options.tour && options.folder.empty())
+        options.folder = BuildFolder() + (options.english ? "\\tour-en" : "\\tour");
     return options;
 }
 
@@ -100,10 +111,13 @@ int Run(const Options& options)
     }
     const SandboxExports* exports = &plugin.exports;
     std::printf("has_interface: %d\n", sandbox_has_interface(exports, HostPluginInterfaceId));
-    sandbox_host_state()->japanese = 1;
+    SandboxHostState* host = sandbox_host_state();
+    host->japanese = 1;
     PrintText("menu name (Japanese host):", sandbox_get_name(exports, HostPluginInterfaceId, 0, sandbox_host_app()));
-    sandbox_host_state()->japanese = 0;
+    host->japanese = 0;
     PrintText("menu name (other host):", sandbox_get_name(exports, HostPluginInterfaceId, 0, sandbox_host_app()));
+    host->japanese = options.english ? 0 : 1;
+    std::printf("host language: %s\n", options.english ? "English" : "Japanese");
     unsigned char uuid[16];
     sandbox_get_uuid(exports, HostPluginInterfaceId, 0, uuid);
     PrintBytes("component uuid:", uuid);

@@ -50,7 +50,6 @@ HostSession StartHostSession(const SandboxExports* exports, void* component, POI
 
     int flag = 0;
     sandbox_component_attach(component, sandbox_host_attach_context(), &flag);
-    state->japanese = 1;
     AddPluginMenuEntry(sandbox_get_name(exports, HostPluginInterfaceId, 0, sandbox_host_app()), OpenConfiguration);
     // The menu bar has taken its room, so the views fit the panes' final size.
     PumpPendingMessages();

@@ -1,5 +1,6 @@
 // Compiled with code page 932 as the execution character set, as is every file
 // of this folder: the literals reach Windows and the host as Shift_JIS bytes.
+// The English texts are ASCII, the same in every code page.
 #include "texts/texts.h"
 
 const char MenuNameJapanese[] = "Z_Vormelt 設定...";
@@ -10,11 +11,41 @@ const char InfoMakerName[] = "KELDARN";
 const char InfoMakerNameAgain[] = "KELDARN";
 const char InfoDescription[] = "マウスのホイール機能を有効にするプラグイン";
 
-const char ModelingModeStatusText[] = "Z_Vormelt モデリングモード";
-const char CameraModeStatusText[] = "Z_Vormelt カメラモード";
-const char CameraStatusFormat[] = "Z_Vormelt カメラモード ZOOM: %f BANK: %f";
+namespace {
 
-const char MenuStoreText[] = "記憶";
-const char MenuRestoreText[] = "復帰";
-const char MenuUndoText[] = "取消";
-const char MenuSettingsText[] = "設定";
+const WindowTexts JapaneseTexts = {
+    "Z_Vormelt モデリングモード",
+    "Z_Vormelt カメラモード",
+    "Z_Vormelt カメラモード ZOOM: %f BANK: %f",
+    "記憶",
+    "復帰",
+    "取消",
+    "設定",
+    "カメラを記憶",
+    "記憶したカメラに復帰",
+    "直前のドラッグを取消",
+    "カメラモードに切替",
+    "モデリングモードに切替",
+};
+
+const WindowTexts EnglishTexts = {
+    "Z_Vormelt Modeling mode",
+    "Z_Vormelt Camera mode",
+    "Z_Vormelt Camera mode ZOOM: %f BANK: %f",
+    "Store",
+    "Restore",
+    "Undo",
+    "Settings...",
+    "Store the camera",
+    "Restore the stored camera",
+    "Undo the last camera drag",
+    "Switch to camera mode",
+    "Switch to modeling mode",
+};
+
+}  // namespace
+
+const WindowTexts& WindowTextsIn(HostLanguage language)
+{
+    return language == HostLanguage::English ? EnglishTexts : JapaneseTexts;
+}

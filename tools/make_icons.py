@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
-"""Draws the plug-in's mode icons and the sandbox host's pan cursor.
+"""Draws the plug-in's icons and the sandbox host's pan cursor.
 
 Writes resources/camera_mode.ico (icon 103, a photo camera),
 resources/modeling_mode.ico (icon 104, a green cone and a red sphere), each
-with a 32 x 32 image in 16 colours and one in 256 colours, and
-sandbox/pan.cur (the host's cursor 104, a four-way arrow).
+with a 32 x 32 image in 16 colours and one in 256 colours; the pictures of the
+control window's camera buttons on a host that does not run in Japanese,
+resources/store_camera.ico (icon 105, an arrow into a tray),
+resources/restore_camera.ico (icon 106, an arrow out of it) and
+resources/undo_camera.ico (icon 107, an arrow turning back), each 16 x 16 in 16
+and in 256 colours; and sandbox/pan.cur (the host's cursor 104, a four-way
+arrow).
 
 Only the standard library is used: the shapes are rasterised at four times
 the size, averaged down and mapped to the nearest palette colour.
@@ -35,10 +40,10 @@ def palette256():
     return VGA16 + cube + greys
 
 
-def render(shapes):
+def render(shapes, size=SIZE):
     """Paints the shapes in order at SCALE times the size and averages each
     SCALE x SCALE block into one pixel (r, g, b, alpha 0..1)."""
-    big = SIZE * SCALE
+    big = size * SCALE
     canvas = [[None] * big for _ in range(big)]
     for sy in range(big):
         y = (sy + 0.5) / SCALE
@@ -49,9 +54,9 @@ def render(shapes):
                 if colour is not None:
                     canvas[sy][sx] = colour
     pixels = []
-    for py in range(SIZE):
+    for py in range(size):
         row = []
-        for px in range(SIZE):
+        for px in range(size):
             total = [0.0, 0.0, 0.0]
             covered = 0
             for sy in range(py * SCALE, (py + 1) * SCALE):
@@ -79,13 +84,14 @@ def nearest(palette, colour):
     return best
 
 
-def row_bytes(bits_per_pixel):
-    return ((SIZE * bits_per_pixel + 31) // 32) * 4
+def row_bytes(bits_per_pixel, size):
+    return ((size * bits_per_pixel + 31) // 32) * 4
 
 
 def dib(pixels, palette, bits_per_pixel):
     """A BITMAPINFOHEADER image as icons and cursors store it: colour bits
     and the transparency mask, both bottom-up, height doubled."""
+    size = len(pixels)
     colour_rows, mask_rows = [], []
     for row in reversed(pixels):
         indices = []
@@ -96,8 +102,8 @@ def dib(pixels, palette, bits_per_pixel):
             mask.append(1 if transparent else 0)
         colour_rows.append(pack_bits(indices, bits_per_pixel))
         mask_rows.append(pack_bits(mask, 1))
-    header = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE * 2, 1, bits_per_pixel, 0,
-                         row_bytes(bits_per_pixel) * SIZE + row_bytes(1) * SIZE, 0, 0, len(palette), 0)
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, bits_per_pixel, 0,
+                         row_bytes(bits_per_pixel, size) * size + row_bytes(1, size) * size, 0, 0, len(palette), 0)
     colours = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in palette)
     return header + colours + b''.join(colour_rows) + b''.join(mask_rows)
 
@@ -115,9 +121,9 @@ def pack_bits(values, bits_per_pixel):
     return bytes(out)
 
 
-def icon_file(images, kind=1, hotspot=(0, 0)):
-    """An .ico (kind 1) or .cur (kind 2) file of 32 x 32 images given as
-    (colour count byte, bits per pixel, image bytes)."""
+def icon_file(images, kind=1, hotspot=(0, 0), size=SIZE):
+    """An .ico (kind 1) or .cur (kind 2) file of square images of the size
+    given as (colour count byte, bits per pixel, image bytes)."""
     directory = struct.pack('<HHH', 0, kind, len(images))
     offset = len(directory) + 16 * len(images)
     entries, data = b'', b''
@@ -126,7 +132,7 @@ def icon_file(images, kind=1, hotspot=(0, 0)):
             planes_or_x, bits_or_y = 1, bits_per_pixel
         else:
             planes_or_x, bits_or_y = hotspot
-        entries += struct.pack('<BBBBHHII', SIZE, SIZE, colour_count, 0, planes_or_x, bits_or_y,
+        entries += struct.pack('<BBBBHHII', size, size, colour_count, 0, planes_or_x, bits_or_y,
                                len(image), offset + len(data))
         data += image
     return directory + entries + data
@@ -215,6 +221,48 @@ def modeling_icon():
     return render([cone, sphere])
 
 
+BUTTON_SIZE = 16
+TRAY = (90, 90, 96)
+
+
+def tray():
+    """An open tray at the bottom of a 16 x 16 picture: where the camera is kept."""
+    return polygon([(1.5, 8), (4, 8), (4, 12), (12, 12), (12, 8), (14.5, 8), (14.5, 14.5), (1.5, 14.5)], TRAY)
+
+
+def store_camera_icon():
+    """An arrow down into the tray."""
+    blue = (30, 80, 210)
+    return render([
+        tray(),
+        polygon([(6.8, 0.8), (9.2, 0.8), (9.2, 5.5), (12, 5.5), (8, 10.5), (4, 5.5), (6.8, 5.5)], blue),
+    ], BUTTON_SIZE)
+
+
+def restore_camera_icon():
+    """An arrow up out of the tray."""
+    green = (20, 150, 40)
+    return render([
+        tray(),
+        polygon([(6.8, 10.5), (9.2, 10.5), (9.2, 6), (12, 6), (8, 1), (4, 6), (6.8, 6)], green),
+    ], BUTTON_SIZE)
+
+
+def undo_camera_icon():
+    """An arrow that comes up on the right, turns over the top and points back
+    down on the left."""
+    orange = (215, 110, 10)
+    cx, cy, outer, inner = 9, 9.5, 5.6, 3.2
+
+    def arc(x, y):
+        r = math.hypot(x - cx, y - cy)
+        angle = math.degrees(math.atan2(cy - y, x - cx))
+        return orange if inner <= r <= outer and -60 <= angle <= 180 else None
+
+    head = polygon([(0.8, 9), (7.8, 9), (4.3, 14)], orange)
+    return render([arc, head], BUTTON_SIZE)
+
+
 def pan_cursor():
     """A four-way arrow, white with a black outline, hotspot in the middle."""
     def arrow_points():
@@ -247,6 +295,11 @@ def main():
         images = [(16, 4, dib(pixels, VGA16, 4)), (0, 8, dib(pixels, wide, 8))]
         with open(os.path.join(root, 'resources', name), 'wb') as out:
             out.write(icon_file(images))
+    for name, pixels in (('store_camera.ico', store_camera_icon()), ('restore_camera.ico', restore_camera_icon()),
+                         ('undo_camera.ico', undo_camera_icon())):
+        images = [(16, 4, dib(pixels, VGA16, 4)), (0, 8, dib(pixels, wide, 8))]
+        with open(os.path.join(root, 'resources', name), 'wb') as out:
+            out.write(icon_file(images, size=BUTTON_SIZE))
     cursor = pan_cursor()
     with open(os.path.join(root, 'sandbox', 'pan.cur'), 'wb') as out:
         out.write(icon_file([(2, 1, dib(cursor, [(0, 0, 0), (255, 255, 255)], 1))], kind=2, hotspot=(16, 16)))

@@ -1,22 +1,26 @@
 #!/usr/bin/env bash
-# Plays the sandbox host's tour and makes the README's pictures in docs/ from
-# its pictures, scaled down to a few tens of kilobytes each.
+# Plays the sandbox host's tour on a host in Japanese and on one in English,
+# and makes the README's pictures in docs/ from their pictures, scaled down to
+# a few tens of kilobytes each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup.sh" pictures
 
-tour="$root/build/tour"
 # Xvfb, whatever display the caller has: the pictures then show Wine's own
 # window frames, the same on every machine.
-env -u DISPLAY "$root/tools/run-sandbox.sh" --tour "$tour"
+env -u DISPLAY "$root/tools/run-sandbox.sh" --tour "$root/build/tour"
+env -u DISPLAY "$root/tools/run-sandbox.sh" --tour "$root/build/tour-en" --english
 
-# docs picture <- the tour step it is made from
+# docs picture <- the tour and its step it is made from
 pictures=(
-    camera-mode:orbit-after-storing
-    configuration-dialog:open-configuration-from-plug-ins-menu
+    camera-mode:tour:orbit-after-storing
+    configuration-dialog:tour:open-configuration-from-plug-ins-menu
+    camera-mode-en:tour-en:orbit-after-storing
+    configuration-dialog-en:tour-en:open-configuration-from-plug-ins-menu
 )
 for entry in "${pictures[@]}"; do
-    source=$(ls "$tour"/[0-9][0-9]-"${entry#*:}".png)
-    convert "$source" -resize 720x +dither -colors 64 -strip "$root/docs/${entry%%:*}.png"
-    echo "docs/${entry%%:*}.png from ${source#"$root"/}"
+    IFS=: read -r picture tour step <<<"$entry"
+    source=$(ls "$root/build/$tour"/[0-9][0-9]-"$step".png)
+    convert "$source" -resize 720x +dither -colors 64 -strip "$root/docs/$picture.png"
+    echo "docs/$picture.png from ${source#"$root"/}"
 done

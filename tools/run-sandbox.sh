@@ -5,7 +5,9 @@
 #   Without one: Xvfb is started and the host plays the scripted tour, writing
 #   a picture per step and tour.txt to build/tour/ (sandbox_host.exe --tour).
 # Options, when given, go to the host instead: --run, or --tour [FOLDER], a
-# folder relative to the current one (build/tour by default).
+# folder relative to the current one; a last --english makes the host run in
+# English (alone it keeps the choice of --run or --tour by the display). The
+# tour's pictures go to build/tour/, or build/tour-en/ for the English host.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
@@ -15,10 +17,13 @@ cmake --preset mingw -S "$root" >/dev/null
 cmake --build "$build" --target Z_Vormelt10 Z_Brannoc10 sandbox_host
 "$root/tools/wine-prefix.sh" "$build"
 
-if [ $# -eq 0 ]; then
-    if [ -n "${DISPLAY:-}" ]; then set -- --run; else set -- --tour; fi
+if [ $# -eq 0 ] || [ "$1" = --english ]; then
+    if [ -n "${DISPLAY:-}" ]; then set -- --run "$@"; else set -- --tour "$@"; fi
 fi
-if [ "$*" = --tour ]; then set -- --tour "$(realpath -m --relative-to=. "$build/tour")"; fi
+case "$*" in
+    --tour) set -- --tour "$(realpath -m --relative-to=. "$build/tour")" ;;
+    "--tour --english") set -- --tour "$(realpath -m --relative-to=. "$build/tour-en")" --english ;;
+esac
 # A Wine server still running from a display-less start would lend the host
 # its display-less desktop.
 WINEPREFIX="$build/wineprefix" timeout 60 wineserver -w 2>/dev/null || true

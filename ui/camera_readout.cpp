@@ -40,7 +40,8 @@ void SetBankReadout(float bank)
 void SetCameraStatusText(float zoom, float bank)
 {
     char text[StatusTextSize];
-    std::snprintf(text, sizeof text, CameraStatusFormat, static_cast<double>(zoom), static_cast<double>(bank));
+    std::snprintf(text, sizeof text, WindowTextsIn(SessionState.Language).cameraStatusFormat,
+                  static_cast<double>(zoom), static_cast<double>(bank));
     StatusBarSetText(text);
 }
 

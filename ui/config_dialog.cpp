@@ -10,9 +10,18 @@ namespace {
 
 void FillLists(HWND dialog)
 {
-    for (const ConfigList& list : ConfigLists)
+    for (const ConfigList& list : ConfigLists) {
+        const char* const* items = ListItems(list, SessionState.Language);
         for (int i = 0; i < list.itemCount; ++i)
-            SendDlgItemMessageA(dialog, list.controlId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list.items[i]));
+            SendDlgItemMessageA(dialog, list.controlId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
+    }
+}
+
+// By the host's language, not by the one Windows would pick for the thread:
+// each template exists in one language only.
+int ConfigDialogTemplate(HostLanguage language)
+{
+    return language == HostLanguage::English ? IDD_CONFIG_DIALOG_ENGLISH : IDD_CONFIG_DIALOG;
 }
 
 void ShowCurrentSettings(HWND dialog)
@@ -51,7 +60,8 @@ void Accept(HWND dialog)
 
 void ShowConfigDialog()
 {
-    const HWND dialog = CreateDialogParamA(SessionState.ModuleInstance, MAKEINTRESOURCEA(IDD_CONFIG_DIALOG),
+    const HWND dialog = CreateDialogParamA(SessionState.ModuleInstance,
+                                           MAKEINTRESOURCEA(ConfigDialogTemplate(SessionState.Language)),
                                            SessionState.MainWindow, ConfigDialogProc, 0);
     SessionState.ConfigWindow = dialog;
     if (dialog != nullptr)

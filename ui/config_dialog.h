@@ -1,10 +1,11 @@
 #pragma once
 
-// The configuration dialog: a modeless dialog from template 108, owned by the
-// host's main window, where the user edits every setting. OK replaces
-// PluginSettings with the controls' contents, saves them and shows or hides
-// the control window; Cancel and the close box change nothing. While it is
-// open the settings in effect stay as they were.
+// The configuration dialog: a modeless dialog from template 108 (118 on a host
+// in English, with the same controls), owned by the host's main window, where
+// the user edits every setting. OK replaces PluginSettings with the controls'
+// contents, saves them and shows or hides the control window; Cancel and the
+// close box change nothing. While it is open the settings in effect stay as
+// they were.
 
 #include <windows.h>
 

@@ -6,6 +6,8 @@
 // control window.
 
 #define IDD_CONFIG_DIALOG 108
+// The same dialog for a host that does not run in Japanese.
+#define IDD_CONFIG_DIALOG_ENGLISH 118
 
 // The lists, each named after the setting it edits.
 #define IDC_CONFIG_OPTION8 1008

@@ -7,15 +7,16 @@ namespace {
 
 template <int Count>
 constexpr ConfigList PositionList(int controlId, int32_t PluginSettingsRecord::*field,
-                                  const char* const (&items)[Count])
+                                  const char* const (&items)[HostLanguageCount][Count])
 {
-    return {controlId, field, items, Count, ListEncoding::Position};
+    return {controlId, field, {items[0], items[1]}, Count, ListEncoding::Position};
 }
 
 }  // namespace
 
 const ConfigList ConfigLists[14] = {
-    {IDC_CONFIG_ROTATE, &PluginSettingsRecord::Rotate, WheelDirectionItems, 2, ListEncoding::WheelDirection},
+    {IDC_CONFIG_ROTATE, &PluginSettingsRecord::Rotate, {WheelDirectionItems[0], WheelDirectionItems[1]}, 2,
+     ListEncoding::WheelDirection},
     PositionList(IDC_CONFIG_OPTION11, &PluginSettingsRecord::Option11, DoubleClickActionItems),
     PositionList(IDC_CONFIG_OPTION12, &PluginSettingsRecord::Option12, DoubleClickActionItems),
     PositionList(IDC_CONFIG_OPTION13, &PluginSettingsRecord::Option13, DoubleClickActionItems),
@@ -36,6 +37,11 @@ const ConfigCheckBox ConfigCheckBoxes[3] = {
     {IDC_CONFIG_START_CAMERA_MODE, &PluginSettingsRecord::StartCameraMode},
     {IDC_CONFIG_SHOW_CONTROL_WND, &PluginSettingsRecord::ShowControlWnd},
 };
+
+const char* const* ListItems(const ConfigList& list, HostLanguage language)
+{
+    return list.items[static_cast<int>(language)];
+}
 
 int ListSelectionFor(const ConfigList& list, int32_t value)
 {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "plugin/host_language.h"
 #include "ui/settings.h"
 
 // How a list's selected position maps to its setting.
@@ -17,7 +18,7 @@ enum class ListEncoding {
 struct ConfigList {
     int controlId;
     int32_t PluginSettingsRecord::*field;
-    const char* const* items;
+    const char* const* items[HostLanguageCount];  // the same count in each language
     int itemCount;
     ListEncoding encoding;
 };
@@ -30,6 +31,9 @@ struct ConfigCheckBox {
 // In the order in which the dialog fills them.
 extern const ConfigList ConfigLists[14];
 extern const ConfigCheckBox ConfigCheckBoxes[3];
+
+// The list's items in the host's language.
+const char* const* ListItems(const ConfigList& list, HostLanguage language);
 
 // The position to select for a setting's value; -1, no selection, for a value
 // that names no item. The wheel direction selects its second item for any

@@ -5,6 +5,7 @@
 #include "input/session_state.h"
 #include "ui/config_dialog.h"
 #include "ui/control_window_layout.h"
+#include "ui/control_window_tips.h"
 #include "ui/resource_ids.h"
 #include "ui/settings_registry.h"
 
@@ -12,6 +13,32 @@ namespace {
 
 constexpr int ModeButtonSize = 32;
 constexpr int CameraButtonWidth = 22;
+
+// By the host's language, not by the one Windows would pick for the thread:
+// each template exists in one language only.
+int ControlWindowTemplate(HostLanguage language)
+{
+    return language == HostLanguage::English ? IDD_CONTROL_WINDOW_ENGLISH : IDD_CONTROL_WINDOW;
+}
+
+// The English window's camera buttons carry pictures where the Japanese one's
+// carry words. Shared icons: loaded once, never destroyed by hand.
+void GiveCameraButtonsPictures(HWND window)
+{
+    constexpr struct {
+        int button;
+        int icon;
+    } Pictures[] = {
+        {IDC_STORE_BUTTON, IDI_STORE_CAMERA},
+        {IDC_RESTORE_BUTTON, IDI_RESTORE_CAMERA},
+        {IDC_UNDO_BUTTON, IDI_UNDO_CAMERA},
+    };
+    for (const auto& picture : Pictures) {
+        const HANDLE icon =
+            LoadImageA(SessionState.ModuleInstance, MAKEINTRESOURCEA(picture.icon), IMAGE_ICON, 16, 16, LR_SHARED);
+        SendDlgItemMessageA(window, picture.button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    }
+}
 
 void PlaceControl(HWND window, int id, int x, int width, int height)
 {
@@ -28,6 +55,8 @@ void InitialiseControlWindow(HWND window)
     // Nothing is stored and no drag was taken yet.
     EnableWindow(GetDlgItem(window, IDC_RESTORE_BUTTON), FALSE);
     EnableWindow(GetDlgItem(window, IDC_UNDO_BUTTON), FALSE);
+    if (SessionState.Language == HostLanguage::English)
+        GiveCameraButtonsPictures(window);
 
     SessionState.ModelingIcon = LoadIconA(SessionState.ModuleInstance, MAKEINTRESOURCEA(IDI_MODELING_MODE));
     SessionState.CameraIcon = LoadIconA(SessionState.ModuleInstance, MAKEINTRESOURCEA(IDI_CAMERA_MODE));
@@ -35,6 +64,7 @@ void InitialiseControlWindow(HWND window)
     SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON,
                  reinterpret_cast<LPARAM>(SessionState.ModelingIcon));
     MoveWindow(SessionState.ModeButton, 12, 0, ModeButtonSize, ModeButtonSize, TRUE);
+    AddButtonTips(window);
 
     LoadControlWndPosition();
     SetWindowPos(window, nullptr, SessionState.PosX, SessionState.PosY, ControlWindowWidth(ModelingClientWidth),
@@ -86,7 +116,8 @@ BOOL RunCommand(int id)
 
 HWND CreateControlWindow()
 {
-    return CreateDialogParamA(SessionState.ModuleInstance, MAKEINTRESOURCEA(IDD_CONTROL_WINDOW),
+    return CreateDialogParamA(SessionState.ModuleInstance,
+                              MAKEINTRESOURCEA(ControlWindowTemplate(SessionState.Language)),
                               SessionState.MainWindow, ControlWndProc, 0);
 }
 
@@ -98,12 +129,16 @@ INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return TRUE;
     case WM_COMMAND:
         return RunCommand(LOWORD(wParam));
+    case WM_NOTIFY:
+        AnswerTipRequest(lParam);
+        return FALSE;
     // A press on the body starts the system's move; the first non-client
     // mouse move after it comes when the move is over.
     case WM_NCLBUTTONDOWN:
         SessionState.NcLeftDown = 1;
         return FALSE;
     case WM_NCMOUSEMOVE:
+        RelayToButtonTips(window, lParam);
         if (SessionState.NcLeftDown == 1) {
             SessionState.NcLeftDown = 0;
             ReturnFocusToHost();

@@ -1,10 +1,12 @@
 #pragma once
 
-// The control window: a captionless floating window from dialog template 102,
-// owned by the host's main window. It shows the activity strip, the mode button
-// and, in CameraMode, the store, restore and undo buttons with the ZOOM and
-// BANK read-outs. Its whole body is a drag handle, and after every command and
-// every move the keyboard focus goes back to the host's main window.
+// The control window: a captionless floating window from dialog template 102
+// (112 on a host in English, whose camera buttons carry pictures instead of
+// words), owned by the host's main window. It shows the activity strip, the
+// mode button and, in CameraMode, the store, restore and undo buttons with the
+// ZOOM and BANK read-outs. Its buttons have tooltips in the host's language.
+// Its whole body is a drag handle, and after every command and every move the
+// keyboard focus goes back to the host's main window.
 
 #include <windows.h>
 

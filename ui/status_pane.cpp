@@ -16,13 +16,14 @@ void ShowPaneMenu(LPARAM screenPoint)
     const PopupMenu menu;
     if (menu.get() == nullptr)
         return;
+    const WindowTexts& texts = WindowTextsIn(SessionState.Language);
     if (SessionState.Mode == CameraMode) {
-        AppendMenuA(menu.get(), MF_STRING, IDC_STORE_BUTTON, MenuStoreText);
-        AppendMenuA(menu.get(), MF_STRING, IDC_RESTORE_BUTTON, MenuRestoreText);
-        AppendMenuA(menu.get(), MF_STRING, IDC_UNDO_BUTTON, MenuUndoText);
+        AppendMenuA(menu.get(), MF_STRING, IDC_STORE_BUTTON, texts.menuStore);
+        AppendMenuA(menu.get(), MF_STRING, IDC_RESTORE_BUTTON, texts.menuRestore);
+        AppendMenuA(menu.get(), MF_STRING, IDC_UNDO_BUTTON, texts.menuUndo);
         AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
     }
-    AppendMenuA(menu.get(), MF_STRING, IDM_SETTINGS, MenuSettingsText);
+    AppendMenuA(menu.get(), MF_STRING, IDM_SETTINGS, texts.menuSettings);
     const int x = static_cast<short>(LOWORD(screenPoint));
     const int y = static_cast<short>(HIWORD(screenPoint));
     TrackPopupMenu(menu.get(), TPM_VCENTERALIGN | TPM_NONOTIFY, x, y, 0, SessionState.ControlWindow, nullptr);

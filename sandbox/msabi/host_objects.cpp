@@ -336,6 +336,7 @@ SandboxHostState* sandbox_host_state(void)
 void sandbox_host_reset(void)
 {
     State = SandboxHostState{};
+    State.japanese = 1;
     State.eye = SandboxPoint{0, 0, 10};
     State.zoom = 35.0f;
     for (int i = 0; i < 4; ++i)

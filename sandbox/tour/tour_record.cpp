@@ -111,7 +111,12 @@ TourState ReadTourState(const HostSession& session)
         state.restoreEnabled = IsWindowEnabled(GetDlgItem(control, RestoreButtonId)) != FALSE;
         state.undoEnabled = IsWindowEnabled(GetDlgItem(control, UndoButtonId)) != FALSE;
     }
-    state.configDialogShown = FindConfigDialog(session.windows.main) != nullptr;
+    if (HWND dialog = FindConfigDialog(session.windows.main)) {
+        state.configDialogShown = true;
+        char caption[128] = "";
+        GetWindowTextA(dialog, caption, sizeof caption);
+        state.configDialogCaption = Utf8FromCp932(caption);
+    }
     state.paneText = PaneText(session.windows.statusBar);
     state.picture = CaptureFigure(session.windows.figure);
     GetFigurePanes(session.windows.figure, state.panes);

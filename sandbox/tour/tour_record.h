@@ -27,6 +27,7 @@ struct TourState {
     bool restoreEnabled = false;
     bool undoEnabled = false;
     bool configDialogShown = false;
+    std::string configDialogCaption;  // UTF-8, empty while no dialog shows
     std::string paneText;  // UTF-8
     FigurePicture picture;
     FigurePane panes[4] = {};  // in the figure window's client pixels

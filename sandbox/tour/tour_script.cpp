@@ -182,7 +182,8 @@ void OpenConfiguration(const HostSession& host)
     Settle();
 }
 
-// Drops the plain wheel's list and clicks "傾き" (tilt) in it.
+// Drops the plain wheel's list and clicks its fourth item, "傾き" (tilt) or,
+// on a host in English, "Bank".
 void ChooseBankForTheWheel(const HostSession& host)
 {
     const HWND list = GetDlgItem(FindConfigDialog(host.windows.main), PlainWheelListId);

@@ -22,8 +22,9 @@ struct TourStep {
 constexpr POINT TourHostOrigin = {40, 40};
 constexpr SIZE TourHostSize = {900, 640};
 
-// Attaches the component to a fresh host session and plays the tour, starting
-// from the default settings with the control window shown below the host.
+// Attaches the component to a fresh host session and plays the tour, in the
+// language the sandbox host's state gives the host, starting from the default
+// settings with the control window shown below the host.
 // Writes <folder>/NN-step-name.png and one line per step to <folder>/tour.txt,
 // ends the session and puts the user's stored settings back. The steps come
 // back in order, step 0 being the start.

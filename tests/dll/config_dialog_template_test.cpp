@@ -1,5 +1,7 @@
-// Dialog template 108 as the built DLL carries it: the configuration dialog's
-// frame, font and its 35 items in tab order.
+// The configuration dialog's templates as the built DLL carries them: 108 in
+// Japanese and 118 in English, each with its frame, font and 35 items in tab
+// order. The English one has the same ids, kinds and order, so one settings
+// code serves both.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -65,15 +67,80 @@ const ExpectedItem ExpectedItems[35] = {
     {1024, ComboBoxClass, List, 96, 64, 115, 60, u""},
 };
 
-class ConfigDialogTemplate : public ::testing::Test {
+// The English template's place and text of each item; its id, class and style
+// are the Japanese one's at the same position.
+struct PlacedText {
+    int16_t x, y, cx, cy;
+    const char16_t* text;
+};
+
+const PlacedText EnglishItems[35] = {
+    {7, 298, 50, 14, u"OK"},
+    {66, 298, 50, 14, u"Cancel"},
+    {7, 9, 96, 8, u"Wheel direction"},
+    {110, 5, 166, 59, u""},
+    {7, 132, 276, 144, u"Camera mode"},
+    {13, 146, 90, 8, u"Left button + drag"},
+    {110, 142, 166, 56, u""},
+    {13, 162, 90, 8, u"Right button + drag"},
+    {110, 157, 166, 57, u""},
+    {13, 177, 90, 8, u"Middle button + drag"},
+    {110, 172, 166, 57, u""},
+    {13, 191, 90, 8, u"Wheel"},
+    {110, 187, 166, 66, u""},
+    {13, 206, 90, 8, u"Left button + wheel"},
+    {110, 202, 166, 66, u""},
+    {13, 221, 90, 8, u"Right button + wheel"},
+    {110, 217, 166, 66, u""},
+    {13, 236, 90, 8, u"Middle button + wheel"},
+    {110, 232, 166, 66, u""},
+    {110, 249, 166, 10, u"Perspective view only"},
+    {110, 261, 166, 13, u"Start in camera mode"},
+    {7, 282, 120, 10, u"Show control window"},
+    {13, 83, 90, 8, u"Wheel"},
+    {110, 79, 166, 53, u""},
+    {13, 98, 90, 8, u"Ctrl + wheel"},
+    {110, 94, 166, 53, u""},
+    {13, 113, 90, 8, u"Shift + wheel"},
+    {110, 109, 166, 60, u""},
+    {7, 23, 276, 105, u"Modeling mode"},
+    {13, 38, 90, 8, u"Wheel double-click"},
+    {110, 34, 166, 53, u""},
+    {13, 53, 90, 8, u"Ctrl + double-click"},
+    {110, 49, 166, 53, u""},
+    {13, 68, 90, 8, u"Shift + double-click"},
+    {110, 64, 166, 60, u""},
+};
+
+struct ExpectedTemplate {
+    const char* name;
+    int id;
+    WORD language;
+    int16_t cx, cy;
+    const char16_t* title;
+    uint16_t pointSize;
+    const char16_t* typeface;
+    uint8_t charset;
+    bool english;
+};
+
+const ExpectedTemplate Templates[] = {
+    {"Japanese", 108, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 226, 319, u"Z_Vormelt 設定", 9, u"ＭＳ Ｐゴシック",
+     0x80 /* Shift-JIS */, false},
+    // The font English Windows gives its dialogs.
+    {"English", 118, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 290, 319, u"Z_Vormelt Configuration", 8,
+     u"MS Shell Dlg 2", 1 /* the default character set */, true},
+};
+
+class ConfigDialogTemplate : public ::testing::TestWithParam<ExpectedTemplate> {
 protected:
     void SetUp() override
     {
         module = LoadLibraryExA("Z_Vormelt10.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr);
         const HRSRC resource =
-            FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(108), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
-        ASSERT_NE(resource, nullptr) << "no Japanese dialog 108";
+            FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(GetParam().id), GetParam().language);
+        ASSERT_NE(resource, nullptr) << "no " << GetParam().name << " dialog " << GetParam().id;
         const HGLOBAL loaded = LoadResource(module, resource);
         ASSERT_NE(loaded, nullptr);
         dialog = ReadDialogTemplateEx(LockResource(loaded), SizeofResource(module, resource));
@@ -90,7 +157,7 @@ protected:
     DialogTemplate dialog;
 };
 
-TEST_F(ConfigDialogTemplate, IsAnExtendedTemplateWithTheDialogsFrameAndCaption)
+TEST_P(ConfigDialogTemplate, IsAnExtendedTemplateWithTheDialogsFrameAndCaption)
 {
     EXPECT_EQ(dialog.version, 1);
     EXPECT_EQ(dialog.signature, 0xFFFF);
@@ -99,45 +166,64 @@ TEST_F(ConfigDialogTemplate, IsAnExtendedTemplateWithTheDialogsFrameAndCaption)
     EXPECT_EQ(dialog.helpId, 0u);
     EXPECT_EQ(dialog.x, 0);
     EXPECT_EQ(dialog.y, 0);
-    EXPECT_EQ(dialog.cx, 226);
-    EXPECT_EQ(dialog.cy, 319);
+    EXPECT_EQ(dialog.cx, GetParam().cx);
+    EXPECT_EQ(dialog.cy, GetParam().cy);
     EXPECT_FALSE(dialog.menu.isOrdinal);
     EXPECT_TRUE(dialog.menu.text.empty());
     EXPECT_FALSE(dialog.windowClass.isOrdinal);
     EXPECT_TRUE(dialog.windowClass.text.empty());
-    EXPECT_EQ(dialog.title, u"Z_Vormelt 設定");
+    EXPECT_EQ(dialog.title, GetParam().title);
 }
 
-TEST_F(ConfigDialogTemplate, UsesTheNinePointProportionalGothicFont)
+TEST_P(ConfigDialogTemplate, UsesTheFontOfItsLanguage)
 {
-    EXPECT_EQ(dialog.pointSize, 9);
-    EXPECT_EQ(dialog.typeface, u"ＭＳ Ｐゴシック");
+    EXPECT_EQ(dialog.pointSize, GetParam().pointSize);
+    EXPECT_EQ(dialog.typeface, GetParam().typeface);
     EXPECT_EQ(dialog.weight, 0);
     EXPECT_EQ(dialog.italic, 0);
-    EXPECT_EQ(dialog.charset, 0x80);  // Shift-JIS
+    EXPECT_EQ(dialog.charset, GetParam().charset);
 }
 
-TEST_F(ConfigDialogTemplate, HoldsTheThirtyFiveItemsInTabOrder)
+TEST_P(ConfigDialogTemplate, HoldsTheThirtyFiveItemsInTabOrder)
 {
     ASSERT_EQ(dialog.items.size(), 35u);
     for (size_t i = 0; i < dialog.items.size(); ++i) {
         const DialogItemTemplate& item = dialog.items[i];
         const ExpectedItem& expected = ExpectedItems[i];
+        const PlacedText place = GetParam().english
+                                     ? EnglishItems[i]
+                                     : PlacedText{expected.x, expected.y, expected.cx, expected.cy, expected.text};
         SCOPED_TRACE("item " + std::to_string(i + 1) + ", id " + std::to_string(expected.id));
         EXPECT_EQ(item.id, expected.id);
         EXPECT_TRUE(item.windowClass.isOrdinal);
         EXPECT_EQ(item.windowClass.ordinal, expected.windowClass);
         EXPECT_EQ(item.style, expected.style);
-        EXPECT_EQ(item.x, expected.x);
-        EXPECT_EQ(item.y, expected.y);
-        EXPECT_EQ(item.cx, expected.cx);
-        EXPECT_EQ(item.cy, expected.cy);
+        EXPECT_EQ(item.x, place.x);
+        EXPECT_EQ(item.y, place.y);
+        EXPECT_EQ(item.cx, place.cx);
+        EXPECT_EQ(item.cy, place.cy);
         EXPECT_FALSE(item.title.isOrdinal);
-        EXPECT_EQ(item.title.text, expected.text);
+        EXPECT_EQ(item.title.text, place.text);
         EXPECT_EQ(item.exStyle, 0u);
         EXPECT_EQ(item.helpId, 0u);
         EXPECT_EQ(item.extraCount, 0);
     }
 }
+
+// Windows picks a template's language for the thread when it has several;
+// each template has exactly one, so the host's language alone decides.
+TEST_P(ConfigDialogTemplate, ExistsInItsOneLanguageOnly)
+{
+    for (const ExpectedTemplate& other : Templates) {
+        if (other.language == GetParam().language)
+            continue;
+        EXPECT_EQ(FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(GetParam().id), other.language),
+                  nullptr)
+            << other.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EachLanguage, ConfigDialogTemplate, ::testing::ValuesIn(Templates),
+                         [](const ::testing::TestParamInfo<ExpectedTemplate>& info) { return info.param.name; });
 
 }  // namespace

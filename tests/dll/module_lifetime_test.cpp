@@ -30,6 +30,9 @@ TEST(ModuleLifetime, TheLoadedDllAnswersTheHostThroughItsExports)
     const SandboxExports* exports = &plugin.exports;
     EXPECT_EQ(sandbox_has_interface(exports, HostPluginInterfaceId), 1);
     EXPECT_STREQ(sandbox_get_name(exports, HostPluginInterfaceId, 0, sandbox_host_app()),
+                 "Z_Vormelt \x90\xdd\x92\xe8...");
+    sandbox_host_state()->japanese = 0;
+    EXPECT_STREQ(sandbox_get_name(exports, HostPluginInterfaceId, 0, sandbox_host_app()),
                  "Z_Vormelt Configuration...");
     unsigned char uuid[16];
     sandbox_get_uuid(exports, HostPluginInterfaceId, 0, uuid);

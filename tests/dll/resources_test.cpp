@@ -1,5 +1,6 @@
-// The built DLL's dialog template 102 and icons 103 and 104, read straight
-// from its resources in Japanese.
+// The built DLL's control-window templates (102 in Japanese, 112 in English)
+// and its icons (103 and 104 for the modes, 105 to 107 for the English
+// window's camera buttons), read straight from its resources.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -11,6 +12,7 @@
 namespace {
 
 const WORD Japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+const WORD English = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
 class PluginResources : public ::testing::Test {
 protected:
@@ -21,10 +23,10 @@ protected:
     }
     void TearDown() override { FreeLibrary(module); }
 
-    // The resource's bytes, empty when there is none in Japanese.
-    std::vector<unsigned char> Resource(LPCSTR type, int id) const
+    // The resource's bytes, empty when there is none in the language.
+    std::vector<unsigned char> Resource(LPCSTR type, int id, WORD language = Japanese) const
     {
-        HRSRC found = FindResourceExA(module, type, MAKEINTRESOURCEA(id), Japanese);
+        HRSRC found = FindResourceExA(module, type, MAKEINTRESOURCEA(id), language);
         if (found == nullptr)
             return {};
         const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
@@ -94,73 +96,110 @@ struct TemplateItem {
     std::string text;
 };
 
-TEST_F(PluginResources, TheControlWindowTemplateIsAClassicCaptionlessDialog)
-{
-    const std::vector<unsigned char> bytes = Resource(RT_DIALOG, 102);
-    ASSERT_FALSE(bytes.empty());
-    TemplateReader dialog(bytes);
-    // The extended form would begin with version 1 and signature 0xFFFF.
-    EXPECT_EQ(dialog.Dword(), 0x800000C0u);  // WS_POPUP | DS_MODALFRAME | DS_SETFONT
-    EXPECT_EQ(dialog.Dword(), 0u);
-    const int count = dialog.Word();
-    EXPECT_EQ(dialog.Short(), 0);
-    EXPECT_EQ(dialog.Short(), 0);
-    EXPECT_EQ(dialog.Short(), 209);
-    EXPECT_EQ(dialog.Short(), 22);
-    EXPECT_EQ(dialog.StringOrOrdinal(), "") << "menu";
-    EXPECT_EQ(dialog.StringOrOrdinal(), "") << "class";
-    EXPECT_EQ(dialog.String(), "") << "caption";
-    EXPECT_EQ(dialog.Word(), 7);
-    EXPECT_EQ(dialog.String(), "MS UI Gothic");
+struct ControlWindowTemplate {
+    const char* name;
+    int id;
+    WORD language;
+    int pointSize;
+    const char* typeface;
+    std::vector<TemplateItem> items;
+};
 
-    const std::vector<TemplateItem> expected = {
-        {0x50000040, 11, 2, 19, 18, 1000, "BUTTON", ""},
-        {0x50020000, 73, 2, 23, 8, -1, "STATIC", u8"ZOOM："},
-        {0x50020000, 73, 12, 22, 8, -1, "STATIC", u8"BANK："},
-        {0x50020000, 97, 2, 53, 8, 1005, "STATIC", ""},
-        {0x50020000, 97, 12, 53, 8, 1006, "STATIC", ""},
-        {0x50002000, 58, 2, 11, 18, 1007, "BUTTON", u8"取\n消"},
-        {0x50002000, 33, 2, 11, 18, 1008, "BUTTON", u8"記\n憶"},
-        {0x50002000, 46, 2, 11, 18, 1009, "BUTTON", u8"復\n帰"},
-    };
-    ASSERT_EQ(count, static_cast<int>(expected.size()));
-    for (const TemplateItem& want : expected) {
-        dialog.AlignToDword();
-        TemplateItem item;
-        item.style = dialog.Dword();
-        EXPECT_EQ(dialog.Dword(), 0u) << "extended style of " << want.id;
-        item.x = dialog.Short();
-        item.y = dialog.Short();
-        item.width = dialog.Short();
-        item.height = dialog.Short();
-        item.id = dialog.Short();
-        item.windowClass = dialog.StringOrOrdinal();
-        item.text = dialog.StringOrOrdinal();
-        EXPECT_EQ(dialog.Word(), 0) << "creation data of " << want.id;
-        EXPECT_EQ(item.style, want.style) << want.id;
-        EXPECT_EQ(item.x, want.x) << want.id;
-        EXPECT_EQ(item.y, want.y) << want.id;
-        EXPECT_EQ(item.width, want.width) << want.id;
-        EXPECT_EQ(item.height, want.height) << want.id;
-        EXPECT_EQ(item.id, want.id);
-        EXPECT_EQ(item.windowClass, want.windowClass) << want.id;
-        EXPECT_EQ(item.text, want.text) << want.id;
+// The English window has the same ids; its labels end in a plain colon, its
+// read-out is placed for the font English Windows gives its dialogs, and its
+// camera buttons carry pictures.
+const ControlWindowTemplate ControlWindowTemplates[] = {
+    {"Japanese", 102, Japanese, 7, "MS UI Gothic",
+     {
+         {0x50000040, 11, 2, 19, 18, 1000, "BUTTON", ""},
+         {0x50020000, 73, 2, 23, 8, -1, "STATIC", u8"ZOOM："},
+         {0x50020000, 73, 12, 22, 8, -1, "STATIC", u8"BANK："},
+         {0x50020000, 97, 2, 53, 8, 1005, "STATIC", ""},
+         {0x50020000, 97, 12, 53, 8, 1006, "STATIC", ""},
+         {0x50002000, 58, 2, 11, 18, 1007, "BUTTON", u8"取\n消"},
+         {0x50002000, 33, 2, 11, 18, 1008, "BUTTON", u8"記\n憶"},
+         {0x50002000, 46, 2, 11, 18, 1009, "BUTTON", u8"復\n帰"},
+     }},
+    {"English", 112, English, 8, "MS Shell Dlg 2",
+     {
+         {0x50000040, 11, 2, 19, 18, 1000, "BUTTON", ""},
+         {0x50020000, 81, 2, 23, 8, -1, "STATIC", "ZOOM:"},
+         {0x50020000, 81, 12, 23, 8, -1, "STATIC", "BANK:"},
+         {0x50020000, 104, 2, 38, 8, 1005, "STATIC", ""},
+         {0x50020000, 104, 12, 38, 8, 1006, "STATIC", ""},
+         {0x50000040, 58, 2, 11, 18, 1007, "BUTTON", ""},
+         {0x50000040, 33, 2, 11, 18, 1008, "BUTTON", ""},
+         {0x50000040, 46, 2, 11, 18, 1009, "BUTTON", ""},
+     }},
+};
+
+TEST_F(PluginResources, EachControlWindowTemplateIsAClassicCaptionlessDialog)
+{
+    for (const ControlWindowTemplate& want : ControlWindowTemplates) {
+        SCOPED_TRACE(want.name);
+        const std::vector<unsigned char> bytes = Resource(RT_DIALOG, want.id, want.language);
+        ASSERT_FALSE(bytes.empty());
+        TemplateReader dialog(bytes);
+        // The extended form would begin with version 1 and signature 0xFFFF.
+        EXPECT_EQ(dialog.Dword(), 0x800000C0u);  // WS_POPUP | DS_MODALFRAME | DS_SETFONT
+        EXPECT_EQ(dialog.Dword(), 0u);
+        const int count = dialog.Word();
+        EXPECT_EQ(dialog.Short(), 0);
+        EXPECT_EQ(dialog.Short(), 0);
+        EXPECT_EQ(dialog.Short(), 209);
+        EXPECT_EQ(dialog.Short(), 22);
+        EXPECT_EQ(dialog.StringOrOrdinal(), "") << "menu";
+        EXPECT_EQ(dialog.StringOrOrdinal(), "") << "class";
+        EXPECT_EQ(dialog.String(), "") << "caption";
+        EXPECT_EQ(dialog.Word(), want.pointSize);
+        EXPECT_EQ(dialog.String(), want.typeface);
+
+        ASSERT_EQ(count, static_cast<int>(want.items.size()));
+        for (const TemplateItem& wantItem : want.items) {
+            dialog.AlignToDword();
+            TemplateItem item;
+            item.style = dialog.Dword();
+            EXPECT_EQ(dialog.Dword(), 0u) << "extended style of " << wantItem.id;
+            item.x = dialog.Short();
+            item.y = dialog.Short();
+            item.width = dialog.Short();
+            item.height = dialog.Short();
+            item.id = dialog.Short();
+            item.windowClass = dialog.StringOrOrdinal();
+            item.text = dialog.StringOrOrdinal();
+            EXPECT_EQ(dialog.Word(), 0) << "creation data of " << wantItem.id;
+            EXPECT_EQ(item.style, wantItem.style) << wantItem.id;
+            EXPECT_EQ(item.x, wantItem.x) << wantItem.id;
+            EXPECT_EQ(item.y, wantItem.y) << wantItem.id;
+            EXPECT_EQ(item.width, wantItem.width) << wantItem.id;
+            EXPECT_EQ(item.height, wantItem.height) << wantItem.id;
+            EXPECT_EQ(item.id, wantItem.id);
+            EXPECT_EQ(item.windowClass, wantItem.windowClass) << wantItem.id;
+            EXPECT_EQ(item.text, wantItem.text) << wantItem.id;
+        }
     }
 }
 
-// Each mode icon holds a 32 x 32 image in 16 colours and one in 256.
-TEST_F(PluginResources, EachModeIconHasA16AndA256ColourImage)
+// Each mode icon holds a 32 x 32 image in 16 colours and one in 256; each
+// picture of a camera button, which is 22 pixels wide, one of 16 x 16.
+TEST_F(PluginResources, EachIconHasA16AndA256ColourImageOfItsSize)
 {
-    for (int id : {103, 104}) {
-        const std::vector<unsigned char> group = Resource(RT_GROUP_ICON, id);
+    const struct {
+        int id;
+        WORD language;
+        int size;
+    } icons[] = {{103, Japanese, 32}, {104, Japanese, 32}, {105, English, 16}, {106, English, 16}, {107, English, 16}};
+    for (const auto& icon : icons) {
+        const int id = icon.id;
+        const std::vector<unsigned char> group = Resource(RT_GROUP_ICON, id, icon.language);
         ASSERT_GE(group.size(), 6u) << id;
         const int images = group[4] | group[5] << 8;
         ASSERT_EQ(images, 2) << id;
         std::vector<int> depths;
         for (int i = 0; i < images; ++i) {
             const unsigned char* entry = group.data() + 6 + 14 * i;
-            EXPECT_EQ(entry[0], 32) << id;
-            EXPECT_EQ(entry[1], 32) << id;
+            EXPECT_EQ(entry[0], icon.size) << id;
+            EXPECT_EQ(entry[1], icon.size) << id;
             depths.push_back(entry[6] | entry[7] << 8);
         }
         EXPECT_EQ(depths, (std::vector<int>{4, 8})) << id;

@@ -40,16 +40,31 @@ void Append(std::vector<const char*>& texts, const char* const (&items)[Count])
     texts.insert(texts.end(), items, items + Count);
 }
 
+std::vector<const char*> WindowTextsOf(HostLanguage language)
+{
+    const WindowTexts& t = WindowTextsIn(language);
+    return {t.modelingModeStatus, t.cameraModeStatus, t.cameraStatusFormat, t.menuStore,     t.menuRestore,
+            t.menuUndo,           t.menuSettings,     t.storeTip,           t.restoreTip,    t.undoTip,
+            t.toCameraModeTip,    t.toModelingModeTip};
+}
+
+std::vector<const char*> TextsOf(HostLanguage language)
+{
+    const int row = static_cast<int>(language);
+    std::vector<const char*> texts = WindowTextsOf(language);
+    Append(texts, WheelDirectionItems[row]);
+    Append(texts, DoubleClickActionItems[row]);
+    Append(texts, ZoomCentreItems[row]);
+    Append(texts, DragActionItems[row]);
+    Append(texts, WheelActionItems[row]);
+    return texts;
+}
+
 std::vector<const char*> JapaneseTexts()
 {
-    std::vector<const char*> texts = {MenuNameJapanese, InfoDescription, ModelingModeStatusText,
-                                      CameraModeStatusText, CameraStatusFormat, MenuStoreText,
-                                      MenuRestoreText, MenuUndoText, MenuSettingsText};
-    Append(texts, WheelDirectionItems);
-    Append(texts, DoubleClickActionItems);
-    Append(texts, ZoomCentreItems);
-    Append(texts, DragActionItems);
-    Append(texts, WheelActionItems);
+    std::vector<const char*> texts = TextsOf(HostLanguage::Japanese);
+    texts.push_back(MenuNameJapanese);
+    texts.push_back(InfoDescription);
     return texts;
 }
 
@@ -62,6 +77,17 @@ TEST(DllTexts, EveryJapaneseTextIsCodePage932InTheDll)
         EXPECT_TRUE(Decodes(932, bytes)) << bytes;
         EXPECT_FALSE(Decodes(CP_UTF8, bytes)) << bytes << " is UTF-8";
         EXPECT_NE(dll.find(bytes + '\0'), std::string::npos) << bytes << " is not in the DLL";
+    }
+}
+
+// English texts are plain ASCII, the same bytes in every code page.
+TEST(DllTexts, EveryEnglishTextIsAscii)
+{
+    std::vector<const char*> texts = TextsOf(HostLanguage::English);
+    texts.push_back(MenuNameEnglish);
+    for (const char* text : texts) {
+        for (const char* c = text; *c != '\0'; ++c)
+            EXPECT_LT(static_cast<unsigned char>(*c), 0x80u) << text;
     }
 }
 

@@ -59,6 +59,26 @@ double Elevation(const Point3& d)
     return std::asin(d.y / Length(d));
 }
 
+// The tour played with the built plug-in loaded as the host loads it, on a
+// host in Japanese or in English.
+std::vector<TourStep> PlayTourOnHost(bool japanese, const std::string& folder)
+{
+    std::vector<TourStep> steps;
+    sandbox_host_reset();
+    sandbox_host_state()->japanese = japanese ? 1 : 0;
+    LoadedPlugin plugin = LoadPlugin("Z_Vormelt10.dll");
+    if (!plugin.complete)
+        return steps;
+    void* component = nullptr;
+    sandbox_create_interface(&plugin.exports, HostPluginInterfaceId, 0, &component);
+    if (component != nullptr) {
+        steps = PlayTour(&plugin.exports, component, folder);
+        sandbox_component_release(component);
+    }
+    FreeLibrary(plugin.module);
+    return steps;
+}
+
 class ScriptedTour : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -67,21 +87,11 @@ protected:
         RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
         StoreSetting("Option4", 2);
         StoreSetting("StartCameraMode", 1);
-        sandbox_host_reset();
-        LoadedPlugin plugin = LoadPlugin("Z_Vormelt10.dll");
-        if (!plugin.complete)
-            return;
-        void* component = nullptr;
-        sandbox_create_interface(&plugin.exports, HostPluginInterfaceId, 0, &component);
-        if (component != nullptr) {
-            folder = ScreenshotFolder() + "\\tour";
-            steps = PlayTour(&plugin.exports, component, folder);
-            sandbox_component_release(component);
-        }
+        folder = ScreenshotFolder() + "\\tour";
+        steps = PlayTourOnHost(true, folder);
         const SandboxHostState* host = sandbox_host_state();
         referencesLeft = host->sceneReferences + host->cameraReferences + host->figureWindowReferences;
         overReleases = host->overReleases;
-        FreeLibrary(plugin.module);
         userOption4 = StoredSetting("Option4");
         userStartCameraMode = StoredSetting("StartCameraMode");
         controlWindowShownAfter = StoredSetting("ShowControlWnd");
@@ -502,6 +512,65 @@ TEST_F(ScriptedTour, AfterChoosingTiltThePlainWheelRollsInsteadOfMovingTheEye)
     EXPECT_EQ(Distance(after), Distance(before));
     SCOPED_TRACE("choosing in the dialog alone changes nothing");
     ExpectSameCamera(After("choose-tilt-for-plain-wheel"), before);
+}
+
+// The same tour on a host in English: every text the pictures show is
+// English, and every gesture, the English dialog's choice included, acts as
+// on the Japanese host.
+class ScriptedTourInEnglish : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
+        steps = PlayTourOnHost(false, ScreenshotFolder() + "\\tour-en");
+    }
+
+    void SetUp() override { ASSERT_FALSE(steps.empty()) << "the tour did not play"; }
+
+    static const TourState& After(const std::string& name)
+    {
+        for (const TourStep& step : steps) {
+            if (step.name == name)
+                return step.state;
+        }
+        ADD_FAILURE() << "no step " << name;
+        return steps.front().state;
+    }
+
+    static std::vector<TourStep> steps;
+};
+
+std::vector<TourStep> ScriptedTourInEnglish::steps;
+
+TEST_F(ScriptedTourInEnglish, ThePaneShowsEnglishAtEveryStep)
+{
+    // The host reports its camera once at the start.
+    EXPECT_EQ(After("start").paneText, "Z_Vormelt Camera mode ZOOM: 35.000000 BANK: 0.000000");
+    for (const TourStep& step : steps) {
+        EXPECT_FALSE(step.picture.empty()) << step.name;
+        const bool english = step.state.paneText.rfind("Z_Vormelt Modeling mode", 0) == 0 ||
+                             step.state.paneText.rfind("Z_Vormelt Camera mode", 0) == 0;
+        EXPECT_TRUE(english) << step.name << ": " << step.state.paneText;
+    }
+    EXPECT_EQ(After("nonconvert-enters-camera-mode").paneText, "Z_Vormelt Camera mode");
+}
+
+TEST_F(ScriptedTourInEnglish, TheHostsMenuEntryOpensTheEnglishDialogWhoseChoiceActs)
+{
+    EXPECT_EQ(After("open-configuration-from-plug-ins-menu").configDialogCaption, "Z_Vormelt Configuration");
+    EXPECT_FALSE(After("confirm-configuration").configDialogShown);
+    const TourState& before = After("confirm-configuration");
+    const TourState& after = After("plain-wheel-now-changes-bank");
+    EXPECT_NEAR(after.bank - before.bank, 6 * 0.05, 1e-5) << "\"Bank\" was chosen for the plain wheel";
+}
+
+TEST_F(ScriptedTourInEnglish, ThePictureButtonsStoreRestoreAndUndo)
+{
+    EXPECT_TRUE(After("store-camera").restoreEnabled);
+    EXPECT_EQ(After("restore-camera").eye.x, After("store-camera").eye.x);
+    EXPECT_EQ(After("restore-camera").eye.z, After("store-camera").eye.z);
+    EXPECT_EQ(After("undo-drag").eye.x, After("restore-camera").eye.x);
+    EXPECT_EQ(After("undo-drag").eye.z, After("restore-camera").eye.z);
 }
 
 }  // namespace

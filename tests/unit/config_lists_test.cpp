@@ -53,13 +53,16 @@ TEST(ConfigLists, EachListEditsItsSettingWithTheItemsOfItsValueSet)
     }
 }
 
-TEST(ConfigLists, ListsOfOneValueSetShareTheirItems)
+TEST(ConfigLists, ListsOfOneValueSetShareTheirItemsInEachLanguage)
 {
-    EXPECT_EQ(ListOf(1022).items, ListOf(1024).items);
-    EXPECT_EQ(ListOf(1008).items, ListOf(1021).items);
-    EXPECT_EQ(ListOf(1010).items, ListOf(1012).items);
-    EXPECT_EQ(ListOf(1013).items, ListOf(1016).items);
-    EXPECT_NE(ListOf(1022).items, ListOf(1008).items);
+    for (HostLanguage language : {HostLanguage::Japanese, HostLanguage::English}) {
+        SCOPED_TRACE(static_cast<int>(language));
+        EXPECT_EQ(ListItems(ListOf(1022), language), ListItems(ListOf(1024), language));
+        EXPECT_EQ(ListItems(ListOf(1008), language), ListItems(ListOf(1021), language));
+        EXPECT_EQ(ListItems(ListOf(1010), language), ListItems(ListOf(1012), language));
+        EXPECT_EQ(ListItems(ListOf(1013), language), ListItems(ListOf(1016), language));
+        EXPECT_NE(ListItems(ListOf(1022), language), ListItems(ListOf(1008), language));
+    }
 }
 
 TEST(ConfigLists, TheCheckBoxesEditTheThreeFlags)

@@ -115,6 +115,20 @@ RECT ChildRect(HWND parent, int id)
     return rect;
 }
 
+SIZE IconSize(HICON icon)
+{
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info))
+        return SIZE{0, 0};
+    BITMAP bitmap{};
+    GetObjectA(info.hbmMask, sizeof bitmap, &bitmap);
+    const bool monochrome = info.hbmColor == nullptr;
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr)
+        DeleteObject(info.hbmColor);
+    return SIZE{bitmap.bmWidth, monochrome ? bitmap.bmHeight / 2 : bitmap.bmHeight};
+}
+
 std::string Utf8FromCp932(const char* text)
 {
     wchar_t wide[512];

@@ -47,6 +47,9 @@ POINT WindowOrigin(HWND window);
 // A child's rectangle in its parent's client coordinates.
 RECT ChildRect(HWND parent, int id);
 
+// An icon's width and height in pixels; 0 x 0 for no icon.
+SIZE IconSize(HICON icon);
+
 // A text of Windows or the host, in code page 932, as UTF-8.
 std::string Utf8FromCp932(const char* text);
 

@@ -26,20 +26,6 @@ HICON ButtonImage()
     return reinterpret_cast<HICON>(SendMessageA(SessionState.ModeButton, BM_GETIMAGE, IMAGE_ICON, 0));
 }
 
-SIZE IconSize(HICON icon)
-{
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info))
-        return SIZE{0, 0};
-    BITMAP bitmap{};
-    GetObjectA(info.hbmMask, sizeof bitmap, &bitmap);
-    const bool monochrome = info.hbmColor == nullptr;
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor != nullptr)
-        DeleteObject(info.hbmColor);
-    return SIZE{bitmap.bmWidth, monochrome ? bitmap.bmHeight / 2 : bitmap.bmHeight};
-}
-
 // What the last ZBR_SetIcon handed over.
 HICON LastPaneIcon(const std::vector<StatusBarCall>& calls)
 {
@@ -73,9 +59,45 @@ TEST_F(Attachment, TakesTheMainWindowThenCallsTheHostThenTakesItsFirstChild)
     Attach();
     EXPECT_EQ(SessionState.MainWindow, windows.main);
     EXPECT_EQ(SessionState.FigureWindow, windows.figure);
-    EXPECT_EQ(CallSequence(), (std::vector<int>{SandboxGetMainWindow, SandboxAttachCall}));
+    EXPECT_EQ(CallSequence(), (std::vector<int>{SandboxGetMainWindow, SandboxAttachCall, SandboxIsJapanese}));
     EXPECT_EQ(SessionState.FirstAttach, 0);
 }
+
+// The host's language is asked once; a host that cannot answer gets English,
+// as its menu entry does.
+struct HostLanguageRow {
+    const char* name;
+    int japanese;
+    int throwFrom;
+    HostLanguage language;
+    const char* paneText;
+};
+
+class AttachmentLanguage : public AttachedHostTest, public ::testing::WithParamInterface<HostLanguageRow> {};
+
+TEST_P(AttachmentLanguage, IsAskedOnceAndSpokenFromThen)
+{
+    host->japanese = GetParam().japanese;
+    host->throwFrom = GetParam().throwFrom;
+    Attach();
+    EXPECT_EQ(Calls(SandboxIsJapanese), 1);
+    EXPECT_EQ(SessionState.Language, GetParam().language);
+    EXPECT_EQ(LastPaneText(), GetParam().paneText);
+    host->japanese = 1 - GetParam().japanese;
+    host->throwFrom = SandboxNoOperation;
+    Attach();
+    EXPECT_EQ(Calls(SandboxIsJapanese), 1) << "a second attach does not ask again";
+    EXPECT_EQ(SessionState.Language, GetParam().language);
+}
+
+const HostLanguageRow HostLanguageRows[] = {
+    {"Japanese", 1, SandboxNoOperation, HostLanguage::Japanese, ModelingText},
+    {"English", 0, SandboxNoOperation, HostLanguage::English, "Z_Vormelt Modeling mode"},
+    {"ThrowingHost", 1, SandboxIsJapanese, HostLanguage::English, "Z_Vormelt Modeling mode"},
+};
+
+INSTANTIATE_TEST_SUITE_P(EachHost, AttachmentLanguage, ::testing::ValuesIn(HostLanguageRows),
+                         [](const ::testing::TestParamInfo<HostLanguageRow>& info) { return info.param.name; });
 
 TEST_F(Attachment, LoadsThePanCursorFromTheHostsModule)
 {

@@ -56,6 +56,18 @@ TEST_F(CameraReadout, ThePaneKeepsTheCameraTextUntilTheNextModeChange)
     EXPECT_EQ(LastPaneText(), u8"Z_Vormelt モデリングモード");
 }
 
+TEST_F(CameraReadout, OnAHostInEnglishThePaneShowsTheCameraInEnglishWithTheSameNumbers)
+{
+    host->japanese = 0;
+    Attach();
+    host->zoom = 12.5f;
+    host->bank = -0.75f;
+    CameraChanged();
+    EXPECT_EQ(Readout(IDC_ZOOM_VALUE), "12.500000");
+    EXPECT_EQ(Readout(IDC_BANK_VALUE), "-0.750000");
+    EXPECT_EQ(LastPaneText(), "Z_Vormelt Camera mode ZOOM: 12.500000 BANK: -0.750000");
+}
+
 TEST_F(CameraReadout, AHostFailureReleasesTheCameraAndStopsThere)
 {
     Attach();

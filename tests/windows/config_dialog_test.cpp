@@ -147,6 +147,17 @@ protected:
     }
 };
 
+// A host that runs in English: its is_japanese answers false.
+class ConfigDialogInEnglish : public ConfigDialog {
+protected:
+    void SetUp() override
+    {
+        AttachedHostTest::SetUp();
+        host->japanese = 0;
+        Attach();
+    }
+};
+
 void* MenuComponent = nullptr;
 
 void OpenConfigurationOfMenuComponent()
@@ -179,27 +190,41 @@ void ClickWithMouse(HWND dialog, int id)
     }
 }
 
-TEST_F(ConfigDialog, AClickOnThePlugInsEntryInTheHostsMenuOpensIt)
+// The plug-in's entry under the host's "Plug-ins" menu, named as get_name
+// names it to this host; a click on it opens the dialog.
+struct MenuEntryOpened {
+    std::wstring entry;
+    HWND dialog = nullptr;
+};
+
+MenuEntryOpened ClickThePlugInsMenuEntry(void* component, HWND main)
 {
     const SandboxExports exports = LinkedDiscoveryExports();
-    host->japanese = 1;
     MenuComponent = component;
     AddPluginMenuEntry(sandbox_get_name(&exports, HostPluginInterfaceId, 0, sandbox_host_app()),
                        OpenConfigurationOfMenuComponent);
-    SetForegroundWindow(windows.main);
+    SetForegroundWindow(main);
     PumpMessages();
-    const HMENU bar = GetMenu(windows.main);
-    ASSERT_NE(bar, nullptr);
+    MenuEntryOpened opened;
+    const HMENU bar = GetMenu(main);
+    if (bar == nullptr)
+        return opened;
     wchar_t entry[64] = L"";
     GetMenuStringW(GetSubMenu(bar, 0), 0, entry, 64, MF_BYPOSITION);
-    EXPECT_STREQ(entry, L"Z_Vormelt 設定...");
-
+    opened.entry = entry;
     RECT plugins{};
-    ASSERT_TRUE(GetMenuItemRect(windows.main, bar, 0, &plugins));
-    const HWND dialog = OpenThroughMenu(Centre(plugins), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 0);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(IsWindowVisible(dialog));
-    EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
+    if (GetMenuItemRect(main, bar, 0, &plugins))
+        opened.dialog = OpenThroughMenu(Centre(plugins), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 0);
+    return opened;
+}
+
+TEST_F(ConfigDialog, AClickOnThePlugInsEntryInTheHostsMenuOpensIt)
+{
+    const MenuEntryOpened opened = ClickThePlugInsMenuEntry(component, windows.main);
+    EXPECT_EQ(opened.entry, L"Z_Vormelt 設定...");
+    ASSERT_NE(opened.dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(opened.dialog));
+    EXPECT_EQ(WindowText(opened.dialog), L"Z_Vormelt 設定");
 }
 
 TEST_F(ConfigDialog, TheSettingsEntryOfTheStatusPanesMenuOpensIt)
@@ -267,25 +292,92 @@ TEST_F(ConfigDialog, EveryCallOpensAnotherDialogAndRecordsTheNewest)
     EXPECT_EQ(SessionState.ConfigWindow, second);
 }
 
+// The items of each value set in list order; a position means the same in
+// both languages.
+struct ListTexts {
+    std::vector<std::wstring> direction, doubleClick, zoomCentre, drag, wheel;
+};
+
+const ListTexts JapaneseLists = {
+    {L"手前に回転で縮小", L"手前に回転で拡大"},
+    {L"図面に合わせる", L"選択形状にスクロール", L"原点にスクロール"},
+    {L"図面の中央を中心に拡大縮小", L"カーソル位置を中心に拡大縮小", L"選択形状を中心に拡大縮小"},
+    {L"視点移動", L"注視点移動", L"視点注視点移動"},
+    {L"視点前後移動", L"注視点前後移動", L"焦点距離", L"傾き"},
+};
+
+const ListTexts EnglishLists = {
+    {L"Turning toward you zooms out", L"Turning toward you zooms in"},
+    {L"Fit the drawing", L"Scroll to the selected shape", L"Scroll to the origin"},
+    {L"Zoom about the centre of the drawing", L"Zoom about the cursor position", L"Zoom about the selected shape"},
+    {L"Orbit the eye", L"Orbit the target", L"Pan eye and target"},
+    {L"Move the eye forward and back", L"Move the target forward and back", L"Focal length", L"Bank"},
+};
+
+void ExpectListsOffer(HWND dialog, const ListTexts& texts)
+{
+    EXPECT_EQ(Items(dialog, 1009), texts.direction);
+    for (int id : {1022, 1023, 1024})
+        EXPECT_EQ(Items(dialog, id), texts.doubleClick) << id;
+    for (int id : {1008, 1020, 1021})
+        EXPECT_EQ(Items(dialog, id), texts.zoomCentre) << id;
+    for (int id : {1010, 1011, 1012})
+        EXPECT_EQ(Items(dialog, id), texts.drag) << id;
+    for (int id : {1013, 1014, 1015, 1016})
+        EXPECT_EQ(Items(dialog, id), texts.wheel) << id;
+}
+
 TEST_F(ConfigDialog, TheListsOfferTheirItemsInOrder)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    const std::vector<std::wstring> direction = {L"手前に回転で縮小", L"手前に回転で拡大"};
-    const std::vector<std::wstring> doubleClick = {L"図面に合わせる", L"選択形状にスクロール", L"原点にスクロール"};
-    const std::vector<std::wstring> zoomCentre = {L"図面の中央を中心に拡大縮小", L"カーソル位置を中心に拡大縮小",
-                                                  L"選択形状を中心に拡大縮小"};
-    const std::vector<std::wstring> drag = {L"視点移動", L"注視点移動", L"視点注視点移動"};
-    const std::vector<std::wstring> wheel = {L"視点前後移動", L"注視点前後移動", L"焦点距離", L"傾き"};
-    EXPECT_EQ(Items(dialog, 1009), direction);
-    for (int id : {1022, 1023, 1024})
-        EXPECT_EQ(Items(dialog, id), doubleClick) << id;
-    for (int id : {1008, 1020, 1021})
-        EXPECT_EQ(Items(dialog, id), zoomCentre) << id;
-    for (int id : {1010, 1011, 1012})
-        EXPECT_EQ(Items(dialog, id), drag) << id;
-    for (int id : {1013, 1014, 1015, 1016})
-        EXPECT_EQ(Items(dialog, id), wheel) << id;
+    ExpectListsOffer(dialog, JapaneseLists);
+}
+
+TEST_F(ConfigDialogInEnglish, TheListsOfferTheirEnglishItemsInTheSameOrder)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    ExpectListsOffer(dialog, EnglishLists);
+}
+
+// The test's thread runs in Japanese, as Wine's locale is; the dialog follows
+// the host, not the thread.
+TEST_F(ConfigDialogInEnglish, TheHostsMenuEntryOpensTheEnglishDialogWhateverTheThreadsLanguage)
+{
+    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_JAPANESE);
+    const MenuEntryOpened opened = ClickThePlugInsMenuEntry(component, windows.main);
+    EXPECT_EQ(opened.entry, L"Z_Vormelt Configuration...");
+    ASSERT_NE(opened.dialog, nullptr);
+    EXPECT_TRUE(IsWindowVisible(opened.dialog));
+    EXPECT_EQ(GetWindow(opened.dialog, GW_OWNER), windows.main);
+    EXPECT_EQ(WindowText(opened.dialog), L"Z_Vormelt Configuration");
+    EXPECT_EQ(WindowText(GetDlgItem(opened.dialog, IDCANCEL)), L"Cancel");
+}
+
+TEST_F(ConfigDialogInEnglish, ShowsAndTakesTheSettingsAsTheJapaneseDialogDoes)
+{
+    PluginSettings.Option4 = 2;
+    PluginSettings.PerspectiveOnly = 1;
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Selection(dialog, 1009), 1);
+    EXPECT_EQ(Selection(dialog, 1013), 2);
+    EXPECT_EQ(Selection(dialog, 1016), 3);
+    EXPECT_TRUE(Checked(dialog, 1017));
+    Select(dialog, 1010, 2);
+    Select(dialog, 1016, 0);
+    Check(dialog, 1019, true);
+    Click(dialog, IDOK);
+    PluginSettingsRecord expected;
+    expected.Option4 = 2;
+    expected.PerspectiveOnly = 1;
+    expected.Option1 = 2;
+    expected.Option7 = 0;
+    expected.ShowControlWnd = 1;
+    ExpectSettingsEqual(PluginSettings, expected);
+    ExpectRegistryHolds(expected);
+    EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
 }
 
 TEST_F(ConfigDialog, WithTheDefaultsShowsZoomInThePlainCtrlAndShiftChoicesAndNoFlags)
@@ -554,19 +646,31 @@ TEST_F(ConfigDialog, AChangedMappingActsOnTheNextGesture)
     ExpectReferencesBalanced();
 }
 
+// The dialog's picture, for looking at; true when a PNG was written.
+bool SavePictureOf(HWND dialog, const char* name)
+{
+    SetForegroundWindow(dialog);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    const std::string path = SaveWindowScreenshot(dialog, name);
+    std::ifstream file(path, std::ios::binary);
+    char signature[8] = {};
+    file.read(signature, 8);
+    return !path.empty() && std::string(signature + 1, 3) == "PNG";
+}
+
 TEST_F(ConfigDialog, SavesAPictureOfItselfWithTheDefaults)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    SetForegroundWindow(dialog);
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-    const std::string path = SaveWindowScreenshot(dialog, "config_dialog");
-    ASSERT_FALSE(path.empty());
-    std::ifstream file(path, std::ios::binary);
-    char signature[8] = {};
-    file.read(signature, 8);
-    EXPECT_EQ(std::string(signature + 1, 3), "PNG") << path;
+    EXPECT_TRUE(SavePictureOf(dialog, "config_dialog"));
+}
+
+TEST_F(ConfigDialogInEnglish, SavesAPictureOfItselfWithTheDefaults)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(SavePictureOf(dialog, "config_dialog_english"));
 }
 
 }  // namespace

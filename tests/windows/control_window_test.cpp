@@ -3,8 +3,11 @@
 // in the registry; with a screenshot of each mode.
 
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <fstream>
+#include <string>
 
 #include "input/mode_switch.h"
 #include "input/session_state.h"
@@ -21,6 +24,7 @@ protected:
     void SetUp() override
     {
         AttachedHostTest::SetUp();
+        host->japanese = hostInJapanese ? 1 : 0;
         WriteSettingsDword("ShowControlWnd", 1);
         Attach();
         control = SessionState.ControlWindow;
@@ -50,8 +54,59 @@ protected:
         return MAKELPARAM(point.x, point.y);
     }
 
+    // The tooltip's text that shows after the pointer came to rest over the
+    // button, moved there with injected input; empty when none shows.
+    std::string TipShownOver(int id) const
+    {
+        const auto moveTo = [](POINT point) {
+            mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x * 65536 / GetSystemMetrics(SM_CXSCREEN),
+                        point.y * 65536 / GetSystemMetrics(SM_CYSCREEN), 0, 0);
+        };
+        moveTo(POINT{2, 2});
+        for (int turn = 0; turn < 40 && VisibleTip() != nullptr; ++turn) {
+            Sleep(50);
+            PumpMessages();
+        }
+        RECT button{};
+        GetWindowRect(GetDlgItem(control, id), &button);
+        moveTo(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2 - 2});
+        moveTo(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+        for (int turn = 0; turn < 60; ++turn) {
+            Sleep(50);
+            PumpMessages();
+            char text[128] = "";
+            if (const HWND tip = VisibleTip(); tip != nullptr && GetWindowTextA(tip, text, sizeof text) > 0)
+                return Utf8FromCp932(text);
+        }
+        return "";
+    }
+
+    // The control window's tooltip while it shows.
+    HWND VisibleTip() const
+    {
+        for (HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip != nullptr;
+             tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
+            if (GetWindow(tip, GW_OWNER) == control && IsWindowVisible(tip))
+                return tip;
+        }
+        return nullptr;
+    }
+
+    bool hostInJapanese = true;
     HWND control = nullptr;
 };
+
+// A host that runs in English: its is_japanese answers false.
+class ControlWindowInEnglish : public ControlWindowTest {
+protected:
+    ControlWindowInEnglish() { hostInJapanese = false; }
+};
+
+HICON ButtonIcon(HWND window, int id)
+{
+    return reinterpret_cast<HICON>(SendDlgItemMessageA(window, id, BM_GETIMAGE, IMAGE_ICON, 0));
+}
+
 
 void ExpectRect(const RECT& rect, int left, int top, int right, int bottom)
 {
@@ -89,6 +144,43 @@ TEST_F(ControlWindowTest, ButtonsTakeTheirPixelPlacesAndLabelsKeepTheTemplates)
     ExpectTemplatePlace(control, zoomLabel, 73, 2, 23, 8);
     ExpectTemplatePlace(control, bankLabel, 73, 12, 22, 8);
     EXPECT_EQ(ControlText(control, IDC_STORE_BUTTON), u8"記\n憶");
+    for (int id : {IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON})
+        EXPECT_EQ(ButtonIcon(control, id), nullptr) << "the Japanese buttons carry words only";
+}
+
+TEST_F(ControlWindowInEnglish, KeepsThePixelPlacesAndSizesAndCarriesPicturesOnTheCameraButtons)
+{
+    ExpectRect(ChildRect(control, IDC_MODE_BUTTON), 12, 0, 44, 32);
+    ExpectRect(ChildRect(control, IDC_STORE_BUTTON), 48, 0, 70, 32);
+    ExpectRect(ChildRect(control, IDC_RESTORE_BUTTON), 72, 0, 94, 32);
+    ExpectRect(ChildRect(control, IDC_UNDO_BUTTON), 96, 0, 118, 32);
+    EXPECT_EQ(ClientSize(control).cx, 44);
+    EXPECT_EQ(ClientSize(control).cy, 32);
+    EnterCameraMode();
+    EXPECT_EQ(ClientSize(control).cx, 250);
+    EXPECT_EQ(ClientSize(control).cy, 32);
+
+    const HWND zoomLabel = ChildWithText("ZOOM:");
+    const HWND bankLabel = ChildWithText("BANK:");
+    ASSERT_NE(zoomLabel, nullptr);
+    ASSERT_NE(bankLabel, nullptr);
+    ExpectTemplatePlace(control, zoomLabel, 81, 2, 23, 8);
+    ExpectTemplatePlace(control, bankLabel, 81, 12, 23, 8);
+    RECT label{};
+    GetWindowRect(zoomLabel, &label);
+    MapWindowPoints(nullptr, control, reinterpret_cast<POINT*>(&label), 2);
+    EXPECT_GE(label.left, ChildRect(control, IDC_UNDO_BUTTON).right) << "the buttons do not hide the labels";
+    EXPECT_LE(ChildRect(control, IDC_ZOOM_VALUE).right, 250) << "the read-out fits the window";
+    EXPECT_LE(ChildRect(control, IDC_BANK_VALUE).right, 250);
+
+    for (int id : {IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON}) {
+        EXPECT_EQ(ControlText(control, id), "") << id;
+        const SIZE picture = IconSize(ButtonIcon(control, id));
+        EXPECT_EQ(picture.cx, 16) << id;
+        EXPECT_EQ(picture.cy, 16) << id;
+    }
+    EXPECT_NE(ButtonIcon(control, IDC_STORE_BUTTON), ButtonIcon(control, IDC_RESTORE_BUTTON));
+    EXPECT_NE(ButtonIcon(control, IDC_RESTORE_BUTTON), ButtonIcon(control, IDC_UNDO_BUTTON));
 }
 
 TEST_F(ControlWindowTest, RestoreAndUndoStartDisabledAndTheReadOutsEmpty)
@@ -261,18 +353,48 @@ TEST_F(ControlWindowTest, ThePositionAtTheHostsEndIsWhereTheNextProcessOpensIt)
     EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
 }
 
-TEST_F(ControlWindowTest, ScreenshotsOfBothModesAndOfThePane)
+TEST_F(ControlWindowTest, TheButtonsTipsSayWhatAClickDoesInJapanese)
+{
+    EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), u8"カメラモードに切替");
+    EnterCameraMode();
+    EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), u8"モデリングモードに切替");
+    EXPECT_EQ(TipShownOver(IDC_STORE_BUTTON), u8"カメラを記憶");
+    ASSERT_FALSE(IsWindowEnabled(GetDlgItem(control, IDC_RESTORE_BUTTON)));
+    EXPECT_EQ(TipShownOver(IDC_RESTORE_BUTTON), u8"記憶したカメラに復帰") << "disabled, nothing stored yet";
+    EXPECT_EQ(TipShownOver(IDC_UNDO_BUTTON), u8"直前のドラッグを取消");
+}
+
+TEST_F(ControlWindowInEnglish, TheButtonsTipsSayWhatAClickDoesInEnglish)
+{
+    EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), "Switch to camera mode");
+    EnterCameraMode();
+    EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), "Switch to modeling mode");
+    EXPECT_EQ(TipShownOver(IDC_STORE_BUTTON), "Store the camera");
+    EXPECT_EQ(TipShownOver(IDC_UNDO_BUTTON), "Undo the last camera drag") << "disabled, no drag yet";
+    EnableWindow(GetDlgItem(control, IDC_RESTORE_BUTTON), TRUE);
+    EXPECT_EQ(TipShownOver(IDC_RESTORE_BUTTON), "Restore the stored camera");
+}
+
+struct PictureNames {
+    const char* modeling;
+    const char* camera;
+    const char* pane;
+};
+
+// Pictures of the window in each mode and of the pane in CameraMode; each is
+// a PNG.
+void SaveBothModesAndThePane(void* component, HWND control, HWND statusBar, const PictureNames& names)
 {
     int flag = 0;
     sandbox_component_camera_changed(component, sandbox_host_scene(), &flag);
     SetActiveWindow(control);
     PumpMessages();
-    const std::string modeling = SaveWindowScreenshot(control, "control_window_modeling");
+    const std::string modeling = SaveWindowScreenshot(control, names.modeling);
     EnterCameraMode();
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-    const std::string camera = SaveWindowScreenshot(control, "control_window_camera");
-    const std::string pane = SaveWindowScreenshot(windows.statusBar, "status_pane_camera");
+    const std::string camera = SaveWindowScreenshot(control, names.camera);
+    const std::string pane = SaveWindowScreenshot(statusBar, names.pane);
     for (const std::string& path : {modeling, camera, pane}) {
         ASSERT_FALSE(path.empty());
         std::ifstream file(path, std::ios::binary);
@@ -280,6 +402,19 @@ TEST_F(ControlWindowTest, ScreenshotsOfBothModesAndOfThePane)
         file.read(signature, 8);
         EXPECT_EQ(std::string(signature + 1, 3), "PNG") << path;
     }
+}
+
+TEST_F(ControlWindowTest, ScreenshotsOfBothModesAndOfThePane)
+{
+    SaveBothModesAndThePane(component, control, windows.statusBar,
+                            {"control_window_modeling", "control_window_camera", "status_pane_camera"});
+}
+
+TEST_F(ControlWindowInEnglish, ScreenshotsOfBothModesAndOfThePane)
+{
+    SaveBothModesAndThePane(
+        component, control, windows.statusBar,
+        {"control_window_english_modeling", "control_window_english_camera", "status_pane_english_camera"});
 }
 
 }  // namespace

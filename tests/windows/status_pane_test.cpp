@@ -243,4 +243,46 @@ TEST_F(StatusPaneTest, RestoreFromTheMenuRunsWhileItsButtonIsDisabled)
     EXPECT_EQ(host->bank, 0.5f);
 }
 
+// A host that runs in English: its is_japanese answers false.
+class StatusPaneInEnglish : public StatusPaneTest {
+protected:
+    void SetUp() override
+    {
+        AttachedHostTest::SetUp();
+        host->japanese = 0;
+        Attach();
+        Seen = MenuSeen{};
+        KeysToPress.clear();
+    }
+};
+
+TEST_F(StatusPaneInEnglish, ALeftClickShowsTheModeInEnglish)
+{
+    EXPECT_EQ(LastPaneText(), "Z_Vormelt Modeling mode");
+    StatusPaneProc(windows.statusBar, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(SessionState.Mode, 1);
+    EXPECT_EQ(LastPaneText(), "Z_Vormelt Camera mode");
+    StatusPaneProc(windows.statusBar, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(LastPaneText(), "Z_Vormelt Modeling mode");
+}
+
+TEST_F(StatusPaneInEnglish, TheMenuOffersTheSameCommandsInEnglish)
+{
+    const MenuItem settings = {IDM_SETTINGS, "Settings...", false, true};
+    RightClick(400, 300);
+    ASSERT_TRUE(Seen.open);
+    EXPECT_EQ(Seen.items, (std::vector<MenuItem>{settings}));
+
+    EnterCameraMode();
+    Seen = MenuSeen{};
+    RightClick(400, 300);
+    ASSERT_TRUE(Seen.open);
+    const std::vector<MenuItem> expected = {
+        {IDC_STORE_BUTTON, "Store", false, true}, {IDC_RESTORE_BUTTON, "Restore", false, true},
+        {IDC_UNDO_BUTTON, "Undo", false, true},   {0, "", true, false},
+        settings,
+    };
+    EXPECT_EQ(Seen.items, expected);
+}
+
 }  // namespace
