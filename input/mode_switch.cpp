@@ -3,7 +3,7 @@
 #include "input/middle_pan.h"
 #include "input/session_state.h"
 #include "plugin/status_bar_library.h"
-#include "texts/texts.h"
+#include "ui/texts/texts.h"
 #include "ui/control_window_layout.h"
 #include "ui/resource_ids.h"
 

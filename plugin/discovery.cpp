@@ -5,7 +5,7 @@
 #include "input/session_state.h"
 #include "plugin/host_language.h"
 #include "plugin/plugin_component.h"
-#include "texts/texts.h"
+#include "ui/texts/texts.h"
 
 namespace {
 

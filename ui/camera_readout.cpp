@@ -7,7 +7,7 @@
 #include "input/session_state.h"
 #include "plugin/host.h"
 #include "plugin/status_bar_library.h"
-#include "texts/texts.h"
+#include "ui/texts/texts.h"
 #include "ui/resource_ids.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "ui/config_lists.h"
 
-#include "texts/texts.h"
+#include "ui/texts/texts.h"
 #include "ui/config_dialog_ids.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "input/session_state.h"
-#include "texts/texts.h"
+#include "ui/texts/texts.h"
 #include "ui/resource_ids.h"
 
 namespace {

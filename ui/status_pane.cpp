@@ -3,7 +3,7 @@
 #include "input/mode_switch.h"
 #include "input/session_state.h"
 #include "plugin/status_bar_library.h"
-#include "texts/texts.h"
+#include "ui/texts/texts.h"
 #include "ui/gdi_holders.h"
 #include "ui/resource_ids.h"
 

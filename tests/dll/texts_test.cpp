@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "texts/texts.h"
+#include "ui/texts/texts.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ TEST(DllTexts, EveryEnglishTextIsAscii)
     }
 }
 
-// A Japanese literal outside the texts folder is compiled as UTF-8.
+// A Japanese literal outside ui/texts/ is compiled as UTF-8.
 TEST(DllTexts, NoJapaneseTextIsLeftInUtf8)
 {
     const std::string dll = DllBytes();

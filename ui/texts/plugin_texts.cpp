@@ -1,7 +1,7 @@
 // Compiled with code page 932 as the execution character set, as is every file
 // of this folder: the literals reach Windows and the host as Shift_JIS bytes.
 // The English texts are ASCII, the same in every code page.
-#include "texts/texts.h"
+#include "ui/texts/texts.h"
 
 const char MenuNameJapanese[] = "Z_Vormelt 設定...";
 const char MenuNameEnglish[] = "Z_Vormelt Configuration...";

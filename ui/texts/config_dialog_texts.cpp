@@ -1,4 +1,4 @@
-#include "texts/texts.h"
+#include "ui/texts/texts.h"
 
 // Rows in the order of HostLanguage: Japanese, then English.
 
