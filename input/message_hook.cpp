@@ -111,6 +111,12 @@ Ending OnMouseMove(const MSG& message)
         ReleaseMiddlePan(x, y);
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
+    // Every move over the figure window counts, so that a drag going on across
+    // a switch to CameraMode starts where the pointer is.
+    float dx = static_cast<float>(x - SessionState.LastMouseX);
+    float dy = static_cast<float>(y - SessionState.LastMouseY);
+    SessionState.LastMouseX = x;
+    SessionState.LastMouseY = y;
     if (!InCameraMode()) {
         if (message.wParam != MK_MBUTTON)
             return Ending::Pass;
@@ -124,10 +130,6 @@ Ending OnMouseMove(const MSG& message)
         }
         return Ending::Consume;
     }
-    float dx = static_cast<float>(x - SessionState.LastMouseX);
-    float dy = static_cast<float>(y - SessionState.LastMouseY);
-    SessionState.LastMouseX = x;
-    SessionState.LastMouseY = y;
     const uint16_t keys = Keys(message.wParam);
     if (keys & MK_CONTROL) {
         dx *= CtrlDragFactor;

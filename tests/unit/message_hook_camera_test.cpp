@@ -39,6 +39,16 @@ TEST_F(CameraGestures, ALeftDragOrbitsTheEyeAndItsSecondDeliveryDoesNothing)
     ExpectReferencesBalanced();
 }
 
+TEST_F(CameraGestures, ADragGoingOnAcrossASwitchToCameraModeStartsWhereThePointerIs)
+{
+    Deliver(WM_MOUSEMOVE, 0, At(10, 10));
+    SessionState.Mode = ModelingMode;
+    ExpectPass(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(200, 10)), WM_MOUSEMOVE);
+    SessionState.Mode = CameraMode;
+    Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(200, 10));
+    EXPECT_EQ(host->callCount, 0) << "the camera leapt by the moves made in ModelingMode";
+}
+
 TEST_F(CameraGestures, DragSettingsByLeftThenRightThenMiddle)
 {
     PluginSettings.Option1 = 2;  // left pans
