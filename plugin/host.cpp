@@ -1,8 +1,22 @@
 #include "plugin/host.h"
 
+namespace {
+
+// An object the host should have handed out but did not ends the operation as
+// a host exception does: nothing is called on it and nothing is released.
+template <class Object>
+Object* Obtained(Object* object)
+{
+    if (object == nullptr)
+        throw HostCallFailed();
+    return object;
+}
+
+}  // namespace
+
 Camera Camera::Of(HostScene& scene)
 {
-    return Camera(HostResult([&] { return scene.get_camera(0); }));
+    return Camera(Obtained(HostResult([&] { return scene.get_camera(0); })));
 }
 
 Vec3 Camera::eye() const
@@ -63,17 +77,17 @@ int FigureView::pane_type(int pane) const
 
 Scene Scene::Of(HostApp& app)
 {
-    return Scene(HostResult([&] { return app.get_scene(0); }));
+    return Scene(Obtained(HostResult([&] { return app.get_scene(0); })));
 }
 
 Camera Scene::camera() const
 {
-    return Camera(HostResult([&] { return scene_.get()->get_camera(0); }));
+    return Camera(Obtained(HostResult([&] { return scene_.get()->get_camera(0); })));
 }
 
 FigureView Scene::figure_window() const
 {
-    return FigureView(HostResult([&] { return scene_.get()->get_figure_window(0); }));
+    return FigureView(Obtained(HostResult([&] { return scene_.get()->get_figure_window(0); })));
 }
 
 HostRect Scene::pane_rect(int pane) const
@@ -88,9 +102,13 @@ int Scene::active_shape_count() const
     return HostResult([&] { return scene_.get()->get_active_shapes(nullptr, 0); });
 }
 
-void Scene::active_shapes(HostShape** shapes) const
+void Scene::active_shapes(HostShape** shapes, int count) const
 {
+    for (int i = 0; i < count; ++i)
+        shapes[i] = nullptr;
     CallHost([&] { scene_.get()->get_active_shapes(shapes, 0); });
+    for (int i = 0; i < count; ++i)
+        Obtained(shapes[i]);
 }
 
 Vec3 Scene::drawing_centre() const

@@ -100,6 +100,11 @@ typedef struct SandboxHostState {
     // The host operation that throws a host exception when called; the call is
     // logged first. SandboxNoOperation for none.
     int throwFrom;
+    // The host operation that hands out nothing where the plug-in expects an
+    // object: get_scene, get_camera and get_figure_window return null, and
+    // get_active_shapes fills one shape fewer than it counts. The call is
+    // logged. SandboxNoOperation for none.
+    int nullFrom;
 
     // Reference counts beyond the host's own reference, per object kind, and
     // the releases that would have taken a count below the host's reference.

@@ -215,12 +215,16 @@ public:
     HostCamera* get_camera(int) override
     {
         Log(SandboxGetCamera);
+        if (State.nullFrom == SandboxGetCamera)
+            return nullptr;
         TheCamera.AddRef();
         return &TheCamera;
     }
     HostFigureWindow* get_figure_window(int) override
     {
         Log(SandboxGetFigureWindow);
+        if (State.nullFrom == SandboxGetFigureWindow)
+            return nullptr;
         TheFigureWindow.AddRef();
         return &TheFigureWindow;
     }
@@ -236,12 +240,15 @@ public:
     {
         Log(SandboxGetActiveShapes, shapes != nullptr ? 1 : 0);
         int count = 0;
-        for (int i = 0; i < State.shapeCount && i < SandboxMaxShapes; ++i) {
-            if (!State.shapes[i].active)
-                continue;
-            if (shapes != nullptr)
-                shapes[count] = ShapeObject(i);
-            ++count;
+        for (int i = 0; i < State.shapeCount && i < SandboxMaxShapes; ++i)
+            count += State.shapes[i].active ? 1 : 0;
+        if (shapes == nullptr)
+            return count;
+        const int fill = State.nullFrom == SandboxGetActiveShapes ? count - 1 : count;
+        int filled = 0;
+        for (int i = 0; i < State.shapeCount && i < SandboxMaxShapes && filled < fill; ++i) {
+            if (State.shapes[i].active)
+                shapes[filled++] = ShapeObject(i);
         }
         return count;
     }
@@ -303,6 +310,8 @@ public:
     HostScene* get_scene(int) override
     {
         Log(SandboxGetScene);
+        if (State.nullFrom == SandboxGetScene)
+            return nullptr;
         TheScene.AddRef();
         return &TheScene;
     }
@@ -341,6 +350,7 @@ void sandbox_host_reset(void)
     for (int i = 0; i < 4; ++i)
         State.viewMatrix[i * 5] = 1.0f;
     State.throwFrom = SandboxNoOperation;
+    State.nullFrom = SandboxNoOperation;
     for (int i = 0; i < SandboxMaxShapes; ++i) {
         Shapes[i].index = i;
         Parts[i].index = i;
