@@ -3,6 +3,7 @@
 #include "input/hook_installation.h"
 #include "input/session_state.h"
 #include "plugin/status_bar_library.h"
+#include "ui/session_windows.h"
 
 void OnModuleLoad(HINSTANCE module)
 {
@@ -11,8 +12,17 @@ void OnModuleLoad(HINSTANCE module)
     SessionState.StatusBarModule = LoadLibraryA(StatusBarLibraryName);
 }
 
-void OnModuleUnload()
+void OnModuleUnload(bool processEnding)
 {
+    // The process is ending: its other threads are gone and the system cleans
+    // up, so no window is touched and no library freed.
+    if (processEnding)
+        return;
+    if (SessionState.MiddleTimerId != 0) {
+        KillTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
+        SessionState.MiddleTimerId = 0;
+    }
+    CloseSessionWindows();
     RemoveMessageHook();
     if (SessionState.StatusBarModule != nullptr)
         FreeLibrary(SessionState.StatusBarModule);

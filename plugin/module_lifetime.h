@@ -6,5 +6,8 @@
 // absence is not an error.
 void OnModuleLoad(HINSTANCE module);
 
-// Process detach: removes the hook, then frees the status-bar library.
-void OnModuleUnload();
+// Process detach. When the library is freed while the process goes on, the
+// double-click timer is stopped, the plug-in's windows of the calling thread
+// are closed, the hook is removed and the status-bar library is freed; when
+// the process is ending, nothing is done.
+void OnModuleUnload(bool processEnding);

@@ -22,6 +22,9 @@ INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // dragging by the body, and the position saved when the window ends.
 LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Records the window's top-left corner in PosX and PosY and saves them.
+void SaveControlWndPlace(HWND window);
+
 // Paints the 10-pixel strip at the left edge in the active or inactive caption
 // colour.
 void PaintCaptionStrip(HWND window, int active);

@@ -35,20 +35,24 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
         CallDialogProc(window, message, wParam, lParam);
         PaintCaptionStrip(window, GetActiveWindow() == window);
         return 0;
-    case WM_NCDESTROY: {
-        RECT frame;
-        if (GetWindowRect(window, &frame)) {
-            SessionState.PosX = frame.left;
-            SessionState.PosY = frame.top;
-        }
-        SaveControlWndPosition();
+    case WM_NCDESTROY:
+        SaveControlWndPlace(window);
         return CallDialogProc(window, message, wParam, lParam);
-    }
     case WM_NCHITTEST:
         return HitTestAsCaption(CallDialogProc(window, message, wParam, lParam));
     default:
         return CallDialogProc(window, message, wParam, lParam);
     }
+}
+
+void SaveControlWndPlace(HWND window)
+{
+    RECT frame;
+    if (GetWindowRect(window, &frame)) {
+        SessionState.PosX = frame.left;
+        SessionState.PosY = frame.top;
+    }
+    SaveControlWndPosition();
 }
 
 void PaintCaptionStrip(HWND window, int active)
