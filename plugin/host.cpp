@@ -12,6 +12,13 @@ Object* Obtained(Object* object)
     return object;
 }
 
+// A struct passed by value in Microsoft's convention travels as a pointer to a
+// copy the caller made, which the callee owns and may change, and which
+// Microsoft's compiler aligns to 16 bytes. Each such argument gets its own.
+struct alignas(16) ArgumentCopy {
+    Vec3 value;
+};
+
 }  // namespace
 
 Camera Camera::Of(HostScene& scene)
@@ -35,12 +42,18 @@ Vec3 Camera::target() const
 
 void Camera::set_eye(const Vec3& eye) const
 {
-    CallHost([&] { camera_.get()->set_eye(0, &eye, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{eye};
+        camera_.get()->set_eye(0, &copy.value, 0);
+    });
 }
 
 void Camera::set_target(const Vec3& target) const
 {
-    CallHost([&] { camera_.get()->set_target(0, &target, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{target};
+        camera_.get()->set_target(0, &copy.value, 0);
+    });
 }
 
 float Camera::zoom() const
@@ -127,17 +140,26 @@ Vec3 Scene::cursor_position() const
 
 void Scene::zoom_in_at(const Vec3& centre) const
 {
-    CallHost([&] { scene_.get()->zoom_in_at(&centre, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{centre};
+        scene_.get()->zoom_in_at(&copy.value, 0);
+    });
 }
 
 void Scene::zoom_out_at(const Vec3& centre) const
 {
-    CallHost([&] { scene_.get()->zoom_out_at(&centre, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{centre};
+        scene_.get()->zoom_out_at(&copy.value, 0);
+    });
 }
 
 void Scene::scroll_to(const Vec3& point) const
 {
-    CallHost([&] { scene_.get()->scroll_to(&point, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{point};
+        scene_.get()->scroll_to(&copy.value, 0);
+    });
 }
 
 void Scene::fit_drawing() const

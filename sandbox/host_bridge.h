@@ -113,6 +113,8 @@ typedef struct SandboxHostState {
     int figureWindowReferences;
     int overReleases;
     int referencesObtained;
+    // Points passed by value whose copy was not aligned to 16 bytes.
+    int misalignedArguments;
 
     int callCount;
     SandboxCall calls[SandboxMaxCalls];

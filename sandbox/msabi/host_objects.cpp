@@ -39,6 +39,22 @@ void Log(int operation, int argument = 0)
 }
 
 SandboxPoint ToPoint(const Vec3& v) { return SandboxPoint{v.x, v.y, v.z}; }
+
+// A point taken by value is the callee's own copy, which the host may use as
+// scratch space: it is checked for the alignment Microsoft's compiler gives it
+// and then overwritten, so that a caller who lent its own data would see it
+// changed.
+SandboxPoint TakePoint(Vec3& point)
+{
+    const SandboxPoint taken = ToPoint(point);
+    if (reinterpret_cast<unsigned long long>(&point) % 16 != 0)
+        ++State.misalignedArguments;
+    volatile float* scratch = &point.x;
+    scratch[0] = -7777.0f;
+    scratch[1] = -7777.0f;
+    scratch[2] = -7777.0f;
+    return taken;
+}
 Vec3 ToVec3(const SandboxPoint& p) { return Vec3{p.x, p.y, p.z}; }
 
 Mat4 ToMat4(const float* elements)
@@ -103,16 +119,18 @@ public:
         Log(SandboxGetTarget, 0, State.target);
         return ToVec3(State.target);
     }
-    void set_eye(int, const Vec3& eye, int) override
+    void set_eye(int, Vec3 eye, int) override
     {
-        Log(SandboxSetEye, 0, ToPoint(eye));
-        State.eye = ToPoint(eye);
+        const SandboxPoint point = TakePoint(eye);
+        Log(SandboxSetEye, 0, point);
+        State.eye = point;
         CameraChanged();
     }
-    void set_target(int, const Vec3& target, int) override
+    void set_target(int, Vec3 target, int) override
     {
-        Log(SandboxSetTarget, 0, ToPoint(target));
-        State.target = ToPoint(target);
+        const SandboxPoint point = TakePoint(target);
+        Log(SandboxSetTarget, 0, point);
+        State.target = point;
         CameraChanged();
     }
     float get_zoom(int, int) override
@@ -266,11 +284,11 @@ public:
         Log(SandboxGetCursorPosition, 0, position);
         return ToVec3(position);
     }
-    void zoom_in_at(const Vec3& centre, int) override { ZoomAt(centre, 1, SandboxZoomInAt); }
-    void zoom_out_at(const Vec3& centre, int) override { ZoomAt(centre, 0, SandboxZoomOutAt); }
-    void scroll_to(const Vec3& point, int) override
+    void zoom_in_at(Vec3 centre, int) override { ZoomAt(TakePoint(centre), 1, SandboxZoomInAt); }
+    void zoom_out_at(Vec3 centre, int) override { ZoomAt(TakePoint(centre), 0, SandboxZoomOutAt); }
+    void scroll_to(Vec3 point, int) override
     {
-        const SandboxPoint target = ToPoint(point);
+        const SandboxPoint target = TakePoint(point);
         Log(SandboxScrollTo, 0, target);
         if (State.views != nullptr && State.views->scrollTo != nullptr)
             State.views->scrollTo(State.views->context, &target);
@@ -285,9 +303,8 @@ public:
     }
 
 private:
-    static void ZoomAt(const Vec3& centre, int zoomIn, int operation)
+    static void ZoomAt(const SandboxPoint& point, int zoomIn, int operation)
     {
-        const SandboxPoint point = ToPoint(centre);
         Log(operation, 0, point);
         if (State.views != nullptr && State.views->zoomAt != nullptr)
             State.views->zoomAt(State.views->context, &point, zoomIn);
