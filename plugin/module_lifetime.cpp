@@ -9,7 +9,7 @@ void OnModuleLoad(HINSTANCE module)
 {
     SessionState.ModuleInstance = module;
     // Null when the library is missing; every use checks, nothing is reported.
-    SessionState.StatusBarModule = LoadLibraryA(StatusBarLibraryName);
+    SessionState.StatusBarModule = LoadStatusBarLibrary(module);
 }
 
 void OnModuleUnload(bool processEnding)
