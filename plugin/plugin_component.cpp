@@ -1,10 +1,16 @@
 #include "plugin/plugin_component.h"
 
 #include "input/attachment.h"
+#include "plugin/component_type_information.h"
 #include "input/session_state.h"
 #include "ui/camera_readout.h"
 #include "ui/config_dialog.h"
 #include "ui/resource_ids.h"
+
+plugin_component::plugin_component()
+{
+    UseMicrosoftTypeInformation(this);
+}
 
 unknown_interface* plugin_component::destroy(unsigned flags)
 {

@@ -177,6 +177,11 @@ void sandbox_component_uuid(void* component, unsigned char uuid[16]);
 int sandbox_component_version_number(void* component);
 void sandbox_component_zero_identifier(void* component, unsigned char uuid[16]);
 void sandbox_component_shape_to_part(void* component, int shapeIndex, int* flagAfter);
+// The host's typeid(*component).name(), and its dynamic_cast from IUnknown* to
+// plugin_interface* and to void*.
+const char* sandbox_component_type_name(void* component);
+void* sandbox_component_cast_to_interface(void* component);
+void* sandbox_component_cast_to_object(void* component);
 
 // Calls table slot `index` as an operation of the given default kind and
 // reports what it did. Kinds are SandboxSlotKind values.

@@ -187,6 +187,24 @@ void sandbox_component_zero_identifier(void* component, unsigned char uuid[16])
     FromUuid(Component(component)->op107(), uuid);
 }
 
+const char* sandbox_component_type_name(void* component)
+{
+    const plugin_interface& object = *Component(component);
+    return typeid(object).name();
+}
+
+void* sandbox_component_cast_to_interface(void* component)
+{
+    IUnknown* unknown = Component(component);
+    return dynamic_cast<plugin_interface*>(unknown);
+}
+
+void* sandbox_component_cast_to_object(void* component)
+{
+    IUnknown* unknown = Component(component);
+    return dynamic_cast<void*>(unknown);
+}
+
 void sandbox_component_shape_to_part(void* component, int shapeIndex, int* flagAfter)
 {
     HostShape* shapes[SandboxMaxShapes];

@@ -16,8 +16,23 @@ struct Guid {
     unsigned char data4[8];
 };
 
-class IUnknown {
+// Microsoft's run-time type information as its runtime declares it; typeid,
+// dynamic_cast and name() come from the C runtime's msvcrt, which reads type
+// information as Microsoft's runtime does.
+class type_info {
 public:
+    const char* name() const;
+
+private:
+    void* undecorated_;
+    char decorated_[1];
+};
+namespace std {
+using ::type_info;
+}
+
+// A struct, as Windows declares it.
+struct IUnknown {
     virtual long QueryInterface(const Guid& iid, void** object) = 0;
     virtual unsigned long AddRef() = 0;
     virtual unsigned long Release() = 0;
