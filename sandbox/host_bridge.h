@@ -106,6 +106,10 @@ typedef struct SandboxHostState {
     // logged. SandboxNoOperation for none.
     int nullFrom;
 
+    // A component whose attach operation attach_call calls once more, as a
+    // host may; null for none.
+    void* attachAgainDuringAttachCall;
+
     // Reference counts beyond the host's own reference, per object kind, and
     // the releases that would have taken a count below the host's reference.
     int sceneReferences;

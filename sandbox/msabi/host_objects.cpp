@@ -314,6 +314,20 @@ private:
 
 Scene TheScene;
 
+class AttachContext final : public HostAttachContext {
+public:
+    long QueryInterface(const Guid&, void**) override { return NoInterface; }
+    unsigned long AddRef() override { return 1; }
+    unsigned long Release() override { return 1; }
+    void* get_main_window(int) override
+    {
+        Log(SandboxGetMainWindow);
+        return State.mainWindow;
+    }
+};
+
+AttachContext TheAttachContext;
+
 class App final : public HostApp {
 public:
     long QueryInterface(const Guid&, void**) override { return NoInterface; }
@@ -332,23 +346,19 @@ public:
         TheScene.AddRef();
         return &TheScene;
     }
-    void attach_call(int) override { Log(SandboxAttachCall); }
-};
-
-class AttachContext final : public HostAttachContext {
-public:
-    long QueryInterface(const Guid&, void**) override { return NoInterface; }
-    unsigned long AddRef() override { return 1; }
-    unsigned long Release() override { return 1; }
-    void* get_main_window(int) override
+    void attach_call(int) override
     {
-        Log(SandboxGetMainWindow);
-        return State.mainWindow;
+        Log(SandboxAttachCall);
+        if (State.attachAgainDuringAttachCall == nullptr)
+            return;
+        auto* component = static_cast<plugin_interface*>(State.attachAgainDuringAttachCall);
+        State.attachAgainDuringAttachCall = nullptr;
+        bool flag = true;
+        component->attach(flag, &TheAttachContext);
     }
 };
 
 App TheApp;
-AttachContext TheAttachContext;
 
 }  // namespace
 

@@ -142,6 +142,21 @@ TEST_F(Attachment, ASecondAttachDoesNotAttachAgainButDisablesTheCameraButtonsAga
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(control, IDC_STORE_BUTTON)));
 }
 
+TEST_F(Attachment, AnAttachFromInsideTheHostsAttachCallDoesNotAttachAgain)
+{
+    host->attachAgainDuringAttachCall = component;
+    Attach();
+    EXPECT_EQ(host->attachAgainDuringAttachCall, nullptr) << "the host called attach again";
+    EXPECT_EQ(Calls(SandboxGetMainWindow), 1);
+    EXPECT_EQ(Calls(SandboxAttachCall), 1);
+    int panes = 0;
+    for (const StatusBarCall& call : StatusCalls())
+        panes += call.function == StatusBarAddPainCall;
+    EXPECT_EQ(panes, 1);
+    EXPECT_EQ(SessionState.FirstAttach, 0);
+    EXPECT_NE(SessionState.HookHandle, nullptr);
+}
+
 TEST_F(Attachment, AHostFailureBeforeAnythingIsCreatedLeavesTheNextAttachToDoIt)
 {
     CreateWindows();
