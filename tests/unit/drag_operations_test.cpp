@@ -77,6 +77,20 @@ TEST_F(DragTest, OrbitingOverThePoleFlipsTheVerticalSignAndContinuesOnTheFarSide
     ExpectReferencesBalanced();
 }
 
+TEST_F(DragTest, AFailedWriteOverThePoleKeepsTheVerticalSign)
+{
+    host->eye = SandboxPoint{0, 10, 10};
+    host->throwFrom = SandboxSetEye;
+    EXPECT_THROW(OrbitEye(0.0f, -50.0f), HostCallFailed);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    host->eye = SandboxPoint{0, 0, 0};
+    host->target = SandboxPoint{0, -10, 10};
+    host->throwFrom = SandboxSetTarget;
+    EXPECT_THROW(OrbitTarget(0.0f, 50.0f), HostCallFailed);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    ExpectReferencesBalanced();
+}
+
 TEST_F(DragTest, OrbitTargetOverThePoleFlipsTheSameSign)
 {
     host->eye = SandboxPoint{0, 0, 0};
