@@ -1,5 +1,9 @@
 #include "ui/control_window.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "camera/camera_memory.h"
 #include "input/mode_switch.h"
 #include "input/session_state.h"
@@ -16,6 +20,29 @@ constexpr int CameraButtonWidth = 22;
 void PlaceControl(HWND window, int id, int x, int width, int height)
 {
     MoveWindow(GetDlgItem(window, id), x, 0, width, height, TRUE);
+}
+
+LONG Saturated(int64_t value)
+{
+    return static_cast<LONG>(std::max<int64_t>(INT32_MIN, std::min<int64_t>(value, INT32_MAX)));
+}
+
+// A stored place that no monitor shows any more (a monitor unplugged, a
+// resolution changed) would leave the captionless window beyond the user's
+// reach: it is then shown inside the nearest monitor's work area. The stored
+// place itself is kept.
+POINT ShownPlace(int32_t x, int32_t y, int width, int height)
+{
+    const RECT stored = {x, y, Saturated(int64_t{x} + width), Saturated(int64_t{y} + height)};
+    if (MonitorFromRect(&stored, MONITOR_DEFAULTTONULL) != nullptr)
+        return POINT{x, y};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&stored, MONITOR_DEFAULTTONEAREST), &monitor))
+        return POINT{x, y};
+    const RECT& work = monitor.rcWork;
+    return POINT{std::max(work.left, std::min<LONG>(x, work.right - width)),
+                 std::max(work.top, std::min<LONG>(y, work.bottom - height))};
 }
 
 // The template's button positions are replaced by pixel positions; labels and
@@ -37,8 +64,9 @@ void InitialiseControlWindow(HWND window)
     MoveWindow(SessionState.ModeButton, 12, 0, ModeButtonSize, ModeButtonSize, TRUE);
 
     LoadControlWndPosition();
-    SetWindowPos(window, nullptr, SessionState.PosX, SessionState.PosY, ControlWindowWidth(ModelingClientWidth),
-                 ControlWindowHeight(), SWP_NOZORDER);
+    const int width = ControlWindowWidth(ModelingClientWidth);
+    const POINT place = ShownPlace(SessionState.PosX, SessionState.PosY, width, ControlWindowHeight());
+    SetWindowPos(window, nullptr, place.x, place.y, width, ControlWindowHeight(), SWP_NOZORDER);
     SessionState.PrevControlProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWndSubclassProc)));
 }

@@ -50,6 +50,18 @@ protected:
         return MAKELPARAM(point.x, point.y);
     }
 
+    // A new process: state as at load, the same registry, attached again.
+    void StartAgain()
+    {
+        const HINSTANCE module = SessionState.ModuleInstance;
+        const HMODULE statusBar = SessionState.StatusBarModule;
+        SessionState = SessionStateRecord{};
+        SessionState.ModuleInstance = module;
+        SessionState.StatusBarModule = statusBar;
+        SessionState.App = static_cast<HostApp*>(sandbox_host_app());
+        Attach();
+    }
+
     HWND control = nullptr;
 };
 
@@ -247,18 +259,38 @@ TEST_F(ControlWindowTest, ThePositionAtTheHostsEndIsWhereTheNextProcessOpensIt)
     EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), 321);
     EXPECT_EQ(ReadSettingsValue("PosY").AsInt32(), 123);
 
-    // A new process: state as at load, the same registry.
-    const HINSTANCE module = SessionState.ModuleInstance;
-    const HMODULE statusBar = SessionState.StatusBarModule;
-    SessionState = SessionStateRecord{};
-    SessionState.ModuleInstance = module;
-    SessionState.StatusBarModule = statusBar;
-    SessionState.App = static_cast<HostApp*>(sandbox_host_app());
-    Attach();
+    StartAgain();
     const POINT origin = WindowOrigin(SessionState.ControlWindow);
     EXPECT_EQ(origin.x, 321);
     EXPECT_EQ(origin.y, 123);
     EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
+}
+
+TEST_F(ControlWindowTest, AStoredPlaceOffEveryMonitorOpensInsideTheNearestWorkArea)
+{
+    const struct {
+        int32_t x, y;
+    } places[] = {{-5000, 300}, {300, 90000}, {INT32_MAX, INT32_MIN}};
+    for (const auto& stored : places) {
+        SCOPED_TRACE(testing::Message() << stored.x << ", " << stored.y);
+        DestroyWindow(windows.main);
+        windows.main = nullptr;
+        PumpMessages();
+        WriteSettingsDword("PosX", stored.x);
+        WriteSettingsDword("PosY", stored.y);
+        StartAgain();
+        RECT frame{};
+        GetWindowRect(SessionState.ControlWindow, &frame);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        ASSERT_TRUE(GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONULL), &monitor));
+        EXPECT_GE(frame.left, monitor.rcWork.left);
+        EXPECT_GE(frame.top, monitor.rcWork.top);
+        EXPECT_LE(frame.right, monitor.rcWork.right);
+        EXPECT_LE(frame.bottom, monitor.rcWork.bottom);
+        EXPECT_EQ(SessionState.PosX, stored.x) << "the stored place is kept";
+        EXPECT_EQ(SessionState.PosY, stored.y);
+    }
 }
 
 TEST_F(ControlWindowTest, ScreenshotsOfBothModesAndOfThePane)
