@@ -187,6 +187,15 @@ const char* sandbox_component_type_name(void* component);
 void* sandbox_component_cast_to_interface(void* component);
 void* sandbox_component_cast_to_object(void* component);
 
+// The component's own operations, called at table slot `index` with their
+// argument lists, as the host reaches them by position.
+void sandbox_slot_open_configuration(void* component, int index);
+void sandbox_slot_camera_changed(void* component, int index, void* scene, int* flagAfter);
+int sandbox_slot_version_number(void* component, int index);
+void sandbox_slot_attach(void* component, int index, void* context, int* flagAfter);
+void sandbox_slot_component_uuid(void* component, int index, unsigned char uuid[16]);
+void sandbox_slot_shape_to_part(void* component, int index, int shapeIndex, int* flagAfter);
+
 // Calls table slot `index` as an operation of the given default kind and
 // reports what it did. Kinds are SandboxSlotKind values.
 typedef enum SandboxSlotKind {
