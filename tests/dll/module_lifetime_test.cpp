@@ -89,6 +89,8 @@ TEST(ModuleLifetime, TheLoadedDllAnswersTheHostThroughItsExports)
 
     void* component = nullptr;
     ASSERT_EQ(sandbox_create_interface(exports, HostPluginInterfaceId, 0, &component), 1);
+    EXPECT_STREQ(sandbox_component_type_name(component), "class plugin_component");
+    EXPECT_EQ(sandbox_component_cast_to_interface(component), component);
     EXPECT_EQ(sandbox_component_add_ref(component), 2);
     EXPECT_EQ(sandbox_component_release(component), 1);
     EXPECT_EQ(sandbox_component_release(component), 0);
