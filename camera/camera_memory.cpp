@@ -58,13 +58,12 @@ void WriteSnapshot(const CameraSnapshot& slot)
 {
     if (SessionState.App == nullptr || !IsWritable(slot))
         return;
-    const CameraSnapshot snapshot = slot;
     const Scene scene = Scene::Of(*SessionState.App);
     const Camera camera = scene.camera();
-    camera.set_eye(snapshot.eye);
-    camera.set_target(snapshot.target);
-    camera.set_zoom(snapshot.zoom);
-    camera.set_bank(snapshot.bank);
+    camera.set_eye(slot.eye);
+    camera.set_target(slot.target);
+    camera.set_zoom(slot.zoom);
+    camera.set_bank(slot.bank);
     RepaintFigureWindow();
 }
 

@@ -10,13 +10,20 @@
 
 namespace {
 
+struct Orbited {
+    Vec3 point;
+    bool overThePole;
+};
+
 // `moving` turned about `centre` at the same distance: by `azimuthStep` radians
 // about the vertical and by `dy` degrees, times OrbitVerticalSign, in polar angle
-// measured from +y. Leaving the range 0..π carries the point over the pole and
-// negates OrbitVerticalSign. Nothing results, and the sign stays, when the
-// point would not be finite: coincident points have no direction, and a height
-// ratio that underflow pushes past ±1 has no arc cosine.
-std::optional<Vec3> OrbitAbout(const Vec3& centre, const Vec3& moving, float azimuthStep, float dy)
+// measured from +y. Leaving the range 0..π carries the point over the pole;
+// OrbitVerticalSign is negated for that once the host has taken the point, so
+// that a write that fails leaves the direction of the next drag as it was.
+// Nothing results when the point would not be finite: coincident points have
+// no direction, and a height ratio that underflow pushes past ±1 has no arc
+// cosine.
+std::optional<Orbited> OrbitAbout(const Vec3& centre, const Vec3& moving, float azimuthStep, float dy)
 {
     const Vec3 d = Difference(moving, centre);
     const float length = std::sqrt((d.x * d.x + d.y * d.y) + d.z * d.z);
@@ -29,9 +36,13 @@ std::optional<Vec3> OrbitAbout(const Vec3& centre, const Vec3& moving, float azi
                      centre.z + std::cos(azimuth) * horizontal};
     if (!IsFinite(moved))
         return std::nullopt;
-    if (polar < 0.0f || polar > Pi)
+    return Orbited{moved, polar < 0.0f || polar > Pi};
+}
+
+void TurnOverThePole(const Orbited& orbited)
+{
+    if (orbited.overThePole)
         SessionState.OrbitVerticalSign = -SessionState.OrbitVerticalSign;
-    return moved;
 }
 
 }  // namespace
@@ -44,10 +55,11 @@ void OrbitEye(float dx, float dy)
     const Camera camera = scene.camera();
     const Vec3 eye = camera.eye();
     const Vec3 target = camera.target();
-    const std::optional<Vec3> moved = OrbitAbout(target, eye, DegreesToRadians(dx), dy);
+    const std::optional<Orbited> moved = OrbitAbout(target, eye, DegreesToRadians(dx), dy);
     if (!moved)
         return;
-    camera.set_eye(*moved);
+    camera.set_eye(moved->point);
+    TurnOverThePole(*moved);
     RepaintFigureWindow();
 }
 
@@ -60,10 +72,11 @@ void OrbitTarget(float dx, float dy)
     const Vec3 eye = camera.eye();
     const Vec3 target = camera.target();
     // Seen from the eye the horizontal sense is reversed.
-    const std::optional<Vec3> moved = OrbitAbout(eye, target, -DegreesToRadians(dx), dy);
+    const std::optional<Orbited> moved = OrbitAbout(eye, target, -DegreesToRadians(dx), dy);
     if (!moved)
         return;
-    camera.set_target(*moved);
+    camera.set_target(moved->point);
+    TurnOverThePole(*moved);
     RepaintFigureWindow();
 }
 

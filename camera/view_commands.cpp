@@ -13,7 +13,7 @@ Vec3 SelectionCentre(const Scene& scene)
 
     // The shapes are borrowed from the host and never released.
     std::vector<HostShape*> shapes(static_cast<size_t>(count));
-    scene.active_shapes(shapes.data());
+    scene.active_shapes(shapes.data(), count);
     for (HostShape* shape : shapes) {
         const Mat4 transformation = ShapeTransformation(*shape);
         const Vec3 world = TransformPoint(ShapeCentre(*shape), transformation);

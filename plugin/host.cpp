@@ -1,8 +1,29 @@
 #include "plugin/host.h"
 
+namespace {
+
+// An object the host should have handed out but did not ends the operation as
+// a host exception does: nothing is called on it and nothing is released.
+template <class Object>
+Object* Obtained(Object* object)
+{
+    if (object == nullptr)
+        throw HostCallFailed();
+    return object;
+}
+
+// A struct passed by value in Microsoft's convention travels as a pointer to a
+// copy the caller made, which the callee owns and may change, and which
+// Microsoft's compiler aligns to 16 bytes. Each such argument gets its own.
+struct alignas(16) ArgumentCopy {
+    Vec3 value;
+};
+
+}  // namespace
+
 Camera Camera::Of(HostScene& scene)
 {
-    return Camera(HostResult([&] { return scene.get_camera(0); }));
+    return Camera(Obtained(HostResult([&] { return scene.get_camera(0); })));
 }
 
 Vec3 Camera::eye() const
@@ -21,12 +42,18 @@ Vec3 Camera::target() const
 
 void Camera::set_eye(const Vec3& eye) const
 {
-    CallHost([&] { camera_.get()->set_eye(0, &eye, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{eye};
+        camera_.get()->set_eye(0, &copy.value, 0);
+    });
 }
 
 void Camera::set_target(const Vec3& target) const
 {
-    CallHost([&] { camera_.get()->set_target(0, &target, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{target};
+        camera_.get()->set_target(0, &copy.value, 0);
+    });
 }
 
 float Camera::zoom() const
@@ -63,17 +90,17 @@ int FigureView::pane_type(int pane) const
 
 Scene Scene::Of(HostApp& app)
 {
-    return Scene(HostResult([&] { return app.get_scene(0); }));
+    return Scene(Obtained(HostResult([&] { return app.get_scene(0); })));
 }
 
 Camera Scene::camera() const
 {
-    return Camera(HostResult([&] { return scene_.get()->get_camera(0); }));
+    return Camera(Obtained(HostResult([&] { return scene_.get()->get_camera(0); })));
 }
 
 FigureView Scene::figure_window() const
 {
-    return FigureView(HostResult([&] { return scene_.get()->get_figure_window(0); }));
+    return FigureView(Obtained(HostResult([&] { return scene_.get()->get_figure_window(0); })));
 }
 
 HostRect Scene::pane_rect(int pane) const
@@ -88,9 +115,13 @@ int Scene::active_shape_count() const
     return HostResult([&] { return scene_.get()->get_active_shapes(nullptr, 0); });
 }
 
-void Scene::active_shapes(HostShape** shapes) const
+void Scene::active_shapes(HostShape** shapes, int count) const
 {
+    for (int i = 0; i < count; ++i)
+        shapes[i] = nullptr;
     CallHost([&] { scene_.get()->get_active_shapes(shapes, 0); });
+    for (int i = 0; i < count; ++i)
+        Obtained(shapes[i]);
 }
 
 Vec3 Scene::drawing_centre() const
@@ -109,17 +140,26 @@ Vec3 Scene::cursor_position() const
 
 void Scene::zoom_in_at(const Vec3& centre) const
 {
-    CallHost([&] { scene_.get()->zoom_in_at(&centre, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{centre};
+        scene_.get()->zoom_in_at(&copy.value, 0);
+    });
 }
 
 void Scene::zoom_out_at(const Vec3& centre) const
 {
-    CallHost([&] { scene_.get()->zoom_out_at(&centre, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{centre};
+        scene_.get()->zoom_out_at(&copy.value, 0);
+    });
 }
 
 void Scene::scroll_to(const Vec3& point) const
 {
-    CallHost([&] { scene_.get()->scroll_to(&point, 0); });
+    CallHost([&] {
+        ArgumentCopy copy{point};
+        scene_.get()->scroll_to(&copy.value, 0);
+    });
 }
 
 void Scene::fit_drawing() const

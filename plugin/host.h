@@ -3,7 +3,8 @@
 // Owning holders of the host's objects and the calls made on them. A holder
 // releases its one reference when it ends, on every path; holders declared one
 // after another release in reverse order. Every call runs through CallHost, so a
-// host exception arrives here as HostCallFailed. HostApp, the attach context and
+// host exception arrives here as HostCallFailed, as does a null object where
+// the host should have handed one out. HostApp, the attach context and
 // shapes are borrowed from the host and never released.
 
 #include "plugin/host_call.h"
@@ -89,8 +90,9 @@ public:
     FigureView figure_window() const;
     HostRect pane_rect(int pane) const;
     int active_shape_count() const;
-    // Fills `shapes`, which has room for active_shape_count() entries.
-    void active_shapes(HostShape** shapes) const;
+    // Fills `shapes`, which has room for `count` entries, the number that
+    // active_shape_count() gave; fails when the host fills fewer.
+    void active_shapes(HostShape** shapes, int count) const;
     Vec3 drawing_centre() const;
     Vec3 cursor_position() const;
     void zoom_in_at(const Vec3& centre) const;

@@ -7,7 +7,9 @@
 // there take a hidden result pointer after `this` and return it; GCC would put
 // that pointer before `this`. Declaring the result pointer as an explicit first
 // argument gives the same call under both compilers, so these declarations are
-// right for either. Callers go through the holders of plugin/host.h.
+// right for either. A struct argument that the host takes by value arrives as a
+// pointer to a copy the callee may change, so the holders of plugin/host.h
+// pass a copy of their own. Callers go through those holders.
 
 #include <windows.h>
 #include <unknwn.h>

@@ -1,10 +1,16 @@
 #include "plugin/plugin_component.h"
 
 #include "input/attachment.h"
+#include "plugin/component_type_information.h"
 #include "input/session_state.h"
 #include "ui/camera_readout.h"
 #include "ui/config_dialog.h"
 #include "ui/resource_ids.h"
+
+plugin_component::plugin_component()
+{
+    UseMicrosoftTypeInformation(this);
+}
 
 unknown_interface* plugin_component::destroy(unsigned flags)
 {
@@ -33,18 +39,20 @@ void plugin_component::camera_changed(bool&, HostScene* scene)
     }
 }
 
-// The attachment runs once per process, whichever component the host calls;
-// every call puts the two camera-memory buttons back to disabled.
+// The attachment runs once per process, whichever component the host calls,
+// and also when the host calls attach again from inside attach_call; every call
+// puts the two camera-memory buttons back to disabled.
 void plugin_component::attach(bool&, HostAttachContext* context)
 {
-    try {
-        if (SessionState.FirstAttach != 0 && context != nullptr) {
+    if (SessionState.FirstAttach != 0 && context != nullptr) {
+        SessionState.FirstAttach = 0;
+        try {
             AttachToHost(*context);
-            SessionState.FirstAttach = 0;
+        } catch (...) {
+            // The host failed before anything was created; the next attach
+            // tries again.
+            SessionState.FirstAttach = 1;
         }
-    } catch (...) {
-        // The host failed before anything was created; the next attach tries
-        // again.
     }
     EnableWindow(GetDlgItem(SessionState.ControlWindow, IDC_RESTORE_BUTTON), FALSE);
     EnableWindow(GetDlgItem(SessionState.ControlWindow, IDC_UNDO_BUTTON), FALSE);

@@ -6,7 +6,8 @@
 // count; attachment, hook and windows belong to the process and outlive it.
 class plugin_component final : public plugin_interface {
 public:
-    plugin_component() = default;
+    // Carries the Microsoft type information the host's runtime reads.
+    plugin_component();
 
     unknown_interface* destroy(unsigned flags) override;
     void open_configuration(intptr_t ignored, IUnknown* host_object) override;

@@ -12,37 +12,13 @@ part_class* CastShapeToPart(shape_class* shape)
 #include <cstdint>
 #include <cstring>
 
+#include "plugin/microsoft_type_records.h"
+
 // GCC's dynamic_cast cannot read Microsoft type information, so the cast walks
 // it here: the complete object locator sits just before the operation table,
 // and its class hierarchy lists every base with its offset in the object. All
 // links are offsets from the image base of the module that owns the class.
 namespace {
-
-struct CompleteObjectLocator {
-    uint32_t signature;
-    uint32_t offset;  // of this sub-object within the complete object
-    uint32_t constructorDisplacementOffset;
-    int32_t typeDescriptor;
-    int32_t classDescriptor;
-    int32_t self;  // the locator's own offset, which gives the image base
-};
-
-struct ClassHierarchyDescriptor {
-    uint32_t signature;
-    uint32_t attributes;
-    uint32_t baseCount;
-    int32_t baseArray;
-};
-
-struct BaseClassDescriptor {
-    int32_t typeDescriptor;
-    uint32_t containedBases;
-    int32_t memberDisplacement;
-    int32_t vbtableDisplacement;  // -1 unless the base is virtual
-    int32_t displacementInVbtable;
-    uint32_t attributes;
-    int32_t classDescriptor;
-};
 
 struct TypeDescriptor {
     const void* typeInfoTable;

@@ -12,6 +12,13 @@ constexpr int32_t StatusPaneId = 0x40A00060;
 
 extern const char StatusBarLibraryName[];
 
+// The library the host has already loaded, else the one beside the plug-in's
+// own file, else the one in the host application's folder, else the one in
+// the system folder; never one found through the current folder or PATH, where
+// a document's folder could plant it. Takes a reference in every case; null
+// when there is none.
+HMODULE LoadStatusBarLibrary(HINSTANCE plugin) noexcept;
+
 void StatusBarAddPane(WNDPROC paneProc);
 void StatusBarSetText(const char* text);
 // Loads a fresh 16 x 16 copy of the plug-in's icon `iconId` for every call in

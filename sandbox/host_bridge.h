@@ -100,6 +100,15 @@ typedef struct SandboxHostState {
     // The host operation that throws a host exception when called; the call is
     // logged first. SandboxNoOperation for none.
     int throwFrom;
+    // The host operation that hands out nothing where the plug-in expects an
+    // object: get_scene, get_camera and get_figure_window return null, and
+    // get_active_shapes fills one shape fewer than it counts. The call is
+    // logged. SandboxNoOperation for none.
+    int nullFrom;
+
+    // A component whose attach operation attach_call calls once more, as a
+    // host may; null for none.
+    void* attachAgainDuringAttachCall;
 
     // Reference counts beyond the host's own reference, per object kind, and
     // the releases that would have taken a count below the host's reference.
@@ -108,6 +117,8 @@ typedef struct SandboxHostState {
     int figureWindowReferences;
     int overReleases;
     int referencesObtained;
+    // Points passed by value whose copy was not aligned to 16 bytes.
+    int misalignedArguments;
 
     int callCount;
     SandboxCall calls[SandboxMaxCalls];
@@ -171,6 +182,20 @@ void sandbox_component_uuid(void* component, unsigned char uuid[16]);
 int sandbox_component_version_number(void* component);
 void sandbox_component_zero_identifier(void* component, unsigned char uuid[16]);
 void sandbox_component_shape_to_part(void* component, int shapeIndex, int* flagAfter);
+// The host's typeid(*component).name(), and its dynamic_cast from IUnknown* to
+// plugin_interface* and to void*.
+const char* sandbox_component_type_name(void* component);
+void* sandbox_component_cast_to_interface(void* component);
+void* sandbox_component_cast_to_object(void* component);
+
+// The component's own operations, called at table slot `index` with their
+// argument lists, as the host reaches them by position.
+void sandbox_slot_open_configuration(void* component, int index);
+void sandbox_slot_camera_changed(void* component, int index, void* scene, int* flagAfter);
+int sandbox_slot_version_number(void* component, int index);
+void sandbox_slot_attach(void* component, int index, void* context, int* flagAfter);
+void sandbox_slot_component_uuid(void* component, int index, unsigned char uuid[16]);
+void sandbox_slot_shape_to_part(void* component, int index, int shapeIndex, int* flagAfter);
 
 // Calls table slot `index` as an operation of the given default kind and
 // reports what it did. Kinds are SandboxSlotKind values.

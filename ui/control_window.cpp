@@ -1,5 +1,9 @@
 #include "ui/control_window.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "camera/camera_memory.h"
 #include "input/mode_switch.h"
 #include "input/session_state.h"
@@ -45,6 +49,12 @@ void PlaceControl(HWND window, int id, int x, int width, int height)
     MoveWindow(GetDlgItem(window, id), x, 0, width, height, TRUE);
 }
 
+LONG Saturated(int64_t value)
+{
+    return static_cast<LONG>(std::max<int64_t>(INT32_MIN, std::min<int64_t>(value, INT32_MAX)));
+}
+
+
 // The template's button positions are replaced by pixel positions; labels and
 // read-outs keep theirs.
 void InitialiseControlWindow(HWND window)
@@ -67,8 +77,9 @@ void InitialiseControlWindow(HWND window)
     AddButtonTips(window);
 
     LoadControlWndPosition();
-    SetWindowPos(window, nullptr, SessionState.PosX, SessionState.PosY, ControlWindowWidth(ModelingClientWidth),
-                 ControlWindowHeight(), SWP_NOZORDER);
+    const POINT place = ControlWndShownPlace(SessionState.PosX, SessionState.PosY);
+    SetWindowPos(window, nullptr, place.x, place.y, ControlWindowWidth(ModelingClientWidth), ControlWindowHeight(),
+                 SWP_NOZORDER);
     SessionState.PrevControlProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWndSubclassProc)));
 }
@@ -113,6 +124,22 @@ BOOL RunCommand(int id)
 }
 
 }  // namespace
+
+POINT ControlWndShownPlace(int32_t x, int32_t y)
+{
+    const int width = ControlWindowWidth(ModelingClientWidth);
+    const int height = ControlWindowHeight();
+    const RECT stored = {x, y, Saturated(int64_t{x} + width), Saturated(int64_t{y} + height)};
+    if (MonitorFromRect(&stored, MONITOR_DEFAULTTONULL) != nullptr)
+        return POINT{x, y};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&stored, MONITOR_DEFAULTTONEAREST), &monitor))
+        return POINT{x, y};
+    const RECT& work = monitor.rcWork;
+    return POINT{std::max(work.left, std::min<LONG>(x, work.right - width)),
+                 std::max(work.top, std::min<LONG>(y, work.bottom - height))};
+}
 
 HWND CreateControlWindow()
 {

@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 // Creates the window, hidden, owned by SessionState.MainWindow; null when it
 // cannot be created. Its initialisation sets ModeButton, ModelingIcon,
 // CameraIcon, PosX, PosY and PrevControlProc.
@@ -23,6 +25,17 @@ INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // The window procedure put in front of the dialog's own: the activity strip,
 // dragging by the body, and the position saved when the window ends.
 LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Where the window opens for the stored top-left corner (x, y). A stored place
+// that no monitor shows any more (a monitor unplugged, a resolution changed)
+// would leave the captionless window beyond the user's reach: it then opens
+// inside the nearest monitor's work area.
+POINT ControlWndShownPlace(int32_t x, int32_t y);
+
+// Records the window's top-left corner in PosX and PosY and saves them. A
+// window left where an unreachable stored place made it open keeps that stored
+// place, for when its monitor comes back.
+void SaveControlWndPlace(HWND window);
 
 // Paints the 10-pixel strip at the left edge in the active or inactive caption
 // colour.

@@ -36,23 +36,30 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
         CallDialogProc(window, message, wParam, lParam);
         PaintCaptionStrip(window, GetActiveWindow() == window);
         return 0;
-    case WM_NCDESTROY: {
+    case WM_NCDESTROY:
         // The window ends with the host's main window: the attachment ends,
         // and with it whatever the middle button started.
         EndMiddleButtonUse();
-        RECT frame;
-        if (GetWindowRect(window, &frame)) {
-            SessionState.PosX = frame.left;
-            SessionState.PosY = frame.top;
-        }
-        SaveControlWndPosition();
+        SaveControlWndPlace(window);
         return CallDialogProc(window, message, wParam, lParam);
-    }
     case WM_NCHITTEST:
         return HitTestAsCaption(CallDialogProc(window, message, wParam, lParam));
     default:
         return CallDialogProc(window, message, wParam, lParam);
     }
+}
+
+void SaveControlWndPlace(HWND window)
+{
+    RECT frame;
+    if (GetWindowRect(window, &frame)) {
+        const POINT shown = ControlWndShownPlace(SessionState.PosX, SessionState.PosY);
+        if (frame.left != shown.x || frame.top != shown.y) {
+            SessionState.PosX = frame.left;
+            SessionState.PosY = frame.top;
+        }
+    }
+    SaveControlWndPosition();
 }
 
 void PaintCaptionStrip(HWND window, int active)

@@ -44,20 +44,21 @@ Function Slot(void* component, int index)
     return reinterpret_cast<Function>((*static_cast<void***>(component))[index]);
 }
 
-// The zero identifier at any slot, called the way this compiler calls a
-// member returning a struct: through a class whose only operation is at slot 0,
-// over a table that starts at the probed slot.
-class ZeroIdentifierCall {
+// An operation returning a Uuid128 at any slot, called the way this compiler
+// calls a member returning a struct: through a class whose only operation is
+// at slot 0, over a table that starts at the probed slot. Neither such
+// operation reads its object.
+class UuidCall {
 public:
     virtual Uuid128 call() = 0;
 };
 
-Uuid128 CallZeroIdentifierSlot(void* component, int index)
+Uuid128 CallUuidSlot(void* component, int index)
 {
     struct Shifted {
         void** table;
     } shifted{*static_cast<void***>(component) + index};
-    return reinterpret_cast<ZeroIdentifierCall*>(&shifted)->call();
+    return reinterpret_cast<UuidCall*>(&shifted)->call();
 }
 
 void CallAsKind(void* component, int index, int kind, SandboxSlotProbe* probe)
@@ -86,7 +87,7 @@ void CallAsKind(void* component, int index, int kind, SandboxSlotProbe* probe)
         probe->result = Slot<int (*)(void*, int, int)>(component, index)(component, 0, 0x5A17);
         break;
     case SandboxSlotZeroIdentifier: {
-        Uuid128 id = CallZeroIdentifierSlot(component, index);
+        Uuid128 id = CallUuidSlot(component, index);
         FromUuid(id, probe->uuid);
         break;
     }
@@ -187,6 +188,24 @@ void sandbox_component_zero_identifier(void* component, unsigned char uuid[16])
     FromUuid(Component(component)->op107(), uuid);
 }
 
+const char* sandbox_component_type_name(void* component)
+{
+    const plugin_interface& object = *Component(component);
+    return typeid(object).name();
+}
+
+void* sandbox_component_cast_to_interface(void* component)
+{
+    IUnknown* unknown = Component(component);
+    return dynamic_cast<plugin_interface*>(unknown);
+}
+
+void* sandbox_component_cast_to_object(void* component)
+{
+    IUnknown* unknown = Component(component);
+    return dynamic_cast<void*>(unknown);
+}
+
 void sandbox_component_shape_to_part(void* component, int shapeIndex, int* flagAfter)
 {
     HostShape* shapes[SandboxMaxShapes];
@@ -195,6 +214,49 @@ void sandbox_component_shape_to_part(void* component, int shapeIndex, int* flagA
     bool flag = true;
     if (shapeIndex >= 0 && shapeIndex < count)
         Component(component)->op113(flag, shapes[shapeIndex], 0, 1.5f, 7);
+    *flagAfter = flag ? 1 : 0;
+}
+
+void sandbox_slot_open_configuration(void* component, int index)
+{
+    Slot<void (*)(void*, intptr_t, IUnknown*)>(component, index)(component, 0,
+                                                                  static_cast<HostApp*>(sandbox_host_app()));
+}
+
+void sandbox_slot_camera_changed(void* component, int index, void* scene, int* flagAfter)
+{
+    bool flag = true;
+    Slot<void (*)(void*, bool&, HostScene*)>(component, index)(component, flag, static_cast<HostScene*>(scene));
+    *flagAfter = flag ? 1 : 0;
+}
+
+int sandbox_slot_version_number(void* component, int index)
+{
+    return Slot<int (*)(void*)>(component, index)(component);
+}
+
+void sandbox_slot_attach(void* component, int index, void* context, int* flagAfter)
+{
+    bool flag = true;
+    Slot<void (*)(void*, bool&, HostAttachContext*)>(component, index)(component, flag,
+                                                                       static_cast<HostAttachContext*>(context));
+    *flagAfter = flag ? 1 : 0;
+}
+
+void sandbox_slot_component_uuid(void* component, int index, unsigned char uuid[16])
+{
+    FromUuid(CallUuidSlot(component, index), uuid);
+}
+
+void sandbox_slot_shape_to_part(void* component, int index, int shapeIndex, int* flagAfter)
+{
+    HostShape* shapes[SandboxMaxShapes];
+    HostScene* scene = static_cast<HostScene*>(sandbox_host_scene());
+    const int count = scene->get_active_shapes(shapes, 0);
+    bool flag = true;
+    if (shapeIndex >= 0 && shapeIndex < count)
+        Slot<void (*)(void*, bool&, shape_class*, intptr_t, float, intptr_t)>(component, index)(
+            component, flag, shapes[shapeIndex], 0, 1.5f, 7);
     *flagAfter = flag ? 1 : 0;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The host's side of the boundary, declared as a Microsoft-compiled host
-// declares it: struct results by value, a virtual destructor in the
+// declares it: struct results and points by value, a virtual destructor in the
 // component's interface, run-time type information on. This file is compiled
 // only with clang++ --target=x86_64-pc-windows-msvc, freestanding: no Windows
 // or standard headers exist for that target here.
@@ -16,8 +16,23 @@ struct Guid {
     unsigned char data4[8];
 };
 
-class IUnknown {
+// Microsoft's run-time type information as its runtime declares it; typeid,
+// dynamic_cast and name() come from the C runtime's msvcrt, which reads type
+// information as Microsoft's runtime does.
+class type_info {
 public:
+    const char* name() const;
+
+private:
+    void* undecorated_;
+    char decorated_[1];
+};
+namespace std {
+using ::type_info;
+}
+
+// A struct, as Windows declares it.
+struct IUnknown {
     virtual long QueryInterface(const Guid& iid, void** object) = 0;
     virtual unsigned long AddRef() = 0;
     virtual unsigned long Release() = 0;
@@ -65,9 +80,9 @@ public:
     virtual int get_active_shapes(HostShape** shapes, int zero) = 0;
     virtual Vec3 get_drawing_centre(int zero) = 0;
     virtual Vec3 get_cursor_position(int zero) = 0;
-    virtual void zoom_in_at(const Vec3& centre, int zero) = 0;
-    virtual void zoom_out_at(const Vec3& centre, int zero) = 0;
-    virtual void scroll_to(const Vec3& point, int zero) = 0;
+    virtual void zoom_in_at(Vec3 centre, int zero) = 0;
+    virtual void zoom_out_at(Vec3 centre, int zero) = 0;
+    virtual void scroll_to(Vec3 point, int zero) = 0;
     virtual void fit_drawing(int zero, int zero2) = 0;
 };
 
@@ -80,8 +95,8 @@ class HostCamera : public IUnknown {
 public:
     virtual Vec3 get_eye(int zero, int zero2) = 0;
     virtual Vec3 get_target(int zero, int zero2) = 0;
-    virtual void set_eye(int zero, const Vec3& eye, int zero2) = 0;
-    virtual void set_target(int zero, const Vec3& target, int zero2) = 0;
+    virtual void set_eye(int zero, Vec3 eye, int zero2) = 0;
+    virtual void set_target(int zero, Vec3 target, int zero2) = 0;
     virtual float get_zoom(int zero, int zero2) = 0;
     virtual float get_bank(int zero, int zero2) = 0;
     virtual void set_zoom(int zero, float zoom, int zero2) = 0;

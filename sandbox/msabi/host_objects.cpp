@@ -39,6 +39,22 @@ void Log(int operation, int argument = 0)
 }
 
 SandboxPoint ToPoint(const Vec3& v) { return SandboxPoint{v.x, v.y, v.z}; }
+
+// A point taken by value is the callee's own copy, which the host may use as
+// scratch space: it is checked for the alignment Microsoft's compiler gives it
+// and then overwritten, so that a caller who lent its own data would see it
+// changed.
+SandboxPoint TakePoint(Vec3& point)
+{
+    const SandboxPoint taken = ToPoint(point);
+    if (reinterpret_cast<unsigned long long>(&point) % 16 != 0)
+        ++State.misalignedArguments;
+    volatile float* scratch = &point.x;
+    scratch[0] = -7777.0f;
+    scratch[1] = -7777.0f;
+    scratch[2] = -7777.0f;
+    return taken;
+}
 Vec3 ToVec3(const SandboxPoint& p) { return Vec3{p.x, p.y, p.z}; }
 
 Mat4 ToMat4(const float* elements)
@@ -103,16 +119,18 @@ public:
         Log(SandboxGetTarget, 0, State.target);
         return ToVec3(State.target);
     }
-    void set_eye(int, const Vec3& eye, int) override
+    void set_eye(int, Vec3 eye, int) override
     {
-        Log(SandboxSetEye, 0, ToPoint(eye));
-        State.eye = ToPoint(eye);
+        const SandboxPoint point = TakePoint(eye);
+        Log(SandboxSetEye, 0, point);
+        State.eye = point;
         CameraChanged();
     }
-    void set_target(int, const Vec3& target, int) override
+    void set_target(int, Vec3 target, int) override
     {
-        Log(SandboxSetTarget, 0, ToPoint(target));
-        State.target = ToPoint(target);
+        const SandboxPoint point = TakePoint(target);
+        Log(SandboxSetTarget, 0, point);
+        State.target = point;
         CameraChanged();
     }
     float get_zoom(int, int) override
@@ -215,12 +233,16 @@ public:
     HostCamera* get_camera(int) override
     {
         Log(SandboxGetCamera);
+        if (State.nullFrom == SandboxGetCamera)
+            return nullptr;
         TheCamera.AddRef();
         return &TheCamera;
     }
     HostFigureWindow* get_figure_window(int) override
     {
         Log(SandboxGetFigureWindow);
+        if (State.nullFrom == SandboxGetFigureWindow)
+            return nullptr;
         TheFigureWindow.AddRef();
         return &TheFigureWindow;
     }
@@ -236,12 +258,15 @@ public:
     {
         Log(SandboxGetActiveShapes, shapes != nullptr ? 1 : 0);
         int count = 0;
-        for (int i = 0; i < State.shapeCount && i < SandboxMaxShapes; ++i) {
-            if (!State.shapes[i].active)
-                continue;
-            if (shapes != nullptr)
-                shapes[count] = ShapeObject(i);
-            ++count;
+        for (int i = 0; i < State.shapeCount && i < SandboxMaxShapes; ++i)
+            count += State.shapes[i].active ? 1 : 0;
+        if (shapes == nullptr)
+            return count;
+        const int fill = State.nullFrom == SandboxGetActiveShapes ? count - 1 : count;
+        int filled = 0;
+        for (int i = 0; i < State.shapeCount && i < SandboxMaxShapes && filled < fill; ++i) {
+            if (State.shapes[i].active)
+                shapes[filled++] = ShapeObject(i);
         }
         return count;
     }
@@ -259,11 +284,11 @@ public:
         Log(SandboxGetCursorPosition, 0, position);
         return ToVec3(position);
     }
-    void zoom_in_at(const Vec3& centre, int) override { ZoomAt(centre, 1, SandboxZoomInAt); }
-    void zoom_out_at(const Vec3& centre, int) override { ZoomAt(centre, 0, SandboxZoomOutAt); }
-    void scroll_to(const Vec3& point, int) override
+    void zoom_in_at(Vec3 centre, int) override { ZoomAt(TakePoint(centre), 1, SandboxZoomInAt); }
+    void zoom_out_at(Vec3 centre, int) override { ZoomAt(TakePoint(centre), 0, SandboxZoomOutAt); }
+    void scroll_to(Vec3 point, int) override
     {
-        const SandboxPoint target = ToPoint(point);
+        const SandboxPoint target = TakePoint(point);
         Log(SandboxScrollTo, 0, target);
         if (State.views != nullptr && State.views->scrollTo != nullptr)
             State.views->scrollTo(State.views->context, &target);
@@ -278,9 +303,8 @@ public:
     }
 
 private:
-    static void ZoomAt(const Vec3& centre, int zoomIn, int operation)
+    static void ZoomAt(const SandboxPoint& point, int zoomIn, int operation)
     {
-        const SandboxPoint point = ToPoint(centre);
         Log(operation, 0, point);
         if (State.views != nullptr && State.views->zoomAt != nullptr)
             State.views->zoomAt(State.views->context, &point, zoomIn);
@@ -289,6 +313,20 @@ private:
 };
 
 Scene TheScene;
+
+class AttachContext final : public HostAttachContext {
+public:
+    long QueryInterface(const Guid&, void**) override { return NoInterface; }
+    unsigned long AddRef() override { return 1; }
+    unsigned long Release() override { return 1; }
+    void* get_main_window(int) override
+    {
+        Log(SandboxGetMainWindow);
+        return State.mainWindow;
+    }
+};
+
+AttachContext TheAttachContext;
 
 class App final : public HostApp {
 public:
@@ -303,26 +341,24 @@ public:
     HostScene* get_scene(int) override
     {
         Log(SandboxGetScene);
+        if (State.nullFrom == SandboxGetScene)
+            return nullptr;
         TheScene.AddRef();
         return &TheScene;
     }
-    void attach_call(int) override { Log(SandboxAttachCall); }
-};
-
-class AttachContext final : public HostAttachContext {
-public:
-    long QueryInterface(const Guid&, void**) override { return NoInterface; }
-    unsigned long AddRef() override { return 1; }
-    unsigned long Release() override { return 1; }
-    void* get_main_window(int) override
+    void attach_call(int) override
     {
-        Log(SandboxGetMainWindow);
-        return State.mainWindow;
+        Log(SandboxAttachCall);
+        if (State.attachAgainDuringAttachCall == nullptr)
+            return;
+        auto* component = static_cast<plugin_interface*>(State.attachAgainDuringAttachCall);
+        State.attachAgainDuringAttachCall = nullptr;
+        bool flag = true;
+        component->attach(flag, &TheAttachContext);
     }
 };
 
 App TheApp;
-AttachContext TheAttachContext;
 
 }  // namespace
 
@@ -342,6 +378,7 @@ void sandbox_host_reset(void)
     for (int i = 0; i < 4; ++i)
         State.viewMatrix[i * 5] = 1.0f;
     State.throwFrom = SandboxNoOperation;
+    State.nullFrom = SandboxNoOperation;
     for (int i = 0; i < SandboxMaxShapes; ++i) {
         Shapes[i].index = i;
         Parts[i].index = i;

@@ -134,6 +134,8 @@ TEST_F(CameraMemoryTest, RestoreReturnsToTheStoredCameraAsOftenAsAsked)
     RestoreCamera();
     ExpectCamera(SandboxPoint{9, 9, 9}, SandboxPoint{0, 0, 1}, 20.0f, 0.0f);
     EXPECT_EQ(SessionState.UndoCamera.zoom, 0.0f);
+    // The host's by-value copies of eye and target were its own to change.
+    EXPECT_EQ(host->misalignedArguments, 0);
     ExpectReferencesBalanced();
 }
 

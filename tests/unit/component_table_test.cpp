@@ -199,6 +199,13 @@ TEST_F(ComponentTable, OwnOperationsAnswerThroughTheHostsDeclaration)
     EXPECT_EQ(std::memcmp(uuid, zeros, 16), 0);
 }
 
+TEST_F(ComponentTable, TheHostsTypeidAndDynamicCastKnowTheComponent)
+{
+    EXPECT_STREQ(sandbox_component_type_name(component), "class plugin_component");
+    EXPECT_EQ(sandbox_component_cast_to_interface(component), component);
+    EXPECT_EQ(sandbox_component_cast_to_object(component), component);
+}
+
 TEST_F(ComponentTable, CameraChangedAndAttachLeaveTheirFlagAlone)
 {
     int flag = 0;

@@ -77,6 +77,20 @@ TEST_F(DragTest, OrbitingOverThePoleFlipsTheVerticalSignAndContinuesOnTheFarSide
     ExpectReferencesBalanced();
 }
 
+TEST_F(DragTest, AFailedWriteOverThePoleKeepsTheVerticalSign)
+{
+    host->eye = SandboxPoint{0, 10, 10};
+    host->throwFrom = SandboxSetEye;
+    EXPECT_THROW(OrbitEye(0.0f, -50.0f), HostCallFailed);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    host->eye = SandboxPoint{0, 0, 0};
+    host->target = SandboxPoint{0, -10, 10};
+    host->throwFrom = SandboxSetTarget;
+    EXPECT_THROW(OrbitTarget(0.0f, 50.0f), HostCallFailed);
+    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+    ExpectReferencesBalanced();
+}
+
 TEST_F(DragTest, OrbitTargetOverThePoleFlipsTheSameSign)
 {
     host->eye = SandboxPoint{0, 0, 0};
@@ -209,27 +223,33 @@ TEST_F(DragTest, PanWithNoFiniteResultLeavesTheCameraUnchanged)
     ExpectReferencesBalanced();
 }
 
-TEST_F(DragTest, HostExceptionsReleaseEveryReferenceAndSkipTheRepaint)
+TEST_F(DragTest, HostExceptionsAndMissingObjectsReleaseEveryReferenceAndSkipTheRepaint)
 {
     const struct {
         void (*drag)(float, float);
         SandboxOperation throwing;
+        SandboxOperation empty;
     } cases[] = {
-        {OrbitEye, SandboxGetCamera},   {OrbitEye, SandboxGetTarget},  {OrbitEye, SandboxSetEye},
-        {OrbitTarget, SandboxSetTarget}, {PanCamera, SandboxGetViewMatrix}, {PanCamera, SandboxSetEye},
-        {PanCamera, SandboxSetTarget},
+        {OrbitEye, SandboxGetCamera, SandboxNoOperation},   {OrbitEye, SandboxGetTarget, SandboxNoOperation},
+        {OrbitEye, SandboxSetEye, SandboxNoOperation},      {OrbitTarget, SandboxSetTarget, SandboxNoOperation},
+        {PanCamera, SandboxGetViewMatrix, SandboxNoOperation}, {PanCamera, SandboxSetEye, SandboxNoOperation},
+        {PanCamera, SandboxSetTarget, SandboxNoOperation},  {OrbitEye, SandboxNoOperation, SandboxGetScene},
+        {OrbitTarget, SandboxNoOperation, SandboxGetCamera}, {PanCamera, SandboxNoOperation, SandboxGetCamera},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.throwing);
+        SCOPED_TRACE(testing::Message() << "throwing " << c.throwing << ", null from " << c.empty);
         sandbox_host_reset();
         host->onSceneChanged = [](void* window) { InvalidateRect(static_cast<HWND>(window), nullptr, FALSE); };
         host->onSceneChangedContext = figure;
         host->throwFrom = c.throwing;
+        host->nullFrom = c.empty;
         StartCountingRepaints();
         EXPECT_THROW(c.drag(5.0f, 5.0f), HostCallFailed);
         ExpectReferencesBalanced();
-        EXPECT_EQ(Calls(SandboxReleaseCamera), c.throwing == SandboxGetCamera ? 0 : 1);
-        EXPECT_EQ(Calls(SandboxReleaseScene), 1);
+        const bool noCamera = c.throwing == SandboxGetCamera || c.empty == SandboxGetCamera ||
+                              c.empty == SandboxGetScene;
+        EXPECT_EQ(Calls(SandboxReleaseCamera), noCamera ? 0 : 1);
+        EXPECT_EQ(Calls(SandboxReleaseScene), c.empty == SandboxGetScene ? 0 : 1);
         EXPECT_EQ(Repaints(), 0);
     }
 }

@@ -6,6 +6,9 @@
 #include "plugin/host.h"
 #include "tests/support/sandbox_host_fixture.h"
 
+extern "C" EXCEPTION_DISPOSITION VormeltGuardHandler(EXCEPTION_RECORD* record, void* frame, CONTEXT* context,
+                                                     DISPATCHER_CONTEXT* dispatcher);
+
 namespace {
 
 using HostCalls = SandboxHostTest;
@@ -77,6 +80,22 @@ TEST_F(HostCalls, RepeatedHostExceptionsKeepUnwindingCleanly)
     }
     ExpectReferencesBalanced();
     EXPECT_EQ(Calls(SandboxGetCamera), 50);
+}
+
+TEST_F(HostCalls, OnlyTheMicrosoftRuntimesOwnThrowsAreTakenAsHostExceptions)
+{
+    // Raised with the Microsoft C++ code by something else: no magic number,
+    // and parameters that are no throw description.
+    for (const ULONG_PTR magic : {ULONG_PTR{0}, ULONG_PTR{0x19930523}}) {
+        EXCEPTION_RECORD record{};
+        record.ExceptionCode = 0xE06D7363;
+        record.NumberParameters = 4;
+        record.ExceptionInformation[0] = magic;
+        record.ExceptionInformation[1] = 0x10;
+        record.ExceptionInformation[2] = 0x20;
+        record.ExceptionInformation[3] = 0x30;
+        EXPECT_EQ(VormeltGuardHandler(&record, nullptr, nullptr, nullptr), ExceptionContinueSearch);
+    }
 }
 
 }  // namespace

@@ -233,12 +233,25 @@ TEST_F(CameraGestures, AHostFailureDuringADragStillBlanksAndReleases)
     host->throwFrom = SandboxGetTarget;
     ExpectConsume(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(20, 0)));
     ExpectReferencesBalanced();
+    host->throwFrom = SandboxNoOperation;
+    for (const SandboxOperation empty : {SandboxGetScene, SandboxGetCamera}) {
+        SCOPED_TRACE(empty);
+        host->nullFrom = empty;
+        ExpectConsume(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(40, 0)));
+        ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(120), At(40, 0)));
+        EXPECT_EQ(Calls(SandboxSetEye), 0);
+        ExpectReferencesBalanced();
+    }
 }
 
 TEST_F(CameraGestures, AHostFailureInThePaneTestPassesTheMessage)
 {
     PluginSettings.PerspectiveOnly = 1;
     host->throwFrom = SandboxGetPaneRect;
+    ExpectPass(Deliver(WM_MOUSEWHEEL, Wheel(120), At(150, 150)), WM_MOUSEWHEEL);
+    ExpectReferencesBalanced();
+    host->throwFrom = SandboxNoOperation;
+    host->nullFrom = SandboxGetFigureWindow;
     ExpectPass(Deliver(WM_MOUSEWHEEL, Wheel(120), At(150, 150)), WM_MOUSEWHEEL);
     ExpectReferencesBalanced();
 }

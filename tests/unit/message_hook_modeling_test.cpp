@@ -115,6 +115,11 @@ TEST_F(ModelingWheel, AHostFailureStillBlanksTheMessageAndReleasesTheScene)
     ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
     ExpectReferencesBalanced();
     EXPECT_EQ(Calls(SandboxReleaseScene), 1);
+    host->throwFrom = SandboxNoOperation;
+    host->nullFrom = SandboxGetScene;
+    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
+    EXPECT_EQ(Calls(SandboxZoomInAt), 1);
+    ExpectReferencesBalanced();
 }
 
 TEST_F(ModelingWheel, CameraModeOutsideThePerspectivePaneZoomsThroughTheLatch)

@@ -64,11 +64,19 @@ TEST_F(PerspectivePane, ObtainsSceneAndFigureWindowAndReleasesThemInReverse)
     EXPECT_EQ(calls.back(), SandboxReleaseScene);
 }
 
-TEST_F(PerspectivePane, AHostFailureStillReleasesBoth)
+TEST_F(PerspectivePane, AHostFailureStillReleasesWhatWasObtained)
 {
     host->throwFrom = SandboxGetPaneType;
     EXPECT_THROW(PointerAt(fake, 150, 150), HostCallFailed);
     ExpectReferencesBalanced();
+    for (const SandboxOperation empty : {SandboxGetScene, SandboxGetFigureWindow}) {
+        SCOPED_TRACE(empty);
+        sandbox_host_reset();
+        host->nullFrom = empty;
+        EXPECT_THROW(PointerAt(fake, 150, 150), HostCallFailed);
+        EXPECT_EQ(Calls(SandboxGetPaneRect), 0);
+        ExpectReferencesBalanced();
+    }
 }
 
 TEST_F(PerspectivePane, WithoutAHostTheAnswerIsNo)

@@ -143,16 +143,26 @@ TEST_F(ViewCommandTest, APointThatIsNotFiniteIsNotHandedToTheHost)
     ExpectReferencesBalanced();
 }
 
-TEST_F(ViewCommandTest, AHostExceptionInTheSelectionLeavesTheScenesHolderToRelease)
+TEST_F(ViewCommandTest, AHostFailureInTheSelectionLeavesTheScenesHolderToRelease)
 {
-    AddShape(SandboxPoint{1, 2, 3});
-    host->throwFrom = SandboxGetCentre;
-    {
-        const Scene scene = Scene::Of(*SessionState.App);
-        EXPECT_THROW(ScrollToSelection(scene), HostCallFailed);
+    const struct {
+        SandboxOperation throwing;
+        SandboxOperation empty;
+    } cases[] = {{SandboxGetCentre, SandboxNoOperation}, {SandboxNoOperation, SandboxGetActiveShapes}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "throwing " << c.throwing << ", null from " << c.empty);
+        sandbox_host_reset();
+        AddShape(SandboxPoint{1, 2, 3});
+        AddShape(SandboxPoint{4, 5, 6});
+        host->throwFrom = c.throwing;
+        host->nullFrom = c.empty;
+        {
+            const Scene scene = Scene::Of(*SessionState.App);
+            EXPECT_THROW(ScrollToSelection(scene), HostCallFailed);
+        }
+        EXPECT_EQ(Calls(SandboxScrollTo), 0);
+        ExpectReferencesBalanced();
     }
-    EXPECT_EQ(Calls(SandboxScrollTo), 0);
-    ExpectReferencesBalanced();
 }
 
 }  // namespace

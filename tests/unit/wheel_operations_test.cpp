@@ -196,24 +196,28 @@ TEST_F(WheelTest, WithoutTheHostApplicationNothingHappens)
     EXPECT_EQ(Repaints(), 0);
 }
 
-TEST_F(WheelTest, HostExceptionsReleaseEveryReferenceAndSkipTheRepaint)
+TEST_F(WheelTest, HostExceptionsAndMissingObjectsReleaseEveryReferenceAndSkipTheRepaint)
 {
     const struct {
         void (*step)(int16_t, uint16_t);
         SandboxOperation throwing;
+        SandboxOperation empty;
     } cases[] = {
-        {DollyEye, SandboxGetEye},          {DollyEye, SandboxSetEye},         {DollyTarget, SandboxSetTarget},
-        {ChangeFocalLength, SandboxGetZoom}, {ChangeFocalLength, SandboxSetZoom}, {ChangeBank, SandboxGetCamera},
-        {ChangeBank, SandboxSetBank},
+        {DollyEye, SandboxGetEye, SandboxNoOperation},           {DollyEye, SandboxSetEye, SandboxNoOperation},
+        {DollyTarget, SandboxSetTarget, SandboxNoOperation},     {ChangeFocalLength, SandboxGetZoom, SandboxNoOperation},
+        {ChangeFocalLength, SandboxSetZoom, SandboxNoOperation}, {ChangeBank, SandboxGetCamera, SandboxNoOperation},
+        {ChangeBank, SandboxSetBank, SandboxNoOperation},        {DollyEye, SandboxNoOperation, SandboxGetScene},
+        {DollyTarget, SandboxNoOperation, SandboxGetCamera},     {ChangeFocalLength, SandboxNoOperation, SandboxGetCamera},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.throwing);
+        SCOPED_TRACE(testing::Message() << "throwing " << c.throwing << ", null from " << c.empty);
         sandbox_host_reset();
         host->throwFrom = c.throwing;
+        host->nullFrom = c.empty;
         StartCountingRepaints();
         EXPECT_THROW(c.step(TurnedToward, NoKeys), HostCallFailed);
         ExpectReferencesBalanced();
-        EXPECT_EQ(Calls(SandboxReleaseScene), 1);
+        EXPECT_EQ(Calls(SandboxReleaseScene), c.empty == SandboxGetScene ? 0 : 1);
         EXPECT_EQ(Repaints(), 0);
     }
 }

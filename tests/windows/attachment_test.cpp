@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <map>
+#include <vector>
 
 #include "input/hook_installation.h"
 #include "input/mode_switch.h"
@@ -24,6 +27,42 @@ using Attachment = AttachedHostTest;
 HICON ButtonImage()
 {
     return reinterpret_cast<HICON>(SendMessageA(SessionState.ModeButton, BM_GETIMAGE, IMAGE_ICON, 0));
+}
+
+// The icon's colour and mask pixels, as 32-bit rows.
+std::vector<uint32_t> IconPixels(HICON icon)
+{
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info))
+        return {};
+    const SIZE size = IconSize(icon);
+    std::vector<uint32_t> pixels(2 * static_cast<size_t>(size.cx * size.cy));
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = size.cx;
+    format.bmiHeader.biHeight = -size.cy;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    const HDC screen = GetDC(nullptr);
+    if (info.hbmColor != nullptr)
+        GetDIBits(screen, info.hbmColor, 0, size.cy, pixels.data(), &format, DIB_RGB_COLORS);
+    GetDIBits(screen, info.hbmMask, 0, size.cy, pixels.data() + size.cx * size.cy, &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr)
+        DeleteObject(info.hbmColor);
+    return pixels;
+}
+
+// The plug-in's icon `id` at the pane's size, as the pane is given it.
+std::vector<uint32_t> ResourceIconPixels(int id)
+{
+    const HANDLE icon = LoadImageA(SessionState.ModuleInstance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16,
+                                   LR_LOADMAP3DCOLORS);
+    std::vector<uint32_t> pixels = IconPixels(static_cast<HICON>(icon));
+    DestroyIcon(static_cast<HICON>(icon));
+    return pixels;
 }
 
 // What the last ZBR_SetIcon handed over.
@@ -128,6 +167,8 @@ TEST_F(Attachment, WithoutSettingsStartsInModelingModeWithTheControlWindowHidden
     const SIZE icon = IconSize(LastPaneIcon(calls));
     EXPECT_EQ(icon.cx, 16);
     EXPECT_EQ(icon.cy, 16);
+    ASSERT_NE(ResourceIconPixels(IDI_MODELING_MODE), ResourceIconPixels(IDI_CAMERA_MODE));
+    EXPECT_EQ(IconPixels(LastPaneIcon(calls)), ResourceIconPixels(IDI_MODELING_MODE));
 }
 
 TEST_F(Attachment, StartCameraModeStartsInCameraMode)
@@ -136,6 +177,7 @@ TEST_F(Attachment, StartCameraModeStartsInCameraMode)
     Attach();
     ExpectCameraLook();
     EXPECT_EQ(LastPaneText(), CameraText);
+    EXPECT_EQ(IconPixels(LastPaneIcon(StatusCalls())), ResourceIconPixels(IDI_CAMERA_MODE));
     EXPECT_FALSE(IsWindowVisible(SessionState.ControlWindow));
 }
 
@@ -162,6 +204,64 @@ TEST_F(Attachment, ASecondAttachDoesNotAttachAgainButDisablesTheCameraButtonsAga
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(control, IDC_RESTORE_BUTTON)));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(control, IDC_UNDO_BUTTON)));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(control, IDC_STORE_BUTTON)));
+}
+
+TEST_F(Attachment, AnAttachFromInsideTheHostsAttachCallDoesNotAttachAgain)
+{
+    host->attachAgainDuringAttachCall = component;
+    Attach();
+    EXPECT_EQ(host->attachAgainDuringAttachCall, nullptr) << "the host called attach again";
+    EXPECT_EQ(Calls(SandboxGetMainWindow), 1);
+    EXPECT_EQ(Calls(SandboxAttachCall), 1);
+    int panes = 0;
+    for (const StatusBarCall& call : StatusCalls())
+        panes += call.function == StatusBarAddPainCall;
+    EXPECT_EQ(panes, 1);
+    EXPECT_EQ(SessionState.FirstAttach, 0);
+    EXPECT_NE(SessionState.HookHandle, nullptr);
+}
+
+// Reached by position alone, as the host reaches them, never through the
+// table's declaration.
+TEST_F(Attachment, TheComponentsOwnOperationsAnswerAtTheirPlacesInTheTable)
+{
+    CreateWindows();
+    int flag = 0;
+    sandbox_slot_attach(component, 66, sandbox_host_attach_context(), &flag);
+    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(SessionState.FirstAttach, 0);
+    EXPECT_EQ(Calls(SandboxGetMainWindow), 1);
+    ASSERT_NE(SessionState.ControlWindow, nullptr);
+
+    host->zoom = 12.5f;
+    flag = 0;
+    sandbox_slot_camera_changed(component, 33, sandbox_host_scene(), &flag);
+    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(ControlText(SessionState.ControlWindow, IDC_ZOOM_VALUE), "12.500000");
+
+    ASSERT_EQ(SessionState.ConfigWindow, nullptr);
+    sandbox_slot_open_configuration(component, 32);
+    ASSERT_NE(SessionState.ConfigWindow, nullptr);
+    EXPECT_TRUE(IsWindowVisible(SessionState.ConfigWindow));
+    DestroyWindow(SessionState.ConfigWindow);
+
+    EXPECT_EQ(sandbox_slot_version_number(component, 36), 430286);
+    unsigned char uuid[16];
+    sandbox_slot_component_uuid(component, 106, uuid);
+    const unsigned char expected[16] = {0x85, 0x2B, 0x93, 0x42, 0xF3, 0x49, 0x88, 0x61,
+                                        0x55, 0x4F, 0x72, 0x9D, 0x89, 0xEF, 0x59, 0xB6};
+    EXPECT_EQ(std::memcmp(uuid, expected, 16), 0);
+
+    host->shapeCount = 2;
+    host->shapes[0] = SandboxShape{};
+    host->shapes[0].isPart = 1;
+    host->shapes[0].active = 1;
+    host->shapes[1] = SandboxShape{};
+    host->shapes[1].active = 1;
+    sandbox_slot_shape_to_part(component, 113, 0, &flag);
+    EXPECT_EQ(flag, 0) << "a part";
+    sandbox_slot_shape_to_part(component, 113, 1, &flag);
+    EXPECT_EQ(flag, 1) << "a plain shape";
 }
 
 TEST_F(Attachment, AHostFailureBeforeAnythingIsCreatedLeavesTheNextAttachToDoIt)
@@ -232,9 +332,11 @@ TEST_F(Attachment, TogglingTwiceReturnsToTheFirstModeInPlace)
     ToggleMode();
     ExpectCameraLook();
     EXPECT_EQ(LastPaneText(), CameraText);
+    EXPECT_EQ(IconPixels(LastPaneIcon(StatusCalls())), ResourceIconPixels(IDI_CAMERA_MODE));
     ToggleMode();
     ExpectModelingLook();
     EXPECT_EQ(LastPaneText(), ModelingText);
+    EXPECT_EQ(IconPixels(LastPaneIcon(StatusCalls())), ResourceIconPixels(IDI_MODELING_MODE));
     const POINT after = WindowOrigin(SessionState.ControlWindow);
     EXPECT_EQ(after.x, origin.x);
     EXPECT_EQ(after.y, origin.y);

@@ -81,6 +81,18 @@ TEST_F(CameraReadout, AHostFailureReleasesTheCameraAndStopsThere)
     ExpectReferencesBalanced();
 }
 
+TEST_F(CameraReadout, ASceneWithoutACameraChangesNothing)
+{
+    Attach();
+    host->nullFrom = SandboxGetCamera;
+    const size_t paneCalls = StatusCalls().size();
+    CameraChanged();
+    EXPECT_EQ(Readout(IDC_ZOOM_VALUE), "");
+    EXPECT_EQ(StatusCalls().size(), paneCalls);
+    EXPECT_EQ(Calls(SandboxGetZoom), 0);
+    ExpectReferencesBalanced();
+}
+
 TEST_F(CameraReadout, BeforeTheControlWindowExistsOnlyThePaneIsTold)
 {
     CameraChanged();

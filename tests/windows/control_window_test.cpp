@@ -93,6 +93,19 @@ protected:
     }
 
     bool hostInJapanese = true;
+
+    // A new process: state as at load, the same registry, attached again.
+    void StartAgain()
+    {
+        const HINSTANCE module = SessionState.ModuleInstance;
+        const HMODULE statusBar = SessionState.StatusBarModule;
+        SessionState = SessionStateRecord{};
+        SessionState.ModuleInstance = module;
+        SessionState.StatusBarModule = statusBar;
+        SessionState.App = static_cast<HostApp*>(sandbox_host_app());
+        Attach();
+    }
+
     HWND control = nullptr;
 };
 
@@ -339,14 +352,7 @@ TEST_F(ControlWindowTest, ThePositionAtTheHostsEndIsWhereTheNextProcessOpensIt)
     EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), 321);
     EXPECT_EQ(ReadSettingsValue("PosY").AsInt32(), 123);
 
-    // A new process: state as at load, the same registry.
-    const HINSTANCE module = SessionState.ModuleInstance;
-    const HMODULE statusBar = SessionState.StatusBarModule;
-    SessionState = SessionStateRecord{};
-    SessionState.ModuleInstance = module;
-    SessionState.StatusBarModule = statusBar;
-    SessionState.App = static_cast<HostApp*>(sandbox_host_app());
-    Attach();
+    StartAgain();
     const POINT origin = WindowOrigin(SessionState.ControlWindow);
     EXPECT_EQ(origin.x, 321);
     EXPECT_EQ(origin.y, 123);
@@ -373,6 +379,38 @@ TEST_F(ControlWindowInEnglish, TheButtonsTipsSayWhatAClickDoesInEnglish)
     EXPECT_EQ(TipShownOver(IDC_UNDO_BUTTON), "Undo the last camera drag") << "disabled, no drag yet";
     EnableWindow(GetDlgItem(control, IDC_RESTORE_BUTTON), TRUE);
     EXPECT_EQ(TipShownOver(IDC_RESTORE_BUTTON), "Restore the stored camera");
+}
+
+TEST_F(ControlWindowTest, AStoredPlaceOffEveryMonitorOpensInsideTheNearestWorkArea)
+{
+    const struct {
+        int32_t x, y;
+    } places[] = {{-5000, 300}, {300, 90000}, {INT32_MAX, INT32_MIN}};
+    for (const auto& stored : places) {
+        SCOPED_TRACE(testing::Message() << stored.x << ", " << stored.y);
+        DestroyWindow(windows.main);
+        windows.main = nullptr;
+        PumpMessages();
+        WriteSettingsDword("PosX", stored.x);
+        WriteSettingsDword("PosY", stored.y);
+        StartAgain();
+        RECT frame{};
+        GetWindowRect(SessionState.ControlWindow, &frame);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        ASSERT_TRUE(GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONULL), &monitor));
+        EXPECT_GE(frame.left, monitor.rcWork.left);
+        EXPECT_GE(frame.top, monitor.rcWork.top);
+        EXPECT_LE(frame.right, monitor.rcWork.right);
+        EXPECT_LE(frame.bottom, monitor.rcWork.bottom);
+        EXPECT_EQ(SessionState.PosX, stored.x) << "the stored place is kept";
+        EXPECT_EQ(SessionState.PosY, stored.y);
+        DestroyWindow(windows.main);
+        windows.main = nullptr;
+        PumpMessages();
+        EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), stored.x) << "an unmoved window keeps it at the host's end";
+        EXPECT_EQ(ReadSettingsValue("PosY").AsInt32(), stored.y);
+    }
 }
 
 struct PictureNames {
