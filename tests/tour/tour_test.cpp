@@ -79,6 +79,17 @@ std::vector<TourStep> PlayTourOnHost(bool japanese, const std::string& folder)
     return steps;
 }
 
+// The state after the named step.
+const TourState& StateAfter(const std::vector<TourStep>& steps, const std::string& name)
+{
+    for (const TourStep& step : steps) {
+        if (step.name == name)
+            return step.state;
+    }
+    ADD_FAILURE() << "no step " << name;
+    return steps.front().state;
+}
+
 class ScriptedTour : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -101,15 +112,7 @@ protected:
     void SetUp() override { ASSERT_FALSE(steps.empty()) << "the tour did not play"; }
 
     // The state after the named step, and before it.
-    static const TourState& After(const std::string& name)
-    {
-        for (const TourStep& step : steps) {
-            if (step.name == name)
-                return step.state;
-        }
-        ADD_FAILURE() << "no step " << name;
-        return steps.front().state;
-    }
+    static const TourState& After(const std::string& name) { return StateAfter(steps, name); }
     static const TourState& Before(const std::string& name)
     {
         for (size_t i = 1; i < steps.size(); ++i) {
@@ -527,15 +530,7 @@ protected:
 
     void SetUp() override { ASSERT_FALSE(steps.empty()) << "the tour did not play"; }
 
-    static const TourState& After(const std::string& name)
-    {
-        for (const TourStep& step : steps) {
-            if (step.name == name)
-                return step.state;
-        }
-        ADD_FAILURE() << "no step " << name;
-        return steps.front().state;
-    }
+    static const TourState& After(const std::string& name) { return StateAfter(steps, name); }
 
     static std::vector<TourStep> steps;
 };
