@@ -117,7 +117,11 @@ Ending OnMouseMove(const MSG& message)
     float dy = static_cast<float>(y - SessionState.LastMouseY);
     SessionState.LastMouseX = x;
     SessionState.LastMouseY = y;
-    if (!InCameraMode()) {
+    // A middle press that waits for a double click was taken as ModelingMode's,
+    // in CameraMode too where the perspective-only setting leaves the pointer's
+    // pane to ModelingMode: its moves are ModelingMode's until the pan begins.
+    const bool waitingMiddlePress = SessionState.MiddleTimerId != 0 && message.wParam == MK_MBUTTON;
+    if (!InCameraMode() || waitingMiddlePress) {
         if (message.wParam != MK_MBUTTON)
             return Ending::Pass;
         // The pointer follows the hand; the host sees no middle drag. Once the

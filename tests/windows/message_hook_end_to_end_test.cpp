@@ -10,6 +10,7 @@
 #include "input/mode_switch.h"
 #include "sandbox/host_message_loop.h"
 #include "sandbox/injected_input.h"
+#include "ui/settings.h"
 #include "tests/windows/attached_host.h"
 
 namespace {
@@ -156,6 +157,7 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
     struct Case {
         const char* what;
         std::function<void()> end;
+        bool cameraModeOverTheTopPane = false;  // with the perspective-only setting
     };
     const Case cases[] = {
         {"released over the figure window", [] { SendButton(MOUSEEVENTF_MIDDLEUP); }},
@@ -182,11 +184,24 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
              PumpMessages();
              SendButton(MOUSEEVENTF_MIDDLEUP);
          }},
+        {"CameraMode over the top pane with the perspective-only setting, released there",
+         [] { SendButton(MOUSEEVENTF_MIDDLEUP); }, true},
     };
     for (const Case& c : cases) {
-        EnterModelingMode();
+        PluginSettings.PerspectiveOnly = c.cameraModeOverTheTopPane ? 1 : 0;
+        if (c.cameraModeOverTheTopPane)
+            EnterCameraMode();
+        else
+            EnterModelingMode();
         PointAtFigure();
-        const POINT from = FigureCentre();
+        RECT figure{};
+        GetWindowRect(windows.figure, &figure);
+        const POINT from = c.cameraModeOverTheTopPane
+                               ? POINT{figure.left + (figure.right - figure.left) / 8,
+                                       figure.top + (figure.bottom - figure.top) / 8}
+                               : FigureCentre();
+        MovePointerTo(from);
+        PumpMessages();
         const SpacePanCounters before = FigureWindowSpacePans();
         const int timerMessages = FigureWindowTimerMessages();
         SendButton(MOUSEEVENTF_MIDDLEDOWN);
@@ -205,6 +220,7 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
         EXPECT_TRUE(PumpUntil([] { return !SpaceOrLeftDown(); })) << c.what << ": space or left still held";
         EXPECT_EQ(SessionState.PanPressed, 0) << c.what;
     }
+    PluginSettings.PerspectiveOnly = 0;
     EnterModelingMode();
 }
 
