@@ -24,20 +24,12 @@ constexpr size_t SlotCount = 5
 #undef PLUGIN_SLOT
     ;
 
-// type_info's own table is not needed: the runtime reads a type's decorated
-// name and, for name(), writes its undecorated name in `undecorated`.
-struct TypeDescriptor {
-    const void* typeInfoTable;
-    void* undecorated;
-    char name[32];
-};
-
 constexpr uint32_t HasClassDescriptor = 0x40;
 constexpr int ClassCount = 4;
 
 // The class and its bases, most derived first; each class's own hierarchy is
 // the rest of the list from its place on.
-TypeDescriptor Types[ClassCount] = {
+TypeDescriptor<32> Types[ClassCount] = {
     {nullptr, nullptr, ".?AVplugin_component@@"},
     {nullptr, nullptr, ".?AVplugin_interface@@"},
     {nullptr, nullptr, ".?AVunknown_interface@@"},

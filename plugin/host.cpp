@@ -95,7 +95,7 @@ Scene Scene::Of(HostApp& app)
 
 Camera Scene::camera() const
 {
-    return Camera(Obtained(HostResult([&] { return scene_.get()->get_camera(0); })));
+    return Camera::Of(*scene_.get());
 }
 
 FigureView Scene::figure_window() const

@@ -4,7 +4,18 @@
 // object's operation table to its classes. Links are 32-bit offsets from the
 // image base of the module that owns the class.
 
+#include <cstddef>
 #include <cstdint>
+
+// A class's type descriptor; the name is decorated (".?AV" + class + "@@").
+// type_info's own table is not needed to read it: the runtime reads the name
+// and, for name(), writes its undecorated form in `undecorated`.
+template <size_t NameSize>
+struct TypeDescriptor {
+    const void* typeInfoTable;
+    void* undecorated;
+    char name[NameSize];
+};
 
 // Just before the operation table.
 struct CompleteObjectLocator {

@@ -20,12 +20,6 @@ part_class* CastShapeToPart(shape_class* shape)
 // links are offsets from the image base of the module that owns the class.
 namespace {
 
-struct TypeDescriptor {
-    const void* typeInfoTable;
-    void* spare;
-    char name[1];
-};
-
 constexpr uint32_t BaseNotVisible = 0x1;
 constexpr uint32_t BaseAmbiguous = 0x2;
 
@@ -57,7 +51,7 @@ part_class* CastShapeToPart(shape_class* shape)
     const auto* bases = At<int32_t>(imageBase, hierarchy->baseArray);
     for (uint32_t i = 0; i < hierarchy->baseCount; ++i) {
         const auto* base = At<BaseClassDescriptor>(imageBase, bases[i]);
-        if (!NamesPartClass(At<TypeDescriptor>(imageBase, base->typeDescriptor)->name))
+        if (!NamesPartClass(At<TypeDescriptor<1>>(imageBase, base->typeDescriptor)->name))
             continue;
         if (base->attributes & (BaseNotVisible | BaseAmbiguous))
             return nullptr;

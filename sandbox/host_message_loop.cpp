@@ -61,3 +61,15 @@ int RunHostMessageLoop()
     }
     return QuitCode;
 }
+
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMilliseconds)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > limitMilliseconds)
+            return false;
+        if (!PumpOneMessage(false))
+            Sleep(5);
+    }
+    return true;
+}

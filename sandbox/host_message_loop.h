@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 // One turn of the host's message loop. Like the real host it peeks at a
 // pending mouse message without removing it before it retrieves it, so a
 // message hook sees every mouse message twice and every other message once.
@@ -10,6 +12,9 @@ bool PumpOneMessage(bool wait);
 
 // Pumps until nothing is pending.
 void PumpPendingMessages();
+
+// Runs the loop until `done` or the time is up; false on time-out.
+bool PumpUntil(const std::function<bool()>& done, DWORD limitMilliseconds = 3000);
 
 // Runs the loop until WM_QUIT; returns its exit code.
 int RunHostMessageLoop();

@@ -65,18 +65,6 @@ void Settle(DWORD quietMilliseconds, DWORD limitMilliseconds)
     }
 }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD limitMilliseconds)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > limitMilliseconds)
-            return false;
-        if (!PumpOneMessage(false))
-            Sleep(5);
-    }
-    return true;
-}
-
 POINT InPane(const HostSession& session, int paneType, double across, double down)
 {
     const PaneArea area = DrawingArea(PaneOfType(session, paneType).rect);

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <initializer_list>
 
 #include "sandbox/host_session.h"
@@ -18,9 +17,6 @@ constexpr int WheelNotch = 120;
 // Runs the host's loop until it has had nothing to do for a while: the input,
 // the repaints it causes and the camera reports the host posts are all done.
 void Settle(DWORD quietMilliseconds = 60, DWORD limitMilliseconds = 3000);
-
-// Runs the host's loop until `done` or the time is up; false on time-out.
-bool PumpUntil(const std::function<bool()>& done, DWORD limitMilliseconds = 3000);
 
 // A screen point of a pane's drawing area, at fractions of its width and height.
 POINT InPane(const HostSession& session, int paneType, double across, double down);

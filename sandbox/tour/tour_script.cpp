@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "sandbox/host_message_loop.h"
 #include "sandbox/injected_input.h"
 #include "sandbox/screenshot.h"
 #include "sandbox/tour/gestures.h"

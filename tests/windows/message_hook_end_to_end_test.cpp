@@ -41,19 +41,6 @@ protected:
                      MAKELPARAM(centre.x, centre.y));
     }
 
-    // Runs the host's loop until `done` or the time is up.
-    static bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 3000)
-    {
-        const DWORD start = GetTickCount();
-        while (!done()) {
-            if (GetTickCount() - start > milliseconds)
-                return false;
-            if (!PumpOneMessage(false))
-                Sleep(5);
-        }
-        return true;
-    }
-
     static bool SpaceOrLeftDown() { return GetAsyncKeyState(VK_SPACE) < 0 || GetAsyncKeyState(VK_LBUTTON) < 0; }
 
     void PointAtFigure()
