@@ -7,14 +7,11 @@
 
 #include "sandbox/host_windows.h"
 #include "sandbox/views/host_views.h"
+#include "ui/config_dialog_ids.h"
+#include "ui/control_window_layout.h"
+#include "ui/resource_ids.h"
 
 namespace {
-
-constexpr int ModeButtonId = 1000;
-constexpr int RestoreButtonId = 1009;
-constexpr int UndoButtonId = 1007;
-constexpr int CameraModeClientWidth = 250;
-constexpr int WheelListId = 1013;
 
 struct Search {
     HWND owner;
@@ -85,12 +82,12 @@ std::string HeldNames(const TourState& state)
 
 HWND FindControlWindow(HWND main)
 {
-    return FindOwnedDialogWith(main, ModeButtonId);
+    return FindOwnedDialogWith(main, IDC_MODE_BUTTON);
 }
 
 HWND FindConfigDialog(HWND main)
 {
-    return FindOwnedDialogWith(main, WheelListId);
+    return FindOwnedDialogWith(main, IDC_CONFIG_OPTION4);
 }
 
 TourState ReadTourState(const HostSession& session)
@@ -107,9 +104,9 @@ TourState ReadTourState(const HostSession& session)
     if (HWND control = FindControlWindow(session.windows.main)) {
         RECT client;
         GetClientRect(control, &client);
-        state.mode = client.right == CameraModeClientWidth ? TourMode::Camera : TourMode::Modeling;
-        state.restoreEnabled = IsWindowEnabled(GetDlgItem(control, RestoreButtonId)) != FALSE;
-        state.undoEnabled = IsWindowEnabled(GetDlgItem(control, UndoButtonId)) != FALSE;
+        state.mode = client.right == CameraClientWidth ? TourMode::Camera : TourMode::Modeling;
+        state.restoreEnabled = IsWindowEnabled(GetDlgItem(control, IDC_RESTORE_BUTTON)) != FALSE;
+        state.undoEnabled = IsWindowEnabled(GetDlgItem(control, IDC_UNDO_BUTTON)) != FALSE;
     }
     if (HWND dialog = FindConfigDialog(session.windows.main)) {
         state.configDialogShown = true;

@@ -8,14 +8,12 @@
 #include "sandbox/tour/gestures.h"
 #include "sandbox/tour/tour_settings.h"
 #include "sandbox/views/host_views.h"
+#include "ui/config_dialog_ids.h"
+#include "ui/resource_ids.h"
 
 namespace {
 
 constexpr BYTE NonConvertKey = 0x1D;
-constexpr int StoreButtonId = 1008;
-constexpr int RestoreButtonId = 1009;
-constexpr int UndoButtonId = 1007;
-constexpr int PlainWheelListId = 1013;
 constexpr int BankItem = 3;
 constexpr int ConeShape = 1;
 
@@ -148,7 +146,7 @@ void MiddleWheelChangesBank(const HostSession& host)
 
 void StoreCamera(const HostSession& host)
 {
-    ClickDialogItem(FindControlWindow(host.windows.main), StoreButtonId);
+    ClickDialogItem(FindControlWindow(host.windows.main), IDC_STORE_BUTTON);
 }
 
 void OrbitAfterStoring(const HostSession& host)
@@ -158,7 +156,7 @@ void OrbitAfterStoring(const HostSession& host)
 
 void RestoreCamera(const HostSession& host)
 {
-    ClickDialogItem(FindControlWindow(host.windows.main), RestoreButtonId);
+    ClickDialogItem(FindControlWindow(host.windows.main), IDC_RESTORE_BUTTON);
 }
 
 void PanBeforeUndo(const HostSession& host)
@@ -168,7 +166,7 @@ void PanBeforeUndo(const HostSession& host)
 
 void UndoDrag(const HostSession& host)
 {
-    ClickDialogItem(FindControlWindow(host.windows.main), UndoButtonId);
+    ClickDialogItem(FindControlWindow(host.windows.main), IDC_UNDO_BUTTON);
 }
 
 // The host's "Plug-ins" menu, then the plug-in's entry in it.
@@ -187,7 +185,7 @@ void OpenConfiguration(const HostSession& host)
 // on a host in English, "Bank".
 void ChooseBankForTheWheel(const HostSession& host)
 {
-    const HWND list = GetDlgItem(FindConfigDialog(host.windows.main), PlainWheelListId);
+    const HWND list = GetDlgItem(FindConfigDialog(host.windows.main), IDC_CONFIG_OPTION4);
     RECT closed{};
     GetWindowRect(list, &closed);
     ClickAt(POINT{closed.right - 8, (closed.top + closed.bottom) / 2});
