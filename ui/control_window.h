@@ -37,6 +37,6 @@ POINT ControlWndShownPlace(int32_t x, int32_t y);
 // place, for when its monitor comes back.
 void SaveControlWndPlace(HWND window);
 
-// Paints the 10-pixel strip at the left edge in the active or inactive caption
-// colour.
+// Paints the strip at the left edge, 10 pixels wide at 96 dpi, in the active
+// or inactive caption colour.
 void PaintCaptionStrip(HWND window, int active);
