@@ -27,10 +27,14 @@ cmake --preset mingw -S "$root" >/dev/null
 cmake --build "$build" --target Z_Vormelt10 Z_Brannoc10 sandbox_host
 prefix="$build/wineprefix"
 tour="$build/tour"
+# Xvfb's screen: at a larger scale as many more pixels, as a display made for
+# that scale has.
+screen="1280x1024"
 if [ -n "$scale" ] && [ "$scale" != 100 ]; then
     dpi=$((scale * 96 / 100))
     prefix="$build/wineprefix-$dpi"
     tour="$build/tour-$scale"
+    screen="$((1280 * scale / 100))x$((1024 * scale / 100))"
 fi
 "$root/tools/wine-prefix.sh" "$build" $dpi
 
@@ -48,5 +52,5 @@ WINEPREFIX="$prefix" timeout 60 wineserver -w 2>/dev/null || true
 if [ -n "${DISPLAY:-}" ]; then
     "$root/tools/sandbox-host.sh" "$build" "$prefix" managed "$@"
 else
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$root/tools/sandbox-host.sh" "$build" "$prefix" unmanaged "$@"
+    xvfb-run -a -s "-screen 0 ${screen}x24" "$root/tools/sandbox-host.sh" "$build" "$prefix" unmanaged "$@"
 fi
