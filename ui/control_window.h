@@ -7,6 +7,7 @@
 // ZOOM and BANK read-outs. Its buttons have tooltips in the host's language.
 // Its whole body is a drag handle, and after every command and every move the
 // keyboard focus goes back to the host's main window.
+// Its pixel layout, icons and pictures follow the DPI of the display it is on.
 
 #include <windows.h>
 

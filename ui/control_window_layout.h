@@ -15,8 +15,8 @@ constexpr int ModelingClientWidth = 44;
 constexpr int CameraClientWidth = 250;
 constexpr int ControlClientHeight = 32;
 
-// Pixels at 96 dpi at the DPI the control window is laid out at; as they are
-// before it is.
+// Pixels at 96 dpi at the DPI the control window is laid out at; unchanged
+// until the window is first laid out.
 inline int ControlPixels(int pixels)
 {
     return SessionState.ControlDpi == 0 ? pixels : ScaledPixels(pixels, SessionState.ControlDpi);

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "input/mode_switch.h"
 #include "input/session_state.h"
@@ -382,25 +381,24 @@ TEST_F(ControlWindowInEnglish, TheButtonsTipsSayWhatAClickDoesInEnglish)
     EXPECT_EQ(TipShownOver(IDC_RESTORE_BUTTON), "Restore the stored camera");
 }
 
-TEST_F(ControlWindowTest, MovedToADisplayAtTwiceTheScaleItLaysItselfOutAgainWhereWindowsSuggests)
+// Run at 96 dpi, in the plain run.
+TEST_F(ControlWindowTest, MovedToADisplayAt200PercentItLaysItselfOutAgainWhereWindowsSuggests)
 {
     EnterCameraMode();
     const SIZE client = ClientSize(control);
     const RECT mode = ChildRect(control, IDC_MODE_BUTTON);
     const int icon = IconSize(ButtonIcon(control, IDC_MODE_BUTTON)).cx;
-    const int dpi = GetDeviceCaps(ClientDc(control).get(), LOGPIXELSX);
     RECT suggested = {300, 200, 400, 250};
-    SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(WindowOrigin(control).x, 300);
     EXPECT_EQ(WindowOrigin(control).y, 200);
     EXPECT_EQ(ClientSize(control).cx, 2 * client.cx);
     EXPECT_EQ(ClientSize(control).cy, 2 * client.cy);
     ExpectRect(ChildRect(control, IDC_MODE_BUTTON), 2 * mode.left, 0, 2 * mode.right, 2 * mode.bottom);
     EXPECT_EQ(IconSize(ButtonIcon(control, IDC_MODE_BUTTON)).cx, 2 * icon);
-    SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    EnterModelingMode();
-    EnterCameraMode();
-    EXPECT_EQ(ClientSize(control).cx, client.cx) << "back at the first display's scale";
+    SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+    ToggleMode();
+    EXPECT_EQ(ClientSize(control).cx, 44) << "back at 96 dpi, in the other mode";
 }
 
 TEST_F(ControlWindowTest, AStoredPlaceOffEveryMonitorOpensInsideTheNearestWorkArea)
@@ -433,15 +431,6 @@ TEST_F(ControlWindowTest, AStoredPlaceOffEveryMonitorOpensInsideTheNearestWorkAr
         EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), stored.x) << "an unmoved window keeps it at the host's end";
         EXPECT_EQ(ReadSettingsValue("PosY").AsInt32(), stored.y);
     }
-}
-
-// A child's place in the control window's client area.
-RECT PlaceIn(HWND control, HWND child)
-{
-    RECT place{};
-    GetWindowRect(child, &place);
-    MapWindowPoints(nullptr, control, reinterpret_cast<POINT*>(&place), 2);
-    return place;
 }
 
 bool ShowsMarks(HWND window, const RECT& area)
@@ -519,21 +508,22 @@ TEST_P(ControlWindowAtDisplayScale, ShowsEveryControlTheValuesAndThePicturesWhol
     const int narrow = ClientSize(control).cx;
     EnterCameraMode();
     const SIZE client = ClientSize(control);
-    std::vector<RECT> buttons;
-    for (HWND child = GetWindow(control, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[16] = "";
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, "Button") != 0)
-            continue;
-        buttons.push_back(PlaceIn(control, child));
-        const RECT& place = buttons.back();
-        EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.cx && place.bottom <= client.cy);
+    const int buttons[] = {IDC_MODE_BUTTON, IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON};
+    // Inside the client area, the mode's icon at the large-icon size and the
+    // pictures at the small one, each fitting its button.
+    for (int id : buttons) {
+        const RECT place = ChildRect(control, id);
+        EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.cx && place.bottom <= client.cy) << id;
+        const int picture = IconSize(ButtonIcon(control, id)).cx;
+        const bool mode = id == IDC_MODE_BUTTON;
+        EXPECT_EQ(picture, mode || GetParam() ? GetSystemMetrics(mode ? SM_CXICON : SM_CXSMICON) : 0) << id;
+        EXPECT_LE(picture, place.right - place.left) << id;
     }
     for (int id : {IDC_ZOOM_VALUE, IDC_BANK_VALUE}) {
         const RECT place = ChildRect(control, id);
-        RECT overlap;
-        for (const RECT& button : buttons)
-            EXPECT_FALSE(IntersectRect(&overlap, &button, &place)) << "a button over the read-out " << id;
+        RECT overlap, button;
+        for (int buttonId : buttons)
+            EXPECT_FALSE(IntersectRect(&overlap, &(button = ChildRect(control, buttonId)), &place)) << buttonId;
         const HWND readout = GetDlgItem(control, id);
         char shown[64] = "";
         const int length = GetWindowTextA(readout, shown, sizeof shown);
@@ -545,15 +535,6 @@ TEST_P(ControlWindowAtDisplayScale, ShowsEveryControlTheValuesAndThePicturesWhol
         EXPECT_LE(place.left + text.cx, client.cx) << shown << " ends inside the window";
         EXPECT_TRUE(place.top >= 0 && place.top + text.cy <= std::min<LONG>(place.bottom, client.cy)) << shown;
         EXPECT_GE(place.left, narrow) << "the narrow window clips it";
-    }
-    const RECT mode = ChildRect(control, IDC_MODE_BUTTON);
-    EXPECT_EQ(IconSize(ButtonIcon(control, IDC_MODE_BUTTON)).cx, GetSystemMetrics(SM_CXICON));
-    EXPECT_LE(GetSystemMetrics(SM_CXICON), mode.right - mode.left) << "the mode's icon fits its button";
-    for (int id : {IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON}) {
-        const RECT button = ChildRect(control, id);
-        const int picture = IconSize(ButtonIcon(control, id)).cx;
-        EXPECT_EQ(picture, GetParam() ? GetSystemMetrics(SM_CXSMICON) : 0) << id;
-        EXPECT_LE(picture, button.right - button.left) << id;
     }
     HICON paneIcon = nullptr;
     for (const StatusBarCall& call : StatusCalls())
