@@ -37,6 +37,7 @@ struct SessionStateRecord {
     HMODULE StatusBarModule = nullptr;
     HICON ModelingIcon = nullptr;
     HICON CameraIcon = nullptr;
+    int32_t ControlDpi = 0;  // the control window's layout DPI, 0 until it is laid out
     HCURSOR PanCursor = nullptr;
     HCURSOR SavedCursor = nullptr;
     HHOOK HookHandle = nullptr;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "input/session_state.h"
+#include "ui/display_scale.h"
 
 const char StatusBarLibraryName[] = "Z_Brannoc10.dll";
 
@@ -96,7 +97,9 @@ void StatusBarSetText(const char* text)
 void StatusBarSetIcon(int iconId)
 {
     if (auto setIcon = Export<SetIconFunction>("ZBR_SetIcon")) {
-        const HANDLE icon = LoadImageA(SessionState.ModuleInstance, MAKEINTRESOURCEA(iconId), IMAGE_ICON, 16, 16,
+        // The pane sits in the host's main window, at that window's DPI.
+        const int size = ScaledPixels(16, WindowDpi(SessionState.MainWindow));
+        const HANDLE icon = LoadImageA(SessionState.ModuleInstance, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size,
                                        LR_LOADMAP3DCOLORS);
         setIcon(StatusPaneId, static_cast<HICON>(icon));
     }

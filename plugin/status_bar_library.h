@@ -21,6 +21,7 @@ HMODULE LoadStatusBarLibrary(HINSTANCE plugin) noexcept;
 
 void StatusBarAddPane(WNDPROC paneProc);
 void StatusBarSetText(const char* text);
-// Loads a fresh 16 x 16 copy of the plug-in's icon `iconId` for every call in
-// which the library takes it, and never destroys one: the library may keep it.
+// Loads a fresh copy of the plug-in's icon `iconId`, 16 x 16 at 96 dpi and
+// scaled to the host's main window's DPI, for every call in which the library
+// takes it, and never destroys one: the library may keep it.
 void StatusBarSetIcon(int iconId);

@@ -151,6 +151,9 @@ int Run(const Options& options)
 
 int main(int argc, char** argv)
 {
+    // Aware of the display's DPI, as a host of today declares itself: its
+    // windows and the plug-in's get the display's own pixels.
+    SetProcessDPIAware();
     try {
         return Run(ReadOptions(argc, argv));
     } catch (...) {

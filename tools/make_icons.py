@@ -3,13 +3,14 @@
 
 Writes resources/camera_mode.ico (icon 103, a photo camera),
 resources/modeling_mode.ico (icon 104, a green cone and a red sphere), each
-with a 32 x 32 image in 16 colours and one in 256 colours; the pictures of the
-control window's camera buttons on a host that does not run in Japanese,
-resources/store_camera.ico (icon 105, an arrow into a tray),
+with a 32 x 32 image in 16 colours and one in 256 colours, and 48 x 48 and
+64 x 64 images in true colour with alpha for displays at 150 % and 200 %; the
+pictures of the control window's camera buttons on a host that does not run in
+Japanese, resources/store_camera.ico (icon 105, an arrow into a tray),
 resources/restore_camera.ico (icon 106, an arrow out of it) and
 resources/undo_camera.ico (icon 107, an arrow turning back), each 16 x 16 in 16
-and in 256 colours; and sandbox/pan.cur (the host's cursor 104, a four-way
-arrow).
+and in 256 colours, and 24 x 24 and 32 x 32 in true colour with alpha; and
+sandbox/pan.cur (the host's cursor 104, a four-way arrow).
 
 Only the standard library is used: the shapes are rasterised at four times
 the size, averaged down and mapped to the nearest palette colour.
@@ -40,15 +41,17 @@ def palette256():
     return VGA16 + cube + greys
 
 
-def render(shapes, size=SIZE):
-    """Paints the shapes in order at SCALE times the size and averages each
-    SCALE x SCALE block into one pixel (r, g, b, alpha 0..1)."""
+def render(shapes, size=SIZE, units=None):
+    """Paints the shapes, drawn in a square of `units` (the size they were
+    designed at, by default the size), in order at SCALE times the size and
+    averages each SCALE x SCALE block into one pixel (r, g, b, alpha 0..1)."""
+    step = (units or size) / size
     big = size * SCALE
     canvas = [[None] * big for _ in range(big)]
     for sy in range(big):
-        y = (sy + 0.5) / SCALE
+        y = (sy + 0.5) / SCALE * step
         for sx in range(big):
-            x = (sx + 0.5) / SCALE
+            x = (sx + 0.5) / SCALE * step
             for shape in shapes:
                 colour = shape(x, y)
                 if colour is not None:
@@ -108,6 +111,20 @@ def dib(pixels, palette, bits_per_pixel):
     return header + colours + b''.join(colour_rows) + b''.join(mask_rows)
 
 
+def dib32(pixels):
+    """A true-colour image with alpha as icons store it: BGRA rows and the
+    transparency mask, both bottom-up, height doubled."""
+    size = len(pixels)
+    colour_rows, mask_rows = [], []
+    for row in reversed(pixels):
+        colour_rows.append(b''.join(struct.pack('<BBBB', round(b), round(g), round(r), round(alpha * 255))
+                                    for r, g, b, alpha in row))
+        mask_rows.append(pack_bits([1 if alpha < 0.5 else 0 for _, _, _, alpha in row], 1))
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0,
+                         4 * size * size + row_bytes(1, size) * size, 0, 0, 0, 0)
+    return header + b''.join(colour_rows) + b''.join(mask_rows)
+
+
 def pack_bits(values, bits_per_pixel):
     out = bytearray()
     per_byte = 8 // bits_per_pixel
@@ -121,13 +138,13 @@ def pack_bits(values, bits_per_pixel):
     return bytes(out)
 
 
-def icon_file(images, kind=1, hotspot=(0, 0), size=SIZE):
-    """An .ico (kind 1) or .cur (kind 2) file of square images of the size
-    given as (colour count byte, bits per pixel, image bytes)."""
+def icon_file(images, kind=1, hotspot=(0, 0)):
+    """An .ico (kind 1) or .cur (kind 2) file of square images given as
+    (size, colour count byte, bits per pixel, image bytes)."""
     directory = struct.pack('<HHH', 0, kind, len(images))
     offset = len(directory) + 16 * len(images)
     entries, data = b'', b''
-    for colour_count, bits_per_pixel, image in images:
+    for size, colour_count, bits_per_pixel, image in images:
         if kind == 1:
             planes_or_x, bits_or_y = 1, bits_per_pixel
         else:
@@ -174,7 +191,7 @@ def polygon(points, colour):
     return shape
 
 
-def camera_icon():
+def camera_icon(size=SIZE):
     body = (92, 92, 96)
     return render([
         polygon([(9, 9.5), (11, 4.5), (20, 4.5), (22, 9.5)], body),
@@ -185,10 +202,10 @@ def camera_icon():
         circle(16, 18, 6.2, (30, 30, 45)),
         circle(16, 18, 4.2, lambda x, y: shade((60, 100, 190), 1.2 - ((x - 13) ** 2 + (y - 15) ** 2) / 60)),
         circle(14.3, 16.3, 1.3, (255, 255, 255)),
-    ])
+    ], size, SIZE)
 
 
-def modeling_icon():
+def modeling_icon(size=SIZE):
     apex, base_y, half_width, base_depth = (11, 2.5), 25.5, 9.5, 3.2
 
     def cone_colour(x, y):
@@ -218,7 +235,7 @@ def modeling_icon():
         base = (215, 30, 30)
         return tuple(min(255, c * (0.3 + 0.75 * lambert) + highlight) for c in base)
 
-    return render([cone, sphere])
+    return render([cone, sphere], size, SIZE)
 
 
 BUTTON_SIZE = 16
@@ -230,25 +247,25 @@ def tray():
     return polygon([(1.5, 8), (4, 8), (4, 12), (12, 12), (12, 8), (14.5, 8), (14.5, 14.5), (1.5, 14.5)], TRAY)
 
 
-def store_camera_icon():
+def store_camera_icon(size=BUTTON_SIZE):
     """An arrow down into the tray."""
     blue = (30, 80, 210)
     return render([
         tray(),
         polygon([(6.8, 0.8), (9.2, 0.8), (9.2, 5.5), (12, 5.5), (8, 10.5), (4, 5.5), (6.8, 5.5)], blue),
-    ], BUTTON_SIZE)
+    ], size, BUTTON_SIZE)
 
 
-def restore_camera_icon():
+def restore_camera_icon(size=BUTTON_SIZE):
     """An arrow up out of the tray."""
     green = (20, 150, 40)
     return render([
         tray(),
         polygon([(6.8, 10.5), (9.2, 10.5), (9.2, 6), (12, 6), (8, 1), (4, 6), (6.8, 6)], green),
-    ], BUTTON_SIZE)
+    ], size, BUTTON_SIZE)
 
 
-def undo_camera_icon():
+def undo_camera_icon(size=BUTTON_SIZE):
     """An arrow that comes up on the right, turns over the top and points back
     down on the left."""
     orange = (215, 110, 10)
@@ -260,7 +277,7 @@ def undo_camera_icon():
         return orange if inner <= r <= outer and -60 <= angle <= 180 else None
 
     head = polygon([(0.8, 9), (7.8, 9), (4.3, 14)], orange)
-    return render([arc, head], BUTTON_SIZE)
+    return render([arc, head], size, BUTTON_SIZE)
 
 
 def pan_cursor():
@@ -288,21 +305,27 @@ def pan_cursor():
     return render([outline, fill])
 
 
+def icon_images(draw, size):
+    """The image at the described size in 16 and in 256 colours, and the same
+    picture drawn again at 1.5 and 2 times that size in true colour."""
+    pixels = draw()
+    images = [(size, 16, 4, dib(pixels, VGA16, 4)), (size, 0, 8, dib(pixels, palette256(), 8))]
+    for larger in (size * 3 // 2, size * 2):
+        images.append((larger, 0, 32, dib32(draw(larger))))
+    return images
+
+
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    wide = palette256()
-    for name, pixels in (('camera_mode.ico', camera_icon()), ('modeling_mode.ico', modeling_icon())):
-        images = [(16, 4, dib(pixels, VGA16, 4)), (0, 8, dib(pixels, wide, 8))]
+    for name, draw, size in (('camera_mode.ico', camera_icon, SIZE), ('modeling_mode.ico', modeling_icon, SIZE),
+                             ('store_camera.ico', store_camera_icon, BUTTON_SIZE),
+                             ('restore_camera.ico', restore_camera_icon, BUTTON_SIZE),
+                             ('undo_camera.ico', undo_camera_icon, BUTTON_SIZE)):
         with open(os.path.join(root, 'resources', name), 'wb') as out:
-            out.write(icon_file(images))
-    for name, pixels in (('store_camera.ico', store_camera_icon()), ('restore_camera.ico', restore_camera_icon()),
-                         ('undo_camera.ico', undo_camera_icon())):
-        images = [(16, 4, dib(pixels, VGA16, 4)), (0, 8, dib(pixels, wide, 8))]
-        with open(os.path.join(root, 'resources', name), 'wb') as out:
-            out.write(icon_file(images, size=BUTTON_SIZE))
+            out.write(icon_file(icon_images(draw, size)))
     cursor = pan_cursor()
     with open(os.path.join(root, 'sandbox', 'pan.cur'), 'wb') as out:
-        out.write(icon_file([(2, 1, dib(cursor, [(0, 0, 0), (255, 255, 255)], 1))], kind=2, hotspot=(16, 16)))
+        out.write(icon_file([(SIZE, 2, 1, dib(cursor, [(0, 0, 0), (255, 255, 255)], 1))], kind=2, hotspot=(16, 16)))
 
 
 if __name__ == '__main__':

@@ -2,10 +2,13 @@
 # Creates the build folder's own Wine prefix once: Japanese fonts standing in
 # for the host's "MS UI Gothic" and "ＭＳ Ｐゴシック", and unmanaged windows for
 # the window tests (Xvfb has no window manager, which Wine would wait for at
-# every hide). Usage: wine-prefix.sh BUILD_DIR
+# every hide). Usage: wine-prefix.sh BUILD_DIR [DPI]
+# With a DPI (144 for a display at 150 %, 192 for one at 200 %) the prefix is
+# BUILD_DIR/wineprefix-DPI, the same but with its display set to that DPI.
 set -euo pipefail
 build=$(realpath -m "$1")
-prefix="$build/wineprefix"
+dpi=${2:-}
+prefix="$build/wineprefix${dpi:+-$dpi}"
 here=$(cd "$(dirname "$0")" && pwd)
 marker="$prefix/.vormelt-ready-3"
 if [ ! -f "$marker" ]; then
@@ -19,6 +22,11 @@ if [ ! -f "$marker" ]; then
         "$here/wine-run.sh" "$prefix" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" \
             /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
     done
+    if [ -n "$dpi" ]; then
+        for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+            "$here/wine-run.sh" "$prefix" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 || true
+        done
+    fi
     # The set-up ran without a display; a server left running would hand the
     # tests its display-less desktop. Waiting lets it save the registry too.
     WINEPREFIX="$prefix" timeout 120 wineserver -w 2>/dev/null || true

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int ModeButtonSize = 32;
 constexpr int CameraButtonWidth = 22;
+constexpr int ButtonPictureSize = 16;
 
 // By the host's language, not by the one Windows would pick for the thread:
 // each template exists in one language only.
@@ -26,7 +27,8 @@ int ControlWindowTemplate(HostLanguage language)
 }
 
 // The English window's camera buttons carry pictures where the Japanese one's
-// carry words. Shared icons: loaded once, never destroyed by hand.
+// carry words, at the small-icon size of the window's DPI. A picture replaced
+// after a change of DPI is destroyed.
 void GiveCameraButtonsPictures(HWND window)
 {
     constexpr struct {
@@ -38,15 +40,59 @@ void GiveCameraButtonsPictures(HWND window)
         {IDC_UNDO_BUTTON, IDI_UNDO_CAMERA},
     };
     for (const auto& picture : Pictures) {
-        const HANDLE icon =
-            LoadImageA(SessionState.ModuleInstance, MAKEINTRESOURCEA(picture.icon), IMAGE_ICON, 16, 16, LR_SHARED);
-        SendDlgItemMessageA(window, picture.button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+        const HICON icon = LoadPluginIcon(picture.icon, ControlPixels(ButtonPictureSize));
+        const HICON previous = reinterpret_cast<HICON>(
+            SendDlgItemMessageA(window, picture.button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon)));
+        if (previous != nullptr)
+            DestroyIcon(previous);
     }
 }
 
-void PlaceControl(HWND window, int id, int x, int width, int height)
+// The modes' icons at the large-icon size of the window's DPI; the mode
+// button shows the current mode's. The icons they replace are destroyed.
+void LoadModeIcons()
 {
-    MoveWindow(GetDlgItem(window, id), x, 0, width, height, TRUE);
+    const HICON modeling = LoadPluginIcon(IDI_MODELING_MODE, ControlPixels(ModeButtonSize));
+    const HICON camera = LoadPluginIcon(IDI_CAMERA_MODE, ControlPixels(ModeButtonSize));
+    SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(SessionState.Mode == CameraMode ? camera : modeling));
+    for (const HICON replaced : {SessionState.ModelingIcon, SessionState.CameraIcon}) {
+        if (replaced != nullptr)
+            DestroyIcon(replaced);
+    }
+    SessionState.ModelingIcon = modeling;
+    SessionState.CameraIcon = camera;
+}
+
+void PlaceControl(HWND window, int id, int x, int width)
+{
+    MoveWindow(GetDlgItem(window, id), ControlPixels(x), 0, ControlPixels(width), ControlPixels(ControlClientHeight),
+               TRUE);
+}
+
+// The buttons' pixel places and the pictures at `dpi`. Labels and read-outs
+// keep their template places, which the dialog's font already scales.
+void LayOutAtDpi(HWND window, int dpi)
+{
+    SessionState.ControlDpi = dpi;
+    PlaceControl(window, IDC_MODE_BUTTON, 12, ModeButtonSize);
+    PlaceControl(window, IDC_STORE_BUTTON, 48, CameraButtonWidth);
+    PlaceControl(window, IDC_RESTORE_BUTTON, 72, CameraButtonWidth);
+    PlaceControl(window, IDC_UNDO_BUTTON, 96, CameraButtonWidth);
+    LoadModeIcons();
+    if (SessionState.Language == HostLanguage::English)
+        GiveCameraButtonsPictures(window);
+}
+
+// A window moved to a display of another scale is laid out again at its DPI
+// and takes the place Windows suggests.
+void TakeNewDpi(HWND window, WPARAM dpis, const RECT& suggested)
+{
+    LayOutAtDpi(window, LOWORD(dpis));
+    const int clientWidth = SessionState.Mode == CameraMode ? CameraClientWidth : ModelingClientWidth;
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, ControlWindowWidth(clientWidth),
+                 ControlWindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 LONG Saturated(int64_t value)
@@ -59,21 +105,11 @@ LONG Saturated(int64_t value)
 // read-outs keep theirs.
 void InitialiseControlWindow(HWND window)
 {
-    PlaceControl(window, IDC_STORE_BUTTON, 48, CameraButtonWidth, ControlClientHeight);
-    PlaceControl(window, IDC_RESTORE_BUTTON, 72, CameraButtonWidth, ControlClientHeight);
-    PlaceControl(window, IDC_UNDO_BUTTON, 96, CameraButtonWidth, ControlClientHeight);
+    SessionState.ModeButton = GetDlgItem(window, IDC_MODE_BUTTON);
+    LayOutAtDpi(window, WindowDpi(window));
     // Nothing is stored and no drag was taken yet.
     EnableWindow(GetDlgItem(window, IDC_RESTORE_BUTTON), FALSE);
     EnableWindow(GetDlgItem(window, IDC_UNDO_BUTTON), FALSE);
-    if (SessionState.Language == HostLanguage::English)
-        GiveCameraButtonsPictures(window);
-
-    SessionState.ModelingIcon = LoadIconA(SessionState.ModuleInstance, MAKEINTRESOURCEA(IDI_MODELING_MODE));
-    SessionState.CameraIcon = LoadIconA(SessionState.ModuleInstance, MAKEINTRESOURCEA(IDI_CAMERA_MODE));
-    SessionState.ModeButton = GetDlgItem(window, IDC_MODE_BUTTON);
-    SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(SessionState.ModelingIcon));
-    MoveWindow(SessionState.ModeButton, 12, 0, ModeButtonSize, ModeButtonSize, TRUE);
     AddButtonTips(window);
 
     LoadControlWndPosition();
@@ -159,6 +195,9 @@ INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NOTIFY:
         AnswerTipRequest(lParam);
         return FALSE;
+    case WM_DPICHANGED:
+        TakeNewDpi(window, wParam, *reinterpret_cast<const RECT*>(lParam));
+        return TRUE;
     // A press on the body starts the system's move; the first non-client
     // mouse move after it comes when the move is over.
     case WM_NCLBUTTONDOWN:

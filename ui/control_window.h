@@ -7,6 +7,7 @@
 // ZOOM and BANK read-outs. Its buttons have tooltips in the host's language.
 // Its whole body is a drag handle, and after every command and every move the
 // keyboard focus goes back to the host's main window.
+// Its pixel layout, icons and pictures follow the DPI of the display it is on.
 
 #include <windows.h>
 
@@ -37,6 +38,6 @@ POINT ControlWndShownPlace(int32_t x, int32_t y);
 // place, for when its monitor comes back.
 void SaveControlWndPlace(HWND window);
 
-// Paints the 10-pixel strip at the left edge in the active or inactive caption
-// colour.
+// Paints the strip at the left edge, 10 pixels wide at 96 dpi, in the active
+// or inactive caption colour.
 void PaintCaptionStrip(HWND window, int active);

@@ -2,6 +2,7 @@
 
 #include "input/middle_pan.h"
 #include "input/session_state.h"
+#include "ui/control_window_layout.h"
 #include "ui/gdi_holders.h"
 #include "ui/settings_registry.h"
 
@@ -69,6 +70,6 @@ void PaintCaptionStrip(HWND window, int active)
     SelectObject(dc.get(), brush.get());
     RECT client;
     GetClientRect(window, &client);
-    PatBlt(dc.get(), 0, 0, CaptionStripWidth, client.bottom - client.top, PATCOPY);
+    PatBlt(dc.get(), 0, 0, ControlPixels(CaptionStripWidth), client.bottom - client.top, PATCOPY);
     SelectObject(dc.get(), GetStockObject(NULL_BRUSH));
 }

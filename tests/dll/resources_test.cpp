@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -123,10 +124,10 @@ const ControlWindowTemplate ControlWindowTemplates[] = {
     {"English", 112, English, 8, "MS Shell Dlg 2",
      {
          {0x50000040, 11, 2, 19, 18, 1000, "BUTTON", ""},
-         {0x50020000, 81, 2, 23, 8, -1, "STATIC", "ZOOM:"},
-         {0x50020000, 81, 12, 23, 8, -1, "STATIC", "BANK:"},
-         {0x50020000, 104, 2, 38, 8, 1005, "STATIC", ""},
-         {0x50020000, 104, 12, 38, 8, 1006, "STATIC", ""},
+         {0x50020000, 79, 2, 25, 8, -1, "STATIC", "ZOOM:"},
+         {0x50020000, 79, 12, 25, 8, -1, "STATIC", "BANK:"},
+         {0x50020000, 104, 2, 42, 8, 1005, "STATIC", ""},
+         {0x50020000, 104, 12, 42, 8, 1006, "STATIC", ""},
          {0x50000040, 58, 2, 11, 18, 1007, "BUTTON", ""},
          {0x50000040, 33, 2, 11, 18, 1008, "BUTTON", ""},
          {0x50000040, 46, 2, 11, 18, 1009, "BUTTON", ""},
@@ -181,8 +182,9 @@ TEST_F(PluginResources, EachControlWindowTemplateIsAClassicCaptionlessDialog)
 }
 
 // Each mode icon holds a 32 x 32 image in 16 colours and one in 256; each
-// picture of a camera button, which is 22 pixels wide, one of 16 x 16.
-TEST_F(PluginResources, EachIconHasA16AndA256ColourImageOfItsSize)
+// picture of a camera button, which is 22 pixels wide, one of 16 x 16. Both
+// hold the sizes that displays at 150 % and 200 % ask for in true colour.
+TEST_F(PluginResources, EachIconHasA16AndA256ColourImageOfItsSizeAndTrueColourOnesForLargerScales)
 {
     const struct {
         int id;
@@ -193,16 +195,15 @@ TEST_F(PluginResources, EachIconHasA16AndA256ColourImageOfItsSize)
         const int id = icon.id;
         const std::vector<unsigned char> group = Resource(RT_GROUP_ICON, id, icon.language);
         ASSERT_GE(group.size(), 6u) << id;
-        const int images = group[4] | group[5] << 8;
-        ASSERT_EQ(images, 2) << id;
-        std::vector<int> depths;
-        for (int i = 0; i < images; ++i) {
+        std::vector<std::pair<int, int>> images;  // size and colour depth
+        for (int i = 0; i < (group[4] | group[5] << 8); ++i) {
             const unsigned char* entry = group.data() + 6 + 14 * i;
-            EXPECT_EQ(entry[0], icon.size) << id;
-            EXPECT_EQ(entry[1], icon.size) << id;
-            depths.push_back(entry[6] | entry[7] << 8);
+            EXPECT_EQ(entry[0], entry[1]) << id;
+            images.emplace_back(entry[0], entry[6] | entry[7] << 8);
         }
-        EXPECT_EQ(depths, (std::vector<int>{4, 8})) << id;
+        const int size = icon.size;
+        EXPECT_EQ(images, (std::vector<std::pair<int, int>>{{size, 4}, {size, 8}, {size * 3 / 2, 32}, {size * 2, 32}}))
+            << id;
     }
 }
 

@@ -53,6 +53,8 @@ void AttachedHostTest::TearDown()
 
 void AttachedHostTest::CreateWindows()
 {
+    // Aware of the display's DPI, as the sandbox host declares itself.
+    SetProcessDPIAware();
     windows = CreateHostWindows(GetModuleHandleA(nullptr), 800, 600);
     host->mainWindow = windows.main;
     StatusBarExport<void (*)(HWND)>("SandboxStatusBarAttach")(windows.statusBar);

@@ -6,7 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <fstream>
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "input/mode_switch.h"
@@ -15,6 +16,7 @@
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
 #include "ui/control_window.h"
+#include "ui/gdi_holders.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -177,14 +179,12 @@ TEST_F(ControlWindowInEnglish, KeepsThePixelPlacesAndSizesAndCarriesPicturesOnTh
     const HWND bankLabel = ChildWithText("BANK:");
     ASSERT_NE(zoomLabel, nullptr);
     ASSERT_NE(bankLabel, nullptr);
-    ExpectTemplatePlace(control, zoomLabel, 81, 2, 23, 8);
-    ExpectTemplatePlace(control, bankLabel, 81, 12, 23, 8);
+    ExpectTemplatePlace(control, zoomLabel, 79, 2, 25, 8);
+    ExpectTemplatePlace(control, bankLabel, 79, 12, 25, 8);
     RECT label{};
     GetWindowRect(zoomLabel, &label);
     MapWindowPoints(nullptr, control, reinterpret_cast<POINT*>(&label), 2);
     EXPECT_GE(label.left, ChildRect(control, IDC_UNDO_BUTTON).right) << "the buttons do not hide the labels";
-    EXPECT_LE(ChildRect(control, IDC_ZOOM_VALUE).right, 250) << "the read-out fits the window";
-    EXPECT_LE(ChildRect(control, IDC_BANK_VALUE).right, 250);
 
     for (int id : {IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON}) {
         EXPECT_EQ(ControlText(control, id), "") << id;
@@ -381,6 +381,26 @@ TEST_F(ControlWindowInEnglish, TheButtonsTipsSayWhatAClickDoesInEnglish)
     EXPECT_EQ(TipShownOver(IDC_RESTORE_BUTTON), "Restore the stored camera");
 }
 
+// Run at 96 dpi, in the plain run.
+TEST_F(ControlWindowTest, MovedToADisplayAt200PercentItLaysItselfOutAgainWhereWindowsSuggests)
+{
+    EnterCameraMode();
+    const SIZE client = ClientSize(control);
+    const RECT mode = ChildRect(control, IDC_MODE_BUTTON);
+    const int icon = IconSize(ButtonIcon(control, IDC_MODE_BUTTON)).cx;
+    RECT suggested = {300, 200, 400, 250};
+    SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(WindowOrigin(control).x, 300);
+    EXPECT_EQ(WindowOrigin(control).y, 200);
+    EXPECT_EQ(ClientSize(control).cx, 2 * client.cx);
+    EXPECT_EQ(ClientSize(control).cy, 2 * client.cy);
+    ExpectRect(ChildRect(control, IDC_MODE_BUTTON), 2 * mode.left, 0, 2 * mode.right, 2 * mode.bottom);
+    EXPECT_EQ(IconSize(ButtonIcon(control, IDC_MODE_BUTTON)).cx, 2 * icon);
+    SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+    ToggleMode();
+    EXPECT_EQ(ClientSize(control).cx, 44) << "back at 96 dpi, in the other mode";
+}
+
 TEST_F(ControlWindowTest, AStoredPlaceOffEveryMonitorOpensInsideTheNearestWorkArea)
 {
     const struct {
@@ -413,33 +433,45 @@ TEST_F(ControlWindowTest, AStoredPlaceOffEveryMonitorOpensInsideTheNearestWorkAr
     }
 }
 
+bool ShowsMarks(HWND window, const RECT& area)
+{
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            if (ClientPixel(window, x, y) != GetSysColor(COLOR_BTNFACE))
+                return true;
+        }
+    }
+    return false;
+}
+
 struct PictureNames {
     const char* modeling;
     const char* camera;
     const char* pane;
 };
 
-// Pictures of the window in each mode and of the pane in CameraMode; each is
-// a PNG.
+// Pictures of the window in each mode and of the pane in CameraMode. The
+// narrow window's picture ends before the read-outs; the wide one's shows the
+// camera's values, as the pane's does.
 void SaveBothModesAndThePane(void* component, HWND control, HWND statusBar, const PictureNames& names)
 {
     int flag = 0;
     sandbox_component_camera_changed(component, sandbox_host_scene(), &flag);
     SetActiveWindow(control);
     PumpMessages();
-    const std::string modeling = SaveWindowScreenshot(control, names.modeling);
+    EXPECT_FALSE(SaveWindowScreenshot(control, names.modeling).empty());
+    EXPECT_LE(ClientSize(control).cx, ChildRect(control, IDC_ZOOM_VALUE).left);
     EnterCameraMode();
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-    const std::string camera = SaveWindowScreenshot(control, names.camera);
-    const std::string pane = SaveWindowScreenshot(statusBar, names.pane);
-    for (const std::string& path : {modeling, camera, pane}) {
-        ASSERT_FALSE(path.empty());
-        std::ifstream file(path, std::ios::binary);
-        char signature[8] = {};
-        file.read(signature, 8);
-        EXPECT_EQ(std::string(signature + 1, 3), "PNG") << path;
-    }
+    EXPECT_FALSE(SaveWindowScreenshot(control, names.camera).empty());
+    EXPECT_FALSE(SaveWindowScreenshot(statusBar, names.pane).empty());
+    for (int id : {IDC_ZOOM_VALUE, IDC_BANK_VALUE})
+        EXPECT_TRUE(ShowsMarks(control, ChildRect(control, id))) << id;
+    RECT pane{};
+    SendMessageA(statusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&pane));
+    InflateRect(&pane, -2, -2);
+    EXPECT_TRUE(ShowsMarks(statusBar, pane));
 }
 
 TEST_F(ControlWindowTest, ScreenshotsOfBothModesAndOfThePane)
@@ -454,5 +486,62 @@ TEST_F(ControlWindowInEnglish, ScreenshotsOfBothModesAndOfThePane)
         component, control, windows.statusBar,
         {"control_window_english_modeling", "control_window_english_camera", "status_pane_english_camera"});
 }
+
+// The control window as a user sees it at the display's DPI, in Japanese
+// (false) and in English (true): 96 in the plain run, 144 and 192 in the runs
+// in the prefixes of displays at 150 % and 200 %, which name it in
+// VORMELT_DISPLAY_DPI.
+class ControlWindowAtDisplayScale : public ControlWindowTest, public testing::WithParamInterface<bool> {
+protected:
+    ControlWindowAtDisplayScale() { hostInJapanese = !GetParam(); }
+};
+
+TEST_P(ControlWindowAtDisplayScale, ShowsEveryControlTheValuesAndThePicturesWhole)
+{
+    const char* runDpi = std::getenv("VORMELT_DISPLAY_DPI");
+    const ClientDc screen(nullptr);
+    ASSERT_EQ(GetDeviceCaps(screen.get(), LOGPIXELSX), runDpi != nullptr ? std::atoi(runDpi) : 96);
+    host->zoom = 135;
+    host->bank = -45;
+    int flag = 0;
+    sandbox_component_camera_changed(component, sandbox_host_scene(), &flag);
+    const int narrow = ClientSize(control).cx;
+    EnterCameraMode();
+    const SIZE client = ClientSize(control);
+    const int buttons[] = {IDC_MODE_BUTTON, IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON};
+    // Inside the client area, the mode's icon at the large-icon size and the
+    // pictures at the small one, each fitting its button.
+    for (int id : buttons) {
+        const RECT place = ChildRect(control, id);
+        EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.cx && place.bottom <= client.cy) << id;
+        const int picture = IconSize(ButtonIcon(control, id)).cx;
+        const bool mode = id == IDC_MODE_BUTTON;
+        EXPECT_EQ(picture, mode || GetParam() ? GetSystemMetrics(mode ? SM_CXICON : SM_CXSMICON) : 0) << id;
+        EXPECT_LE(picture, place.right - place.left) << id;
+    }
+    for (int id : {IDC_ZOOM_VALUE, IDC_BANK_VALUE}) {
+        const RECT place = ChildRect(control, id);
+        RECT overlap, button;
+        for (int buttonId : buttons)
+            EXPECT_FALSE(IntersectRect(&overlap, &(button = ChildRect(control, buttonId)), &place)) << buttonId;
+        const HWND readout = GetDlgItem(control, id);
+        char shown[64] = "";
+        const int length = GetWindowTextA(readout, shown, sizeof shown);
+        const ClientDc dc(readout);
+        SelectObject(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(readout, WM_GETFONT, 0, 0)));
+        SIZE text{};
+        GetTextExtentPoint32A(dc.get(), shown, length, &text);
+        EXPECT_LE(text.cx, place.right - place.left) << shown;
+        EXPECT_LE(place.left + text.cx, client.cx) << shown << " ends inside the window";
+        EXPECT_TRUE(place.top >= 0 && place.top + text.cy <= std::min<LONG>(place.bottom, client.cy)) << shown;
+        EXPECT_GE(place.left, narrow) << "the narrow window clips it";
+    }
+    HICON paneIcon = nullptr;
+    for (const StatusBarCall& call : StatusCalls())
+        paneIcon = call.function == StatusBarSetIconCall ? call.icon : paneIcon;
+    EXPECT_EQ(IconSize(paneIcon).cy, GetSystemMetrics(SM_CYSMICON));
+}
+
+INSTANTIATE_TEST_SUITE_P(InBothLanguages, ControlWindowAtDisplayScale, testing::Bool());
 
 }  // namespace
