@@ -5,8 +5,10 @@
 // words), owned by the host's main window. It shows the activity strip, the
 // mode button and, in CameraMode, the store, restore and undo buttons with the
 // ZOOM and BANK read-outs. Its buttons have tooltips in the host's language.
-// Its whole body is a drag handle, and after every command and every move the
-// keyboard focus goes back to the host's main window.
+// Its whole body is a drag handle. It never takes the keyboard by itself: it is
+// shown without activation, and after every command (but the settings, whose
+// dialog takes the keyboard) and every move the focus goes back to the host's
+// main window.
 
 #include <windows.h>
 
