@@ -48,12 +48,31 @@ void TakeSettingsFromControls(HWND dialog)
     PluginSettings = settings;
 }
 
+constexpr ULONG_PTR DialogClassAtom = 0x8002;
+
+bool IsConfigDialog(HWND window)
+{
+    return GetClassLongPtrA(window, GCW_ATOM) == DialogClassAtom &&
+           GetWindowLongPtrA(window, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(ConfigDialogProc);
+}
+
+BOOL CALLBACK ShowSavedSettingsUnlessAccepted(HWND window, LPARAM accepted) noexcept
+{
+    if (window != reinterpret_cast<HWND>(accepted) && IsConfigDialog(window))
+        ShowCurrentSettings(window);
+    return TRUE;
+}
+
+// A dialog still showing the values it was opened with would save them back
+// with its own OK: every other open dialog shows what was just saved.
 void Accept(HWND dialog)
 {
     TakeSettingsFromControls(dialog);
     SaveSettings();
+    EnumThreadWindows(GetCurrentThreadId(), ShowSavedSettingsUnlessAccepted, reinterpret_cast<LPARAM>(dialog));
     DestroyWindow(dialog);
-    ShowWindow(SessionState.ControlWindow, PluginSettings.ShowControlWnd != 0 ? SW_SHOW : SW_HIDE);
+    // Shown without activation: the keyboard goes back to the host's window.
+    ShowWindow(SessionState.ControlWindow, PluginSettings.ShowControlWnd != 0 ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 }  // namespace
@@ -66,6 +85,12 @@ void ShowConfigDialog()
     SessionState.ConfigWindow = dialog;
     if (dialog != nullptr)
         ShowWindow(dialog, SW_SHOW);
+}
+
+bool TakeConfigDialogKey(MSG& message)
+{
+    const HWND dialog = GetAncestor(message.hwnd, GA_ROOT);
+    return dialog != nullptr && IsConfigDialog(dialog) && IsDialogMessageA(dialog, &message) != FALSE;
 }
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -119,7 +119,9 @@ BOOL RunCommand(int id)
         // The host failed inside the operation; its holders have released what
         // it held, and the camera is as the host left it.
     }
-    ReturnFocusToHost();
+    // The dialog the settings command opened keeps the keyboard it was given.
+    if (id != IDM_SETTINGS || SessionState.ConfigWindow == nullptr)
+        ReturnFocusToHost();
     return TRUE;
 }
 
