@@ -3,10 +3,15 @@
 #include "input/session_state.h"
 #include "ui/config_dialog_ids.h"
 #include "ui/config_lists.h"
+#include "ui/control_window.h"
 #include "ui/settings.h"
 #include "ui/settings_registry.h"
 
 namespace {
+
+// The hook asks at every key whether a dialog is open; without one it must
+// not pay for looking.
+int OpenDialogs = 0;
 
 void FillLists(HWND dialog)
 {
@@ -71,8 +76,7 @@ void Accept(HWND dialog)
     SaveSettings();
     EnumThreadWindows(GetCurrentThreadId(), ShowSavedSettingsUnlessAccepted, reinterpret_cast<LPARAM>(dialog));
     DestroyWindow(dialog);
-    // Shown without activation: the keyboard goes back to the host's window.
-    ShowWindow(SessionState.ControlWindow, PluginSettings.ShowControlWnd != 0 ? SW_SHOWNOACTIVATE : SW_HIDE);
+    ShowControlWindow(PluginSettings.ShowControlWnd != 0);
 }
 
 }  // namespace
@@ -89,6 +93,8 @@ void ShowConfigDialog()
 
 bool TakeConfigDialogKey(MSG& message)
 {
+    if (OpenDialogs == 0)
+        return false;
     const HWND dialog = GetAncestor(message.hwnd, GA_ROOT);
     return dialog != nullptr && IsConfigDialog(dialog) && IsDialogMessageA(dialog, &message) != FALSE;
 }
@@ -98,6 +104,10 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     try {
         switch (message) {
         case WM_INITDIALOG:
+            // Marked as counted: a dialog whose creation failed earlier is
+            // destroyed without ever being initialised.
+            SetWindowLongPtrA(dialog, DWLP_USER, 1);
+            ++OpenDialogs;
             FillLists(dialog);
             ShowCurrentSettings(dialog);
             return TRUE;  // the system sets the initial focus
@@ -112,6 +122,8 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             // No handle of a dialog that is gone stays behind.
             if (SessionState.ConfigWindow == dialog)
                 SessionState.ConfigWindow = nullptr;
+            if (SetWindowLongPtrA(dialog, DWLP_USER, 0) != 0)
+                --OpenDialogs;
             return FALSE;
         default:
             return FALSE;

@@ -39,6 +39,10 @@ POINT ControlWndShownPlace(int32_t x, int32_t y);
 // place, for when its monitor comes back.
 void SaveControlWndPlace(HWND window);
 
+// Shows the window above the host's windows without activating it, so the
+// keyboard stays where it is, or hides it.
+void ShowControlWindow(bool shown);
+
 // Paints the 10-pixel strip at the left edge in the active or inactive caption
 // colour.
 void PaintCaptionStrip(HWND window, int active);
