@@ -5,10 +5,8 @@
 // words), owned by the host's main window. It shows the activity strip, the
 // mode button and, in CameraMode, the store, restore and undo buttons with the
 // ZOOM and BANK read-outs. Its buttons have tooltips in the host's language.
-// Its whole body is a drag handle. It never takes the keyboard by itself: it is
-// shown without activation, and after every command (but the settings, whose
-// dialog takes the keyboard) and every move the focus goes back to the host's
-// main window.
+// Its whole body is a drag handle, and after every command and every move the
+// keyboard focus goes back to the host's main window.
 
 #include <windows.h>
 
@@ -21,7 +19,8 @@ HWND CreateControlWindow();
 
 // The dialog procedure of template 102: initialisation, the commands of the
 // buttons and of the status pane's menu, and the focus hand-back after the
-// window was moved.
+// window was moved. The window never takes the keyboard by itself; the
+// settings command leaves it to the dialog it opened.
 INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The window procedure put in front of the dialog's own: the activity strip,
@@ -34,14 +33,14 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
 // inside the nearest monitor's work area.
 POINT ControlWndShownPlace(int32_t x, int32_t y);
 
+// Shows the window above the host's windows without activating it, so the
+// keyboard stays where it is, or hides it.
+void ShowControlWindow(bool shown);
+
 // Records the window's top-left corner in PosX and PosY and saves them. A
 // window left where an unreachable stored place made it open keeps that stored
 // place, for when its monitor comes back.
 void SaveControlWndPlace(HWND window);
-
-// Shows the window above the host's windows without activating it, so the
-// keyboard stays where it is, or hides it.
-void ShowControlWindow(bool shown);
 
 // Paints the 10-pixel strip at the left edge in the active or inactive caption
 // colour.
