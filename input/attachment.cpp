@@ -42,6 +42,6 @@ void AttachToHost(HostAttachContext& context)
     else
         EnterModelingMode();
     if (PluginSettings.ShowControlWnd != 0)
-        ShowWindow(SessionState.ControlWindow, SW_SHOW);
+        ShowControlWindow(true);
     InstallMessageHook(SessionState.FigureWindow);
 }

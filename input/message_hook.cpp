@@ -10,6 +10,7 @@
 #include "input/perspective_pane.h"
 #include "input/session_state.h"
 #include "input/wheel_accumulator.h"
+#include "ui/config_dialog.h"
 #include "ui/settings.h"
 
 namespace {
@@ -244,6 +245,18 @@ Ending OnWheel(const MSG& message)
     return Ending::Consume;
 }
 
+// The host's loop knows nothing of the modeless configuration dialog: its keys
+// go through the dialog's own handling here, once, on the delivery that
+// removes them. The mode key keeps its meaning in every window of the thread.
+bool TakenByConfigDialog(WPARAM removal, MSG& message)
+{
+    if (removal != PM_REMOVE || message.message - WM_KEYFIRST > WM_KEYLAST - WM_KEYFIRST)
+        return false;
+    if ((message.message == WM_KEYDOWN || message.message == WM_KEYUP) && message.wParam == NonConvertKey)
+        return false;
+    return TakeConfigDialogKey(message);
+}
+
 Ending Decide(MSG& message)
 {
     switch (message.message) {
@@ -277,6 +290,10 @@ LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code < 0)
         return HookSystem.callNextHook(SessionState.HookHandle, code, wParam, lParam);
+    if (TakenByConfigDialog(wParam, *reinterpret_cast<MSG*>(lParam))) {
+        reinterpret_cast<MSG*>(lParam)->message = WM_NULL;
+        return 0;
+    }
     Ending ending = Ending::Pass;
     try {
         ending = Decide(*reinterpret_cast<MSG*>(lParam));

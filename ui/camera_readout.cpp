@@ -52,5 +52,8 @@ void ShowCameraValues(HostScene& scene)
     SetZoomReadout(zoom);
     const float bank = camera.bank();
     SetBankReadout(bank);
-    SetCameraStatusText(zoom, bank);
+    // In ModelingMode the pane names that mode; the camera text would call it
+    // camera mode until the next switch.
+    if (SessionState.Mode == CameraMode)
+        SetCameraStatusText(zoom, bank);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The camera's zoom and bank, shown in the control window's read-outs and in
-// the status pane whenever the host reports a camera change, in either mode.
+// The camera's zoom and bank, shown whenever the host reports a camera change:
+// in the control window's read-outs in either mode, in the status pane in
+// CameraMode.
 
 class HostScene;
 
@@ -14,6 +15,6 @@ void SetBankReadout(float bank);
 void SetCameraStatusText(float zoom, float bank);
 
 // Reads zoom and bank from the camera of the host's scene and shows them in
-// all three places. The camera is released on every path; a host failure
+// the read-outs and, in CameraMode, in the pane. The camera is released on every path; a host failure
 // propagates as HostCallFailed.
 void ShowCameraValues(HostScene& scene);

@@ -3,10 +3,15 @@
 #include "input/session_state.h"
 #include "ui/config_dialog_ids.h"
 #include "ui/config_lists.h"
+#include "ui/control_window.h"
 #include "ui/settings.h"
 #include "ui/settings_registry.h"
 
 namespace {
+
+// The hook asks at every key whether a dialog is open; without one it must
+// not pay for looking.
+int OpenDialogs = 0;
 
 void FillLists(HWND dialog)
 {
@@ -48,12 +53,30 @@ void TakeSettingsFromControls(HWND dialog)
     PluginSettings = settings;
 }
 
+constexpr ULONG_PTR DialogClassAtom = 0x8002;
+
+bool IsConfigDialog(HWND window)
+{
+    return GetClassLongPtrA(window, GCW_ATOM) == DialogClassAtom &&
+           GetWindowLongPtrA(window, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(ConfigDialogProc);
+}
+
+BOOL CALLBACK ShowSavedSettingsUnlessAccepted(HWND window, LPARAM accepted) noexcept
+{
+    if (window != reinterpret_cast<HWND>(accepted) && IsConfigDialog(window))
+        ShowCurrentSettings(window);
+    return TRUE;
+}
+
+// A dialog still showing the values it was opened with would save them back
+// with its own OK: every other open dialog shows what was just saved.
 void Accept(HWND dialog)
 {
     TakeSettingsFromControls(dialog);
     SaveSettings();
+    EnumThreadWindows(GetCurrentThreadId(), ShowSavedSettingsUnlessAccepted, reinterpret_cast<LPARAM>(dialog));
     DestroyWindow(dialog);
-    ShowWindow(SessionState.ControlWindow, PluginSettings.ShowControlWnd != 0 ? SW_SHOW : SW_HIDE);
+    ShowControlWindow(PluginSettings.ShowControlWnd != 0);
 }
 
 }  // namespace
@@ -68,11 +91,23 @@ void ShowConfigDialog()
         ShowWindow(dialog, SW_SHOW);
 }
 
+bool TakeConfigDialogKey(MSG& message)
+{
+    if (OpenDialogs == 0)
+        return false;
+    const HWND dialog = GetAncestor(message.hwnd, GA_ROOT);
+    return dialog != nullptr && IsConfigDialog(dialog) && IsDialogMessageA(dialog, &message) != FALSE;
+}
+
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     try {
         switch (message) {
         case WM_INITDIALOG:
+            // Marked as counted: a dialog whose creation failed earlier is
+            // destroyed without ever being initialised.
+            SetWindowLongPtrA(dialog, DWLP_USER, 1);
+            ++OpenDialogs;
             FillLists(dialog);
             ShowCurrentSettings(dialog);
             return TRUE;  // the system sets the initial focus
@@ -87,6 +122,8 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             // No handle of a dialog that is gone stays behind.
             if (SessionState.ConfigWindow == dialog)
                 SessionState.ConfigWindow = nullptr;
+            if (SetWindowLongPtrA(dialog, DWLP_USER, 0) != 0)
+                --OpenDialogs;
             return FALSE;
         default:
             return FALSE;

@@ -3,8 +3,8 @@
 // The configuration dialog: a modeless dialog from template 108 (118 on a host
 // in English, with the same controls), owned by the host's main window, where
 // the user edits every setting. OK replaces PluginSettings with the controls'
-// contents, saves them and shows or hides the control window; Cancel and the
-// close box change nothing. While it is open the settings in effect stay as
+// contents, saves them, shows them in every other open dialog and shows or
+// hides the control window; Cancel and the close box change nothing. While it is open the settings in effect stay as
 // they were.
 
 #include <windows.h>
@@ -13,6 +13,12 @@
 // SessionState.ConfigWindow and shows it. When the dialog cannot be created
 // nothing is shown.
 void ShowConfigDialog();
+
+// Hands a keyboard message aimed at an open configuration dialog or one of its
+// controls to the dialog's own keyboard handling (Tab, arrows, Enter, Esc),
+// which a host's message loop knows nothing of. True when the dialog took and
+// dispatched it; the host must then not dispatch it again.
+bool TakeConfigDialogKey(MSG& message);
 
 // The dialog procedure of template 108.
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -115,7 +115,7 @@ void InitialiseControlWindow(HWND window)
     LoadControlWndPosition();
     const POINT place = ControlWndShownPlace(SessionState.PosX, SessionState.PosY);
     SetWindowPos(window, nullptr, place.x, place.y, ControlWindowWidth(ModelingClientWidth), ControlWindowHeight(),
-                 SWP_NOZORDER);
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     SessionState.PrevControlProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWndSubclassProc)));
 }
@@ -155,7 +155,9 @@ BOOL RunCommand(int id)
         // The host failed inside the operation; its holders have released what
         // it held, and the camera is as the host left it.
     }
-    ReturnFocusToHost();
+    // The dialog the settings command opened keeps the keyboard it was given.
+    if (id != IDM_SETTINGS || SessionState.ConfigWindow == nullptr)
+        ReturnFocusToHost();
     return TRUE;
 }
 
@@ -189,7 +191,7 @@ INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG:
         InitialiseControlWindow(window);
-        return TRUE;
+        return FALSE;  // the keyboard stays with the host
     case WM_COMMAND:
         return RunCommand(LOWORD(wParam));
     case WM_NOTIFY:
@@ -210,6 +212,8 @@ INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
             ReturnFocusToHost();
         }
         return FALSE;
+    // The system's move ends here however the pointer left the window.
+    case WM_EXITSIZEMOVE:
     case WM_NCLBUTTONUP:
     case WM_NCRBUTTONUP:
     case WM_NCMBUTTONUP:

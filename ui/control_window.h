@@ -20,7 +20,8 @@ HWND CreateControlWindow();
 
 // The dialog procedure of template 102: initialisation, the commands of the
 // buttons and of the status pane's menu, and the focus hand-back after the
-// window was moved.
+// window was moved. The window never takes the keyboard by itself; the
+// settings command leaves it to the dialog it opened.
 INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The window procedure put in front of the dialog's own: the activity strip,
@@ -32,6 +33,10 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
 // would leave the captionless window beyond the user's reach: it then opens
 // inside the nearest monitor's work area.
 POINT ControlWndShownPlace(int32_t x, int32_t y);
+
+// Shows the window above the host's windows without activating it, so the
+// keyboard stays where it is, or hides it.
+void ShowControlWindow(bool shown);
 
 // Records the window's top-left corner in PosX and PosY and saves them. A
 // window left where an unreachable stored place made it open keeps that stored

@@ -63,6 +63,18 @@ void SaveControlWndPlace(HWND window)
     SaveControlWndPosition();
 }
 
+void ShowControlWindow(bool shown)
+{
+    if (!shown) {
+        ShowWindow(SessionState.ControlWindow, SW_HIDE);
+        return;
+    }
+    ShowWindow(SessionState.ControlWindow, SW_SHOWNOACTIVATE);
+    // A show without activation leaves the window where it was in the
+    // z-order, which may be under the host's main window.
+    SetWindowPos(SessionState.ControlWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void PaintCaptionStrip(HWND window, int active)
 {
     const GdiObject brush(CreateSolidBrush(GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION)));

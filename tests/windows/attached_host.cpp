@@ -95,6 +95,19 @@ void PumpMessages()
         PumpPendingMessages();
 }
 
+void TypeKey(BYTE key, BYTE held)
+{
+    if (held != 0)
+        keybd_event(held, 0, 0, 0);
+    keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    if (held != 0)
+        keybd_event(held, 0, KEYEVENTF_KEYUP, 0);
+    MSG peeked;
+    PeekMessageA(&peeked, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE);
+    PumpMessages();
+}
+
 SIZE ClientSize(HWND window)
 {
     RECT client{};

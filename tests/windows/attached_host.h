@@ -38,6 +38,11 @@ protected:
 // Dispatches everything pending on this thread.
 void PumpMessages();
 
+// Types a key, with `held` pressed around it when given, as real keyboard
+// input to the focused window; its first message is peeked at before the
+// host's loop removes it, as a host that peeks would.
+void TypeKey(BYTE key, BYTE held = 0);
+
 // The client area's width and height.
 SIZE ClientSize(HWND window);
 

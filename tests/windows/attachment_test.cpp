@@ -189,6 +189,26 @@ TEST_F(Attachment, ShowControlWndShowsTheWindow)
     ExpectModelingLook();
 }
 
+// Hidden or shown, the control window takes neither the activation nor the
+// focus: a space typed at once reaches the host, not the mode button.
+class AttachmentKeepingTheKeyboard : public Attachment, public testing::WithParamInterface<int> {};
+
+TEST_P(AttachmentKeepingTheKeyboard, LeavesTheHostsWindowActiveWithItsFocus)
+{
+    WriteSettingsDword("ShowControlWnd", GetParam());
+    CreateWindows();
+    SetForegroundWindow(windows.main);
+    SetFocus(windows.figure);
+    Attach();
+    EXPECT_EQ(IsWindowVisible(SessionState.ControlWindow) != FALSE, GetParam() != 0);
+    EXPECT_EQ(GetActiveWindow(), windows.main);
+    EXPECT_EQ(GetFocus(), windows.figure);
+    TypeKey(VK_SPACE);
+    EXPECT_EQ(SessionState.Mode, ModelingMode);
+}
+
+INSTANTIATE_TEST_SUITE_P(HiddenAndShown, AttachmentKeepingTheKeyboard, testing::Values(0, 1));
+
 TEST_F(Attachment, ASecondAttachDoesNotAttachAgainButDisablesTheCameraButtonsAgain)
 {
     Attach();

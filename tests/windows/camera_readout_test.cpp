@@ -1,5 +1,5 @@
 // The host's camera_changed: zoom and bank in the control window's read-outs
-// and in the status pane, in either mode.
+// in either mode, and in the status pane in CameraMode.
 
 #include <gtest/gtest.h>
 
@@ -27,14 +27,14 @@ protected:
 
 const char LongestFloat[] = "-340282346638528859811704183484516925440.000000";
 
-TEST_F(CameraReadout, Zoom35AndBank0AreShownWithSixDecimalsInModelingModeToo)
+TEST_F(CameraReadout, Zoom35AndBank0AreShownWithSixDecimalsInModelingModeTooWhereThePaneKeepsItsMode)
 {
     Attach();
     const int before = host->callCount;
     CameraChanged();
     EXPECT_EQ(Readout(IDC_ZOOM_VALUE), "35.000000");
     EXPECT_EQ(Readout(IDC_BANK_VALUE), "0.000000");
-    EXPECT_EQ(LastPaneText(), u8"Z_Vormelt カメラモード ZOOM: 35.000000 BANK: 0.000000");
+    EXPECT_EQ(LastPaneText(), u8"Z_Vormelt モデリングモード");
     EXPECT_EQ(SessionState.Mode, 0);
     const std::vector<int> calls = CallSequence();
     EXPECT_EQ(std::vector<int>(calls.begin() + before, calls.end()),
@@ -60,6 +60,7 @@ TEST_F(CameraReadout, OnAHostInEnglishThePaneShowsTheCameraInEnglishWithTheSameN
 {
     host->japanese = 0;
     Attach();
+    EnterCameraMode();
     host->zoom = 12.5f;
     host->bank = -0.75f;
     CameraChanged();
@@ -95,6 +96,7 @@ TEST_F(CameraReadout, ASceneWithoutACameraChangesNothing)
 
 TEST_F(CameraReadout, BeforeTheControlWindowExistsOnlyThePaneIsTold)
 {
+    SessionState.Mode = CameraMode;
     CameraChanged();
     EXPECT_EQ(LastPaneText(), u8"Z_Vormelt カメラモード ZOOM: 35.000000 BANK: 0.000000");
     ExpectReferencesBalanced();

@@ -240,6 +240,9 @@ TEST_F(ConfigDialog, TheSettingsEntryOfTheStatusPanesMenuOpensIt)
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), windows.main);
     EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    TypeKey(VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(dialog)) << "the dialog has the keyboard";
 }
 
 TEST_F(ConfigDialog, TheComponentsOpenConfigurationOpensItOwnedByTheMainWindowAndShown)
@@ -529,6 +532,7 @@ TEST_F(ConfigDialog, ClickingShowControlWindowAndOkShowsItAtOnceAndClearingItHid
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(PluginSettings.ShowControlWnd, 1);
     EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
+    EXPECT_EQ(GetActiveWindow(), windows.main) << "the keyboard goes back to the host";
 
     dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
@@ -560,7 +564,9 @@ TEST_F(ConfigDialog, StartInCameraModeLeavesTheModeAloneUntilTheNextAttachment)
     EXPECT_EQ(SessionState.Mode, CameraMode);
 }
 
-TEST_F(ConfigDialog, WithTwoDialogsOpenTheLastOkWins)
+// The older dialog, still open under the newer, must not save stale values
+// back with its own OK.
+TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
 {
     const HWND first = OpenThroughComponent();
     const HWND second = OpenThroughComponent();
@@ -568,15 +574,47 @@ TEST_F(ConfigDialog, WithTwoDialogsOpenTheLastOkWins)
     ASSERT_NE(second, nullptr);
     Select(first, 1013, 3);
     Select(second, 1013, 2);
+    Check(second, 1019, true);
 
     Click(second, IDOK);
     EXPECT_EQ(PluginSettings.Option4, 2);
-    EXPECT_EQ(ReadSettingsValue("Option4").AsInt32(), 2);
-    EXPECT_TRUE(IsWindow(first));
+    ASSERT_TRUE(IsWindow(first));
+    EXPECT_EQ(Selection(first, 1013), 2);
+    EXPECT_TRUE(Checked(first, 1019));
 
+    Select(first, 1010, 2);
     Click(first, IDOK);
-    EXPECT_EQ(PluginSettings.Option4, 3);
-    EXPECT_EQ(ReadSettingsValue("Option4").AsInt32(), 3);
+    EXPECT_EQ(PluginSettings.Option1, 2);
+    EXPECT_EQ(ReadSettingsValue("Option4").AsInt32(), 2);
+    EXPECT_EQ(ReadSettingsValue("ShowControlWnd").AsInt32(), 1);
+    EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
+}
+
+// The host's loop knows nothing of the dialog; its keys work all the same.
+TEST_F(ConfigDialog, TabShiftTabArrowsEnterAndEscWorkWithTheKeyboardAlone)
+{
+    HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+    TypeKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDCANCEL)) << "one control per Tab, though peeked first";
+    TypeKey(VK_TAB, VK_SHIFT);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+    TypeKey(VK_TAB);
+    TypeKey(VK_TAB);
+    ASSERT_EQ(GetFocus(), GetDlgItem(dialog, 1009)) << "in the template's order";
+    TypeKey(VK_UP);
+    EXPECT_EQ(Selection(dialog, 1009), 0);
+    TypeKey(VK_RETURN);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(ReadSettingsValue("Rotate").AsInt32(), -1);
+
+    dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Check(dialog, 1019, true);
+    TypeKey(VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(PluginSettings.ShowControlWnd, 0);
 }
 
 TEST_F(ConfigDialogWithStoredSettings, CancelLeavesSettingsRegistryAndControlWindowUntouched)

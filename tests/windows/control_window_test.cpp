@@ -287,7 +287,7 @@ TEST_F(ControlWindowTest, NonClientMouseMessagesHandTheFocusBackAfterAMove)
     SendMessageA(control, WM_NCMOUSEMOVE, HTCAPTION, point);
     EXPECT_EQ(GetFocus(), windows.figure) << "only the first move after a press";
 
-    for (UINT up : {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP}) {
+    for (UINT up : {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP, WM_EXITSIZEMOVE}) {
         SetFocus(windows.figure);
         SendMessageA(control, up, HTCAPTION, point);
         EXPECT_EQ(GetFocus(), windows.main) << up;
@@ -295,12 +295,13 @@ TEST_F(ControlWindowTest, NonClientMouseMessagesHandTheFocusBackAfterAMove)
 }
 
 // The whole gesture is queued at once, so it stays over the window's body:
-// every message of it is then a non-client one, kept in order by the host's loop.
-TEST_F(ControlWindowTest, DraggingByTheReadOutsMovesTheWindowAndHandsTheFocusBack)
+// every message of it is then a non-client one, kept in order by the host's
+// loop. The pointer then leaves the window at once, and the user types.
+TEST_F(ControlWindowTest, DraggingByTheReadOutsMovesTheWindowAndHandsTheKeyboardBack)
 {
     EnterCameraMode();
     SetForegroundWindow(control);
-    SetFocus(GetDlgItem(control, IDC_STORE_BUTTON));
+    SetFocus(GetDlgItem(control, IDC_MODE_BUTTON));
     PumpMessages();
     const POINT before = WindowOrigin(control);
     POINT grip = {150, 12};
@@ -320,9 +321,11 @@ TEST_F(ControlWindowTest, DraggingByTheReadOutsMovesTheWindowAndHandsTheFocusBac
     EXPECT_NEAR(after.x - before.x, 20, 1);
     EXPECT_NEAR(after.y - before.y, 4, 1);
 
-    moveTo(grip.x + 21, grip.y + 4);
+    moveTo(grip.x + 21, grip.y + 200);
     PumpMessages();
     EXPECT_EQ(GetFocus(), windows.main);
+    TypeKey(VK_SPACE);
+    EXPECT_EQ(SessionState.Mode, CameraMode) << "the space reached the host, not a button";
 }
 
 TEST_F(ControlWindowTest, TheStripShowsTheActiveAndInactiveCaptionColours)
