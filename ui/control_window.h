@@ -5,8 +5,9 @@
 // words), owned by the host's main window. It shows the activity strip, the
 // mode button and, in CameraMode, the store, restore and undo buttons with the
 // ZOOM and BANK read-outs. Its buttons have tooltips in the host's language.
-// Its whole body is a drag handle, and after every command and every move the
-// keyboard focus goes back to the host's main window.
+// It never takes the keyboard by itself. Its whole body is a drag handle, and
+// after every move and every command but the one that opens the configuration
+// dialog the keyboard focus goes back to the host's main window.
 // Its pixel layout, icons and pictures follow the DPI of the display it is on.
 
 #include <windows.h>
