@@ -18,12 +18,15 @@ LRESULT CallNext(HHOOK hook, int code, WPARAM wParam, LPARAM lParam)
 UINT_PTR SetTimerFake(HWND window, UINT_PTR id, UINT elapse, TIMERPROC)
 {
     Record("SetTimer", reinterpret_cast<long long>(window), static_cast<long long>(id), elapse);
+    if (Fake->timerResult != 0)
+        Fake->timers.insert(id);
     return Fake->timerResult;
 }
 
 BOOL KillTimerFake(HWND window, UINT_PTR id)
 {
     Record("KillTimer", reinterpret_cast<long long>(window), static_cast<long long>(id));
+    Fake->timers.erase(id);
     return TRUE;
 }
 
