@@ -55,7 +55,12 @@ void EndMiddlePan(int x, int y)
 
 void PollMiddlePan()
 {
-    if ((HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000) == 0)
+    if ((HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000) != 0)
+        return;
+    // A release still in the thread's queue is the hook's to take, and its
+    // acting delivery tells the sibling once; the poll is for the release
+    // the hook never sees.
+    if ((HIWORD(HookSystem.getQueueStatus(QS_MOUSEBUTTON)) & QS_MOUSEBUTTON) == 0)
         ReleaseMiddlePan(0, 0);
 }
 

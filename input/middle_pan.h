@@ -30,7 +30,8 @@ bool ReleaseMiddlePan(int x, int y);
 void EndMiddlePan(int x, int y);
 
 // At the poll: the pan ends when the middle button is up, wherever it was let
-// go, also over a window whose messages the hook never sees.
+// go, also over a window whose messages the hook never sees, unless a button
+// message still waits in the thread's queue.
 void PollMiddlePan();
 
 // Whether the pointer at the figure window's client point (x, y) has left the

@@ -31,6 +31,7 @@ struct FakeHookSystem {
     HCURSOR currentCursor = reinterpret_cast<HCURSOR>(0x777);
     LRESULT nextHookResult = 77;
     SIZE doubleClickRectangle = {4, 4};
+    DWORD queueStatus = 0;
 
     int Count(const std::string& name) const;
     // The calls with these names, in order, as "name(a,b,c)".

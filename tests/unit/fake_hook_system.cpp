@@ -91,6 +91,11 @@ int SystemMetrics(int index)
     return index == SM_CYDOUBLECLK ? Fake->doubleClickRectangle.cy : 0;
 }
 
+DWORD QueueStatus(UINT flags)
+{
+    return Fake->queueStatus & MAKELONG(flags, flags);
+}
+
 }  // namespace
 
 int FakeHookSystem::Count(const std::string& name) const
@@ -129,6 +134,7 @@ void InstallFakeHookSystem(FakeHookSystem& fake)
     HookSystem.postMessage = PostMessageFake;
     HookSystem.getCursorPos = CursorPos;
     HookSystem.getSystemMetrics = SystemMetrics;
+    HookSystem.getQueueStatus = QueueStatus;
 }
 
 void RestoreUser32HookSystem()
