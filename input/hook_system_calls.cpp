@@ -16,6 +16,7 @@ HookSystemCalls User32HookSystemCalls()
     calls.postMessage = PostMessageA;
     calls.getCursorPos = GetCursorPos;
     calls.getSystemMetrics = GetSystemMetrics;
+    calls.getQueueStatus = GetQueueStatus;
     return calls;
 }
 

@@ -20,6 +20,7 @@ struct HookSystemCalls {
     BOOL (*postMessage)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL (*getCursorPos)(POINT* point);
     int (*getSystemMetrics)(int index);
+    DWORD (*getQueueStatus)(UINT flags);
 };
 
 extern HookSystemCalls HookSystem;

@@ -89,12 +89,19 @@ Ending OnNonConvertKey(const MSG& message)
 
 Ending OnTimer(const MSG& message)
 {
-    if (message.hwnd != SessionState.FigureWindow || CameraCondition())
+    if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
+    if (message.wParam == PanPollTimerId) {
+        PollMiddlePan();
+        return Ending::Consume;
+    }
     // Zero is no pending timer: a timer of the host's own must stay untouched.
     if (SessionState.MiddleTimerId == 0 || message.wParam != SessionState.MiddleTimerId)
         return Ending::Pass;
+    // The wait for a second click is over, whatever the pointer's pane.
     StopDoubleClickTimer();
+    if (CameraCondition())
+        return Ending::Pass;
     if (MiddleButtonDown())
         BeginMiddlePan(X(message.lParam), Y(message.lParam));
     else
@@ -128,9 +135,10 @@ Ending OnMouseMove(const MSG& message)
         // The pointer follows the hand; the host sees no middle drag. Once the
         // pointer has left the double-click rectangle, the press can no longer
         // become a double click: the pan begins without waiting for the timer.
+        // Nothing is simulated over the pane that CameraMode drives.
         if (SessionState.MiddleTimerId != 0 && OutsideDoubleClickRectangle(x, y)) {
             StopDoubleClickTimer();
-            if (MiddleButtonDown())
+            if (MiddleButtonDown() && !CameraCondition())
                 BeginMiddlePan(x, y);
         }
         return Ending::Consume;
@@ -195,12 +203,17 @@ Ending OnMiddleDown(const MSG& message)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();
     if (CameraCondition()) {
+        // CameraMode's press: a first click waiting in another pane cannot
+        // take it, nor its moves, for the second.
+        StopDoubleClickTimer();
         Act(SaveUndoSnapshot);
         return Ending::Consume;
     }
     if (!LatchActs(SessionState.MiddleLatch))
         return Ending::Consume;
-    if (SessionState.MiddleTimerId != 0) {
+    // As the system counts a double click: a second press within the time
+    // and inside the rectangle around the first; any other press is a first.
+    if (SessionState.MiddleTimerId != 0 && !OutsideDoubleClickRectangle(X(message.lParam), Y(message.lParam))) {
         StopDoubleClickTimer();
         Act([&] { RunDoubleClickCommand(Keys(message.wParam)); });
     } else {
@@ -215,11 +228,11 @@ Ending OnMiddleDown(const MSG& message)
 Ending OnMiddleUp(const MSG& message)
 {
     // Let go over any window of the thread, in either mode, on any delivery:
-    // what the pan pressed is released now.
-    ReleaseMiddlePan(X(message.lParam), Y(message.lParam));
+    // what the pan pressed is released now, and its end told once.
+    const bool panEnded = ReleaseMiddlePan(X(message.lParam), Y(message.lParam));
     if (message.hwnd != SessionState.FigureWindow || DragCondition())
         return Ending::Pass;
-    if (LatchActs(SessionState.MiddleLatch))
+    if (LatchActs(SessionState.MiddleLatch) && !panEnded)
         Act([&] { EndMiddlePan(X(message.lParam), Y(message.lParam)); });
     return Ending::Consume;
 }

@@ -1,7 +1,5 @@
 #include "input/middle_pan.h"
 
-#include <windows.h>
-
 #include <cstdlib>
 
 #include "input/hook_system_calls.h"
@@ -11,34 +9,59 @@ namespace {
 
 constexpr UINT PanEndedNotification = WM_APP + 1;
 const char SiblingWindowCaption[] = "Z_Tarnhollow";
+// Short enough that a release the hook never sees ends the pan before the
+// user's next gesture; the key state is read only at this pace, not at
+// every move.
+constexpr UINT PanPollInterval = 50;
+
+void TellSiblingPanEnded()
+{
+    if (HWND sibling = HookSystem.findWindow(nullptr, SiblingWindowCaption))
+        HookSystem.postMessage(sibling, PanEndedNotification, 0, 0);
+}
 
 }  // namespace
 
 void BeginMiddlePan(int x, int y)
 {
+    StopDoubleClickTimer();
     if (SessionState.PanPressed != 0)
         return;
     SessionState.PanPressed = 1;
     HookSystem.keybdEvent(VK_SPACE, 0, 0, 0);
     SessionState.SavedCursor = HookSystem.setCursor(SessionState.PanCursor);
     HookSystem.mouseEvent(MOUSEEVENTF_LEFTDOWN, static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+    HookSystem.setTimer(SessionState.FigureWindow, PanPollTimerId, PanPollInterval, nullptr);
 }
 
-void ReleaseMiddlePan(int x, int y)
+bool ReleaseMiddlePan(int x, int y)
 {
     if (SessionState.PanPressed == 0)
-        return;
+        return false;
     SessionState.PanPressed = 0;
+    HookSystem.killTimer(SessionState.FigureWindow, PanPollTimerId);
     HookSystem.mouseEvent(MOUSEEVENTF_LEFTUP, static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
     HookSystem.keybdEvent(VK_SPACE, 0, KEYEVENTF_KEYUP, 0);
     HookSystem.setCursor(SessionState.SavedCursor);
+    TellSiblingPanEnded();
+    return true;
 }
 
 void EndMiddlePan(int x, int y)
 {
-    ReleaseMiddlePan(x, y);
-    if (HWND sibling = HookSystem.findWindow(nullptr, SiblingWindowCaption))
-        HookSystem.postMessage(sibling, PanEndedNotification, 0, 0);
+    if (!ReleaseMiddlePan(x, y))
+        TellSiblingPanEnded();
+}
+
+void PollMiddlePan()
+{
+    if ((HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000) != 0)
+        return;
+    // A release still in the thread's queue is the hook's to take, and its
+    // acting delivery tells the sibling once; the poll is for the release
+    // the hook never sees.
+    if ((HIWORD(HookSystem.getQueueStatus(QS_MOUSEBUTTON)) & QS_MOUSEBUTTON) == 0)
+        ReleaseMiddlePan(0, 0);
 }
 
 // The system's own rule: a second click counts when it lies less than half

@@ -8,17 +8,31 @@
 // x and y are the message's own coordinates; the simulated button presses
 // carry no movement, so they are passed on as they are.
 
-// Space down, the pan cursor in place of the current one, left button down.
-// Nothing when a pan is already in progress: the user's cursor stays saved.
+#include <windows.h>
+
+// Identifier of the figure window's timer that looks at the physical middle
+// button during a pan, well away from the small numbers a window's own timers take.
+constexpr UINT_PTR PanPollTimerId = 0x5A56;
+
+// Space down, the pan cursor in place of the current one, left button down,
+// and the poll of the middle button started; the double-click timer is
+// stopped. Nothing else when a pan is already in progress: the user's cursor
+// stays saved.
 void BeginMiddlePan(int x, int y);
 
-// Left button up, space up and the saved cursor back, when a pan is in
-// progress; nothing otherwise.
-void ReleaseMiddlePan(int x, int y);
+// When a pan is in progress: left button up, space up, the saved cursor back,
+// the poll stopped and the sibling plug-in's window "Z_Tarnhollow" told that
+// the pan ended. Returns whether a pan was in progress.
+bool ReleaseMiddlePan(int x, int y);
 
-// ReleaseMiddlePan, then the sibling plug-in's window "Z_Tarnhollow" told
-// that a pan ended.
+// The acting release of the middle button: ReleaseMiddlePan, and the sibling
+// told even when no pan was in progress.
 void EndMiddlePan(int x, int y);
+
+// At the poll: the pan ends when the middle button is up, wherever it was let
+// go, also over a window whose messages the hook never sees, unless a button
+// message still waits in the thread's queue.
+void PollMiddlePan();
 
 // Whether the pointer at the figure window's client point (x, y) has left the
 // rectangle around the waiting first click within which the system counts a

@@ -12,8 +12,10 @@ namespace {
 void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* paneText, int paneIcon)
 {
     // In the new mode the pan's moves and its middle release mean something
-    // else: the pan lets go of its space key and left button first.
+    // else: the pan lets go of its space key and left button first, and a
+    // waiting first click can no longer become a double click.
     ReleaseMiddlePan(0, 0);
+    StopDoubleClickTimer();
     // Parts of a wheel notch turned in the old mode do not add to the new one's.
     SessionState.WheelSum = {};
     SessionState.Mode = mode;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,12 @@ struct FakeHookSystem {
     POINT pointer = {0, 0};
     SHORT middleButtonState = 0;
     UINT_PTR timerResult = 2;
+    std::set<UINT_PTR> timers;  // the figure window's timers set and not killed
     HWND sibling = reinterpret_cast<HWND>(0x5151);
     HCURSOR currentCursor = reinterpret_cast<HCURSOR>(0x777);
     LRESULT nextHookResult = 77;
     SIZE doubleClickRectangle = {4, 4};
+    DWORD queueStatus = 0;
 
     int Count(const std::string& name) const;
     // The calls with these names, in order, as "name(a,b,c)".

@@ -18,12 +18,15 @@ LRESULT CallNext(HHOOK hook, int code, WPARAM wParam, LPARAM lParam)
 UINT_PTR SetTimerFake(HWND window, UINT_PTR id, UINT elapse, TIMERPROC)
 {
     Record("SetTimer", reinterpret_cast<long long>(window), static_cast<long long>(id), elapse);
+    if (Fake->timerResult != 0)
+        Fake->timers.insert(id);
     return Fake->timerResult;
 }
 
 BOOL KillTimerFake(HWND window, UINT_PTR id)
 {
     Record("KillTimer", reinterpret_cast<long long>(window), static_cast<long long>(id));
+    Fake->timers.erase(id);
     return TRUE;
 }
 
@@ -88,6 +91,11 @@ int SystemMetrics(int index)
     return index == SM_CYDOUBLECLK ? Fake->doubleClickRectangle.cy : 0;
 }
 
+DWORD QueueStatus(UINT flags)
+{
+    return Fake->queueStatus & MAKELONG(flags, flags);
+}
+
 }  // namespace
 
 int FakeHookSystem::Count(const std::string& name) const
@@ -126,6 +134,7 @@ void InstallFakeHookSystem(FakeHookSystem& fake)
     HookSystem.postMessage = PostMessageFake;
     HookSystem.getCursorPos = CursorPos;
     HookSystem.getSystemMetrics = SystemMetrics;
+    HookSystem.getQueueStatus = QueueStatus;
 }
 
 void RestoreUser32HookSystem()

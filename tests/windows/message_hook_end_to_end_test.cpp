@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
+#include <cstring>
 #include <functional>
+#include <thread>
 
 #include "input/mode_switch.h"
 #include "sandbox/host_message_loop.h"
@@ -141,10 +144,24 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
     RECT frame{};
     GetWindowRect(windows.main, &frame);
     const POINT outsideTheHost = {frame.right + 60, frame.bottom + 60};
+    // Another program's window, as the hook sees it: one of another thread.
+    const POINT overOtherProgram = {frame.right + 60, frame.top + 60};
+    std::atomic<HWND> other{nullptr};
+    std::thread otherThread([&] {
+        other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, overOtherProgram.x - 30,
+                                overOtherProgram.y - 30, 60, 60, nullptr, nullptr, nullptr, nullptr);
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0)
+            DispatchMessageA(&message);
+    });
+    while (other == nullptr)
+        Sleep(5);
     struct Case {
         const char* what;
         std::function<void()> end;
         bool cameraModeOverTheTopPane = false;  // with the perspective-only setting
+        std::function<void(POINT)> before = [](POINT) {};  // given where the drag will start
+        bool hostPans = true;  // CameraMode's own pan otherwise
     };
     const Case cases[] = {
         {"released over the figure window", [] { SendButton(MOUSEEVENTF_MIDDLEUP); }},
@@ -173,6 +190,23 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
          }},
         {"CameraMode over the top pane with the perspective-only setting, released there",
          [] { SendButton(MOUSEEVENTF_MIDDLEUP); }, true},
+        {"released over another program's window, with the host not holding the mouse",
+         [&] {
+             ReleaseCapture();
+             MovePointerTo(overOtherProgram);
+             SendButton(MOUSEEVENTF_MIDDLEUP);
+         }},
+        {"a middle click 360 px away just before", [] { SendButton(MOUSEEVENTF_MIDDLEUP); }, false,
+         [](POINT from) { ClickAt(POINT{from.x - 360, from.y}, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP); }},
+        {"a middle click, NONCONVERT at once, then the drag in CameraMode", [] { SendButton(MOUSEEVENTF_MIDDLEUP); },
+         false,
+         [](POINT from) {
+             ClickAt(from, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+             SendKey(0x1D, false);
+             SendKey(0x1D, true);
+             PumpUntil([] { return false; }, GetDoubleClickTime() * 2);
+         },
+         false},
     };
     for (const Case& c : cases) {
         PluginSettings.PerspectiveOnly = c.cameraModeOverTheTopPane ? 1 : 0;
@@ -187,18 +221,25 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
                                ? POINT{figure.left + (figure.right - figure.left) / 8,
                                        figure.top + (figure.bottom - figure.top) / 8}
                                : FigureCentre();
+        const int timerMessages = FigureWindowTimerMessages();
+        const int fits = Calls(SandboxFitDrawing);
+        c.before(from);
         MovePointerTo(from);
         PumpMessages();
         const SpacePanCounters before = FigureWindowSpacePans();
-        const int timerMessages = FigureWindowTimerMessages();
+        const SandboxPoint target = host->target;
         SendButton(MOUSEEVENTF_MIDDLEDOWN);
         for (int move = 1; move <= 4; ++move) {
             MovePointerTo(POINT{from.x + 10 * move, from.y + 6 * move});
             PumpMessages();
         }
-        EXPECT_TRUE(PumpUntil([&] { return FigureWindowSpacePans().leftDownsWithSpace > before.leftDownsWithSpace; }))
-            << c.what << ": the host's pan did not begin";
-        EXPECT_EQ(FigureWindowTimerMessages(), timerMessages) << c.what << ": the pan waited for the timer";
+        EXPECT_EQ(PumpUntil([&] { return FigureWindowSpacePans().leftDownsWithSpace > before.leftDownsWithSpace; },
+                            c.hostPans ? 3000 : 300),
+                  c.hostPans)
+            << c.what << ": the host's pan";
+        EXPECT_EQ(std::memcmp(&host->target, &target, sizeof target) != 0, !c.hostPans) << c.what << ": camera pan";
+        EXPECT_EQ(FigureWindowTimerMessages(), timerMessages) << c.what << ": a double-click timer fired";
+        EXPECT_EQ(Calls(SandboxFitDrawing), fits) << c.what << ": a double click";
         POINT pointer{};
         GetCursorPos(&pointer);
         EXPECT_EQ(pointer.x, from.x + 40) << c.what << ": the pointer left the hand";
@@ -209,6 +250,8 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
     }
     PluginSettings.PerspectiveOnly = 0;
     EnterModelingMode();
+    PostMessageA(other, WM_QUIT, 0, 0);
+    otherThread.join();
 }
 
 }  // namespace

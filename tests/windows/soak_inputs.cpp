@@ -223,6 +223,9 @@ MSG RandomMessage(SoakRandom& random, const SoakWindows& windows, POINT pointer,
     case WM_MBUTTONUP:
         message.wParam = random.OneIn(20) ? static_cast<WPARAM>(random.Bits()) : RandomKeyState(random);
         message.lParam = ClientPosition(random, windows.figure);
+        // Middle presses mostly at one point, where a second one is a double click.
+        if (message.message == WM_MBUTTONDOWN && !random.OneIn(4))
+            message.lParam = Packed(10, 10);
         break;
     default:
         message.wParam = static_cast<WPARAM>(random.Bits());
