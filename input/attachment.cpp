@@ -7,6 +7,8 @@
 #include "input/session_state.h"
 #include "plugin/host.h"
 #include "plugin/host_language.h"
+#include "plugin/module_lifetime.h"
+#include "plugin/status_bar_library.h"
 #include "ui/control_window.h"
 #include "ui/settings.h"
 #include "ui/settings_registry.h"
@@ -31,6 +33,11 @@ void AttachToHost(HostAttachContext& context)
     if (SessionState.App != nullptr)
         HostAttachCall(*SessionState.App);
     SessionState.Language = AskHostLanguage(SessionState.App);
+    // From here on the host's windows, the status bar, the hook and the timer
+    // call into this module.
+    if (!KeepModuleLoaded())
+        return;
+    SessionState.StatusBarModule = LoadStatusBarLibrary(SessionState.ModuleInstance);
     SessionState.FigureWindow = GetWindow(SessionState.MainWindow, GW_CHILD);
     SessionState.PanCursor = LoadHostPanCursor(SessionState.MainWindow);
     if (SessionState.ControlWindow == nullptr)

@@ -43,5 +43,5 @@ bool OutsideDoubleClickRectangle(int x, int y);
 void StopDoubleClickTimer();
 
 // Everything the middle button started, ended: the timer and the pan. For the
-// end of the attachment and the module's unload.
+// end of the attachment.
 void EndMiddleButtonUse();

@@ -2,12 +2,9 @@
 
 #include "plugin/module_lifetime.h"
 
-// A non-null `reserved` at detach means that the process is ending.
-BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
+BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
 {
     if (reason == DLL_PROCESS_ATTACH)
         OnModuleLoad(module);
-    else if (reason == DLL_PROCESS_DETACH)
-        OnModuleUnload(reserved != nullptr);
     return TRUE;
 }

@@ -1,27 +1,15 @@
 #include "plugin/module_lifetime.h"
 
-#include "input/hook_installation.h"
-#include "input/middle_pan.h"
 #include "input/session_state.h"
-#include "plugin/status_bar_library.h"
-#include "ui/session_windows.h"
 
 void OnModuleLoad(HINSTANCE module)
 {
     SessionState.ModuleInstance = module;
-    // Null when the library is missing; every use checks, nothing is reported.
-    SessionState.StatusBarModule = LoadStatusBarLibrary(module);
 }
 
-void OnModuleUnload(bool processEnding)
+bool KeepModuleLoaded()
 {
-    // The process is ending: its other threads are gone and the system cleans
-    // up, so no window is touched and no library freed.
-    if (processEnding)
-        return;
-    EndMiddleButtonUse();
-    CloseSessionWindows();
-    RemoveMessageHook();
-    if (SessionState.StatusBarModule != nullptr)
-        FreeLibrary(SessionState.StatusBarModule);
+    HMODULE pinned = nullptr;
+    return GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                              reinterpret_cast<LPCWSTR>(&KeepModuleLoaded), &pinned) != FALSE;
 }

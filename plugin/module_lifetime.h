@@ -2,13 +2,14 @@
 
 #include <windows.h>
 
-// Process attach: records the module and loads the status-bar library, whose
-// absence is not an error.
+// The entry point runs under the loader's lock, where window, registry and
+// library work can deadlock the host: process attach only records the module,
+// and nothing is undone at detach. Before the first attachment there is
+// nothing to undo; from it on the module stays loaded until the process ends.
 void OnModuleLoad(HINSTANCE module);
 
-// Process detach. When the library is freed while the process goes on, a
-// middle-button pan lets go of what it pressed, the double-click timer is
-// stopped, the plug-in's windows of the calling thread are closed, the hook is
-// removed and the status-bar library is freed; when the process is ending,
-// nothing is done.
-void OnModuleUnload(bool processEnding);
+// Keeps this module loaded until the process ends, so that a host that frees
+// the plug-in while its hook, windows, pane or timer can still call into it
+// frees nothing. False when the system refused; nothing may then be handed out
+// that calls back.
+bool KeepModuleLoaded();

@@ -39,7 +39,11 @@ std::wstring SystemFolder()
     return std::wstring(folder, length) + L"\\";
 }
 
-// By full path only, so that Windows never looks in the current folder or PATH.
+// By full path, and the libraries it imports from its own folder and the
+// system folder only: Windows never looks in the current folder or PATH for
+// either. A system without these search flags (Windows 7 without the update
+// that added them) rejects them as an invalid parameter; there the library's
+// own folder at least comes first for its imports.
 HMODULE LoadFrom(const std::wstring& folder)
 {
     if (folder.empty())
@@ -47,7 +51,11 @@ HMODULE LoadFrom(const std::wstring& folder)
     std::wstring path = folder;
     for (const char* c = StatusBarLibraryName; *c != '\0'; ++c)
         path += static_cast<wchar_t>(*c);
-    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    const HMODULE library =
+        LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (library == nullptr && GetLastError() == ERROR_INVALID_PARAMETER)
+        return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    return library;
 }
 
 using AddPaneFunction = int(__cdecl*)(int32_t paneId, WNDPROC paneProc);

@@ -21,8 +21,8 @@ void OpenConfiguration()
         sandbox_component_open_configuration(Component);
 }
 
-// The stand-in status-bar library is told which status bar is the host's; a
-// real library finds it itself.
+// The stand-in status-bar library, which the plug-in loads at its attachment,
+// is told which status bar is the host's; a real library finds it itself.
 void LendStatusBar(HWND statusBar)
 {
     HMODULE library = GetModuleHandleA("Z_Brannoc10.dll");
@@ -45,11 +45,11 @@ HostSession StartHostSession(const SandboxExports* exports, void* component, POI
     SetWindowPos(session.windows.main, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SandboxHostState* state = sandbox_host_state();
     state->mainWindow = session.windows.main;
-    LendStatusBar(session.windows.statusBar);
     SetCameraChangedHandler(TellComponentOfCameraChange);
 
     int flag = 0;
     sandbox_component_attach(component, sandbox_host_attach_context(), &flag);
+    LendStatusBar(session.windows.statusBar);
     AddPluginMenuEntry(sandbox_get_name(exports, HostPluginInterfaceId, 0, sandbox_host_app()), OpenConfiguration);
     // The menu bar has taken its room, so the views fit the panes' final size.
     PumpPendingMessages();

@@ -13,6 +13,7 @@ packages=(
     wine wine64
     xvfb xauth
     locales fonts-ipafont-gothic
+    libc-bin  # iconv, for the package's readme.txt
 )
 if [ "${1:-}" = pictures ]; then packages+=(imagemagick); fi
 

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "plugin/microsoft_type_records.h"
+#include "plugin/status_bar_library.h"
 #include "sandbox/host_bridge.h"
 #include "sandbox/host_message_loop.h"
 #include "sandbox/host_windows.h"
@@ -41,13 +44,19 @@ std::string FolderOf(HMODULE module)
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
-// A fresh folder under the temporary folder, with its final separator.
-std::string ScratchFolder(const char* name)
+// A folder under the temporary folder, with its final separator.
+std::string TemporaryFolder(const char* name)
 {
     char temporary[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temporary);
-    const std::string folder = std::string(temporary) + name + "\\";
-    for (const char* file : {"Z_Vormelt10.dll", "Z_Brannoc10.dll"})
+    return std::string(temporary) + name + "\\";
+}
+
+// A fresh one.
+std::string ScratchFolder(const char* name)
+{
+    const std::string folder = TemporaryFolder(name);
+    for (const char* file : {"Z_Vormelt10.dll", "Z_Brannoc10.dll", "planted_helper.dll"})
         DeleteFileA((folder + file).c_str());
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
@@ -59,16 +68,61 @@ void PumpTwice()
     PumpPendingMessages();
 }
 
-TEST(ModuleLifetime, LoadingTakesTheStatusBarLibraryAndUnloadingFreesIt)
+// Once attached, the plug-in stays in the process: a test that attaches it
+// runs again in a process of its own, which tells it so through this variable.
+constexpr char OwnProcess[] = "VORMELT_OWN_PROCESS";
+
+// There a crash ends the process at once, with its exception code, instead of
+// waiting on a debugger.
+bool InOwnProcess()
+{
+    if (GetEnvironmentVariableA(OwnProcess, nullptr, 0) == 0)
+        return false;
+    SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* crash) -> LONG {
+        TerminateProcess(GetCurrentProcess(), crash->ExceptionRecord->ExceptionCode);
+        return EXCEPTION_CONTINUE_SEARCH;
+    });
+    return true;
+}
+
+// The exit code of the calling test run in a process of its own, of `program`
+// (a copy of this one) in the current folder `folder`: 0 when it passed
+// there; a hang ends it after a minute.
+DWORD RunInOwnProcess(std::string program = "", const char* folder = nullptr)
+{
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    if (program.empty())
+        program = self;
+    std::string commandLine =
+        "\"" + program + "\" --gtest_filter=" + test->test_suite_name() + "." + test->name();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    SetEnvironmentVariableA(OwnProcess, "1");
+    const BOOL started = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
+                                        &startup, &process);
+    SetEnvironmentVariableA(OwnProcess, nullptr);
+    if (!started)
+        return GetLastError();
+    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, WAIT_TIMEOUT);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+TEST(ModuleLifetime, BeforeAnyAttachLoadingTakesNoLibraryAndUnloadingFreesThePlugIn)
 {
     ASSERT_EQ(GetModuleHandleA("Z_Brannoc10.dll"), nullptr);
     LoadedPlugin plugin = LoadPlugin("Z_Vormelt10.dll");
     ASSERT_TRUE(plugin.complete);
-    EXPECT_NE(GetModuleHandleA("Z_Brannoc10.dll"), nullptr);
-    // Never attached: no hook to remove, and unloading still succeeds.
+    EXPECT_EQ(GetModuleHandleA("Z_Brannoc10.dll"), nullptr) << "the status-bar library waits for the attachment";
     EXPECT_TRUE(FreeLibrary(plugin.module));
     EXPECT_EQ(GetModuleHandleA("Z_Vormelt10.dll"), nullptr);
-    EXPECT_EQ(GetModuleHandleA("Z_Brannoc10.dll"), nullptr);
 }
 
 TEST(ModuleLifetime, TheLoadedDllAnswersTheHostThroughItsExports)
@@ -94,88 +148,123 @@ TEST(ModuleLifetime, TheLoadedDllAnswersTheHostThroughItsExports)
     ASSERT_EQ(sandbox_create_interface(exports, HostPluginInterfaceId, 0, &component), 1);
     EXPECT_STREQ(sandbox_component_type_name(component), "class plugin_component");
     EXPECT_EQ(sandbox_component_cast_to_interface(component), component);
+    // Every link of the type information is an offset from the plug-in's own
+    // base, whatever the host's runtime derives the base from.
+    const char* base = reinterpret_cast<const char*>(plugin.module);
+    const auto* locator = static_cast<const CompleteObjectLocator*>((*static_cast<void* const* const*>(component))[-1]);
+    ASSERT_EQ(base + locator->self, reinterpret_cast<const char*>(locator));
+    auto at = [base](int32_t offset) { return base + offset; };
+    auto name = [&](int32_t type) { return std::string(reinterpret_cast<const TypeDescriptor<1>*>(at(type))->name); };
+    EXPECT_EQ(name(locator->typeDescriptor), ".?AVplugin_component@@");
+    const auto* hierarchy = reinterpret_cast<const ClassHierarchyDescriptor*>(at(locator->classDescriptor));
+    ASSERT_GT(hierarchy->baseCount, 0u);
+    for (uint32_t i = 0; i < hierarchy->baseCount; ++i) {
+        const int32_t baseClass = reinterpret_cast<const int32_t*>(at(hierarchy->baseArray))[i];
+        const auto* described = reinterpret_cast<const BaseClassDescriptor*>(at(baseClass));
+        EXPECT_EQ(name(described->typeDescriptor).substr(0, 3), ".?A") << i;
+        EXPECT_EQ(i == 0, described->typeDescriptor == locator->typeDescriptor) << "the class itself comes first";
+        // Each base's own hierarchy lists that base first, then the bases it contains.
+        const auto* own = reinterpret_cast<const ClassHierarchyDescriptor*>(at(described->classDescriptor));
+        EXPECT_EQ(own->baseCount, described->containedBases + 1) << i;
+        EXPECT_EQ(reinterpret_cast<const int32_t*>(at(own->baseArray))[0], baseClass) << i;
+    }
     EXPECT_EQ(sandbox_component_add_ref(component), 2);
     EXPECT_EQ(sandbox_component_release(component), 1);
     EXPECT_EQ(sandbox_component_release(component), 0);
     EXPECT_TRUE(FreeLibrary(plugin.module));
 }
 
-TEST(ModuleLifetime, TheStatusBarLibraryBesideThePluginComesBeforeTheApplicationsAndTheCurrentFolders)
+// The library the host loaded comes first, then the one beside the plug-in,
+// then the application's; never one from the current folder, which may be a
+// document's, nor a library there that a status-bar library imports.
+TEST(ModuleLifetime, TheStatusBarLibraryComesFromTheHostThePlugInsOrTheApplicationsFolderOnly)
 {
     const std::string built = FolderOf(nullptr);
     const std::string planted = ScratchFolder("vormelt-document");
+    const std::string hosts = ScratchFolder("vormelt-host-library");
     ASSERT_TRUE(CopyFileA((built + "Z_Brannoc10.dll").c_str(), (planted + "Z_Brannoc10.dll").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((built + "planted\\planted_helper.dll").c_str(), (planted + "planted_helper.dll").c_str(),
+                          FALSE));
+    ASSERT_TRUE(CopyFileA((built + "Z_Brannoc10.dll").c_str(), (hosts + "Z_Brannoc10.dll").c_str(), FALSE));
     char previous[MAX_PATH] = "";
     GetCurrentDirectoryA(MAX_PATH, previous);
-    for (const bool beside : {true, false}) {
-        SCOPED_TRACE(beside ? "installed beside the plug-in" : "not installed beside the plug-in");
-        const std::string plugins = ScratchFolder("vormelt-plugins");
+    const std::string plugins = ScratchFolder("vormelt-plugins");
+    const struct {
+        const char* what;
+        bool loadedByHost;
+        const char* besidePlugIn;
+        const std::string& expected;
+    } rows[] = {
+        {"loaded by the host from another folder", true, "Z_Brannoc10.dll", hosts},
+        {"beside the plug-in", false, "Z_Brannoc10.dll", plugins},
+        {"not beside the plug-in", false, nullptr, built},
+        {"beside the plug-in, importing a library only the current folder has", false, "planted\\Z_Brannoc10.dll",
+         built},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ScratchFolder("vormelt-plugins");  // emptied
         ASSERT_TRUE(CopyFileA((built + "Z_Vormelt10.dll").c_str(), (plugins + "Z_Vormelt10.dll").c_str(), FALSE));
-        if (beside) {
-            ASSERT_TRUE(CopyFileA((built + "Z_Brannoc10.dll").c_str(), (plugins + "Z_Brannoc10.dll").c_str(), FALSE));
+        if (row.besidePlugIn != nullptr) {
+            ASSERT_TRUE(
+                CopyFileA((built + row.besidePlugIn).c_str(), (plugins + "Z_Brannoc10.dll").c_str(), FALSE));
         }
         ASSERT_EQ(GetModuleHandleA("Z_Brannoc10.dll"), nullptr);
+        const HMODULE hostsCopy = row.loadedByHost ? LoadLibraryA((hosts + "Z_Brannoc10.dll").c_str()) : nullptr;
         SetCurrentDirectoryA(planted.c_str());
         const HMODULE plugin = LoadLibraryA((plugins + "Z_Vormelt10.dll").c_str());
+        const HMODULE library = LoadStatusBarLibrary(plugin);
         SetCurrentDirectoryA(previous);
-        ASSERT_NE(plugin, nullptr);
-        const HMODULE library = GetModuleHandleA("Z_Brannoc10.dll");
         ASSERT_NE(library, nullptr);
-        EXPECT_EQ(FolderOf(library), beside ? plugins : built);
+        EXPECT_EQ(FolderOf(library), row.expected);
+        EXPECT_EQ(GetModuleHandleA("planted_helper.dll"), nullptr);
+        FreeLibrary(library);
+        if (hostsCopy != nullptr)
+            FreeLibrary(hostsCopy);
         EXPECT_TRUE(FreeLibrary(plugin));
-        EXPECT_EQ(GetModuleHandleA("Z_Brannoc10.dll"), nullptr);
     }
 }
 
 // A copy of this program plays a host started from a folder without the
-// library, from the folder of a document that holds one; it ends with 42 when
-// it loaded the plug-in and no status-bar library came with it.
-constexpr char StartedHostPlugin[] = "VORMELT_STARTED_HOST_PLUGIN";
-constexpr DWORD StartedHostPassed = 42;
-
+// library, from the folder of a document that holds one.
 TEST(ModuleLifetime, AHostStartedFromADocumentsFolderNeverLoadsTheLibraryPlantedThere)
 {
-    char pluginPath[MAX_PATH] = "";
-    if (GetEnvironmentVariableA(StartedHostPlugin, pluginPath, MAX_PATH) != 0) {
-        const HMODULE plugin = LoadLibraryA(pluginPath);
-        const bool clean = plugin != nullptr && GetModuleHandleA("Z_Brannoc10.dll") == nullptr;
-        std::exit(clean ? StartedHostPassed : 1);
+    const std::string plugins = TemporaryFolder("vormelt-plugins");
+    if (InOwnProcess()) {
+        const HMODULE plugin = LoadLibraryA((plugins + "Z_Vormelt10.dll").c_str());
+        ASSERT_NE(plugin, nullptr);
+        EXPECT_EQ(LoadStatusBarLibrary(plugin), nullptr);
+        EXPECT_EQ(GetModuleHandleA("Z_Brannoc10.dll"), nullptr);
+        return;
     }
     const std::string built = FolderOf(nullptr);
     const std::string planted = ScratchFolder("vormelt-document");
-    const std::string plugins = ScratchFolder("vormelt-plugins");
-    const std::string hostFolder = ScratchFolder("vormelt-host");
+    ScratchFolder("vormelt-plugins");
+    const std::string host = ScratchFolder("vormelt-host") + "host.exe";
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string host = hostFolder + "host.exe";
     ASSERT_TRUE(CopyFileA(self, host.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA((built + "Z_Brannoc10.dll").c_str(), (planted + "Z_Brannoc10.dll").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA((built + "Z_Vormelt10.dll").c_str(), (plugins + "Z_Vormelt10.dll").c_str(), FALSE));
-
-    SetEnvironmentVariableA(StartedHostPlugin, (plugins + "Z_Vormelt10.dll").c_str());
-    std::string commandLine = "\"" + host + "\" --gtest_filter=ModuleLifetime.AHostStartedFromADocumentsFolder*";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessA(host.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                        planted.c_str(), &startup, &process);
-    SetEnvironmentVariableA(StartedHostPlugin, nullptr);
-    ASSERT_TRUE(started);
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, StartedHostPassed);
+    EXPECT_EQ(RunInOwnProcess(host, planted.c_str()), 0u);
     DeleteFileA(host.c_str());
 }
 
-TEST(ModuleLifetime, UnloadingBeforeTheHostsWindowsEndLeavesNothingPointingIntoTheFreedCode)
+// The host loaded the status-bar library itself, so the library, holding the
+// pane's procedure, outlives any unload.
+TEST(ModuleLifetime, AHostThatFreesTheAttachedPlugInFreesNothingAndTheUserGoesOnClicking)
 {
+    if (!InOwnProcess()) {
+        EXPECT_EQ(RunInOwnProcess(), 0u);
+        return;
+    }
     DeleteSettingsKey();
     sandbox_host_reset();
+    const HMODULE statusBarLibrary = LoadLibraryA("Z_Brannoc10.dll");
     HostWindows windows = CreateHostWindows(GetModuleHandleA(nullptr), 800, 600);
     sandbox_host_state()->mainWindow = windows.main;
+    reinterpret_cast<void (*)(HWND)>(
+        reinterpret_cast<void*>(GetProcAddress(statusBarLibrary, "SandboxStatusBarAttach")))(windows.statusBar);
     LoadedPlugin plugin = LoadPlugin("Z_Vormelt10.dll");
     ASSERT_TRUE(plugin.complete);
     sandbox_get_name(&plugin.exports, HostPluginInterfaceId, 0, sandbox_host_app());
@@ -184,19 +273,28 @@ TEST(ModuleLifetime, UnloadingBeforeTheHostsWindowsEndLeavesNothingPointingIntoT
     int flag = 0;
     sandbox_component_attach(component, sandbox_host_attach_context(), &flag);
     sandbox_component_open_configuration(component);
-    sandbox_component_open_configuration(component);
     PumpTwice();
     const std::vector<HWND> pluginWindows = OwnedWindows(windows.main);
-    ASSERT_EQ(pluginWindows.size(), 3u) << "the control window and two configuration dialogs";
+    ASSERT_EQ(pluginWindows.size(), 2u) << "the control window and the configuration dialog";
+    HWND control = pluginWindows[0];
+    if (GetDlgItem(control, 1000) == nullptr)
+        control = pluginWindows[1];
+    RECT before{};
+    GetWindowRect(control, &before);
     sandbox_component_release(component);
-
     EXPECT_TRUE(FreeLibrary(plugin.module));
-    ASSERT_EQ(GetModuleHandleA("Z_Vormelt10.dll"), nullptr);
-    EXPECT_TRUE(OwnedWindows(windows.main).empty());
+
+    EXPECT_EQ(GetModuleHandleA("Z_Vormelt10.dll"), plugin.module);
+    RECT part{};
+    SendMessageA(windows.statusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
+    SendMessageA(windows.statusBar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(part.left + 5, part.top + 5));
+    PumpTwice();
+    RECT after{};
+    GetWindowRect(control, &after);
+    EXPECT_GT(after.right - after.left, before.right - before.left) << "the pane's click entered camera mode";
     for (HWND window : pluginWindows) {
-        EXPECT_FALSE(IsWindow(window));
         SendMessageA(window, WM_PAINT, 0, 0);
-        SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(10, 10));
+        SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(after.left + 5, after.top + 5));
     }
     const RECT pane = PaneClientRect(windows.figure, 3);
     const LPARAM inside = MAKELPARAM((pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2);
@@ -204,11 +302,15 @@ TEST(ModuleLifetime, UnloadingBeforeTheHostsWindowsEndLeavesNothingPointingIntoT
         PostMessageA(windows.figure, message, 0, inside);
     PostMessageA(windows.figure, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), inside);
     PumpTwice();
-    EXPECT_TRUE(IsWindow(windows.figure));
 
-    DestroyWindow(windows.main);
-    DestroyWindow(windows.tarnhollow);
-    PumpTwice();
+    // Loaded again, it is the same plug-in, attached once.
+    LoadedPlugin again = LoadPlugin("Z_Vormelt10.dll");
+    EXPECT_EQ(sandbox_has_interface(&again.exports, HostPluginInterfaceId), 1);
+    ASSERT_EQ(sandbox_create_interface(&again.exports, HostPluginInterfaceId, 0, &component), 1);
+    sandbox_component_attach(component, sandbox_host_attach_context(), &flag);
+    EXPECT_EQ(sandbox_host_count_calls(SandboxAttachCall), 1);
+    EXPECT_EQ(OwnedWindows(windows.main).size(), 2u);
+    sandbox_component_release(component);
     DeleteSettingsKey();
 }
 

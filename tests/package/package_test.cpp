@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -62,10 +64,48 @@ std::string ProductVersion(const char* dll)
 
 TEST(Package, HoldsTheBuiltDllAndBothReadMes)
 {
-    EXPECT_EQ(FilesIn(Contents), (std::set<std::string>{"README.md", "Z_Vormelt10.dll", "readme.txt"}));
+    EXPECT_EQ(FilesIn(Contents),
+              (std::set<std::string>{"README.md", "Z_Vormelt10.dll", "Z_Vormelt10.dll.debug", "readme.txt"}));
     const std::string packaged = ReadFile(Contents + "Z_Vormelt10.dll");
     ASSERT_FALSE(packaged.empty());
     EXPECT_TRUE(packaged == ReadFile("Z_Vormelt10.dll")) << "the zip holds another DLL than the one built";
+}
+
+// The DLL's debug link holds the file's name, padded to four bytes, and the
+// file's CRC-32: a debugger takes only the file that matches both.
+TEST(Package, HoldsTheDebugInformationUnderTheNameAndChecksumTheDllAsksFor)
+{
+    const std::string name = "Z_Vormelt10.dll.debug";
+    const std::string dll = ReadFile(Contents + "Z_Vormelt10.dll");
+    const size_t link = dll.find(name + '\0');
+    ASSERT_NE(link, std::string::npos) << "the DLL's debug link names another file than " << name;
+    const size_t checksumAt = link + (name.size() + 1 + 3) / 4 * 4;
+    ASSERT_LE(checksumAt + 4, dll.size());
+    uint32_t linked = 0;
+    std::memcpy(&linked, &dll[checksumAt], 4);
+    using Crc32 = DWORD(WINAPI*)(DWORD, const BYTE*, INT);
+    const auto crc32 = reinterpret_cast<Crc32>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlComputeCrc32")));
+    ASSERT_NE(crc32, nullptr);
+    const std::string debug = ReadFile(Contents + name);
+    EXPECT_EQ(linked, crc32(0, reinterpret_cast<const BYTE*>(debug.data()), static_cast<INT>(debug.size())))
+        << "the debug information is another build's";
+}
+
+// Each picture at the place its link in the README names.
+TEST(Package, HoldsEveryPictureTheReadMeShows)
+{
+    const std::string readme = ReadFile(Contents + "README.md");
+    int pictures = 0;
+    for (size_t at = readme.find("!["); at != std::string::npos; at = readme.find("![", at + 2), ++pictures) {
+        const size_t open = readme.find("](", at);
+        const size_t close = readme.find(')', open);
+        ASSERT_NE(close, std::string::npos);
+        const std::string link = readme.substr(open + 2, close - open - 2);
+        const std::string picture = ReadFile(Contents + link);
+        EXPECT_TRUE(picture.size() > 8 && picture.compare(1, 3, "PNG") == 0) << link;
+    }
+    EXPECT_GT(pictures, 0);
 }
 
 TEST(Package, JapaneseReadMeIsCodePage932WithCrLfLineEnds)

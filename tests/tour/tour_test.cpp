@@ -519,7 +519,8 @@ TEST_F(ScriptedTour, AfterChoosingTiltThePlainWheelRollsInsteadOfMovingTheEye)
 
 // The same tour on a host in English: every text the pictures show is
 // English, and every gesture, the English dialog's choice included, acts as
-// on the Japanese host.
+// on the Japanese host. It plays in a process of its own: an attached plug-in
+// stays in its process, attached to the first host's windows.
 class ScriptedTourInEnglish : public ::testing::Test {
 protected:
     static void SetUpTestSuite()

@@ -154,6 +154,7 @@ TEST_F(ModelingWheel, PartsOfANotchAddUpToOneZoomPerWholeNotch)
          0,
          0},
         {"a whole notch drops the parts before it", {{-90, 0, 0}, {-120, 0, 0}, {-90, 0, 0}}, 1, 0},
+        {"and so does a whole notch the other way", {{90, 0, 0}, {120, 0, 0}, {90, 0, 0}}, 0, 1},
         {"a change of the centre setting starts afresh", {{-60, 0, 0}, {-60, MK_CONTROL, 0}}, 0, 0},
         {"a pause of the double-click time keeps the sum", {{-60, 0, 1000}, {-60, 0, 1432}}, 1, 0},
         {"a longer pause starts afresh", {{-60, 0, 1000}, {-60, 0, 1433}}, 0, 0},

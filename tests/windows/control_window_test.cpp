@@ -348,18 +348,22 @@ TEST_F(ControlWindowTest, TheStripShowsTheActiveAndInactiveCaptionColours)
 
 TEST_F(ControlWindowTest, ThePositionAtTheHostsEndIsWhereTheNextProcessOpensIt)
 {
-    SetWindowPos(control, nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    DestroyWindow(windows.main);
-    windows.main = nullptr;
-    PumpMessages();
-    EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), 321);
-    EXPECT_EQ(ReadSettingsValue("PosY").AsInt32(), 123);
+    // Moved along both axes, then along one only, from where it opened.
+    for (const POINT place : {POINT{321, 123}, POINT{361, 123}, POINT{361, 163}}) {
+        SCOPED_TRACE(testing::Message() << place.x << ", " << place.y);
+        SetWindowPos(SessionState.ControlWindow, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        DestroyWindow(windows.main);
+        windows.main = nullptr;
+        PumpMessages();
+        EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), place.x);
+        EXPECT_EQ(ReadSettingsValue("PosY").AsInt32(), place.y);
 
-    StartAgain();
-    const POINT origin = WindowOrigin(SessionState.ControlWindow);
-    EXPECT_EQ(origin.x, 321);
-    EXPECT_EQ(origin.y, 123);
-    EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
+        StartAgain();
+        const POINT origin = WindowOrigin(SessionState.ControlWindow);
+        EXPECT_EQ(origin.x, place.x);
+        EXPECT_EQ(origin.y, place.y);
+        EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
+    }
 }
 
 TEST_F(ControlWindowTest, TheButtonsTipsSayWhatAClickDoesInJapanese)
