@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <iterator>
 
 #include "camera/camera_memory.h"
 #include "input/mode_switch.h"
@@ -18,6 +19,8 @@ namespace {
 constexpr int ModeButtonSize = 32;
 constexpr int CameraButtonWidth = 22;
 constexpr int ButtonPictureSize = 16;
+constexpr int UndoButtonLeft = 96;
+constexpr int ReadoutGap = 4;
 
 // By the host's language, not by the one Windows would pick for the thread:
 // each template exists in one language only.
@@ -70,6 +73,38 @@ void PlaceControl(HWND window, int id, int x, int width)
                TRUE);
 }
 
+// The labels and read-outs keep their template sizes and their places
+// relative to each other, which the dialog's font scales, and start right of
+// the undo button, which is placed in pixels: at their template places they
+// would lie under the buttons wherever the font's dialog units are narrower
+// than the buttons' pixels.
+void PlaceReadouts(HWND window)
+{
+    const HWND buttons[] = {GetDlgItem(window, IDC_MODE_BUTTON), GetDlgItem(window, IDC_STORE_BUTTON),
+                            GetDlgItem(window, IDC_RESTORE_BUTTON), GetDlgItem(window, IDC_UNDO_BUTTON)};
+    const auto isButton = [&](HWND child) {
+        return std::find(std::begin(buttons), std::end(buttons), child) != std::end(buttons);
+    };
+    const auto placeOf = [window](HWND child) {
+        RECT place;
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    };
+    LONG firstLeft = LONG_MAX;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!isButton(child))
+            firstLeft = std::min(firstLeft, placeOf(child).left);
+    }
+    const LONG shift = ControlPixels(UndoButtonLeft + CameraButtonWidth + ReadoutGap) - firstLeft;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (isButton(child))
+            continue;
+        const RECT place = placeOf(child);
+        MoveWindow(child, place.left + shift, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+    }
+}
+
 // The buttons' pixel places and the pictures at `dpi`. Labels and read-outs
 // keep their template places, which the dialog's font already scales.
 void LayOutAtDpi(HWND window, int dpi)
@@ -78,7 +113,8 @@ void LayOutAtDpi(HWND window, int dpi)
     PlaceControl(window, IDC_MODE_BUTTON, 12, ModeButtonSize);
     PlaceControl(window, IDC_STORE_BUTTON, 48, CameraButtonWidth);
     PlaceControl(window, IDC_RESTORE_BUTTON, 72, CameraButtonWidth);
-    PlaceControl(window, IDC_UNDO_BUTTON, 96, CameraButtonWidth);
+    PlaceControl(window, IDC_UNDO_BUTTON, UndoButtonLeft, CameraButtonWidth);
+    PlaceReadouts(window);
     LoadModeIcons();
     if (SessionState.Language == HostLanguage::English)
         GiveCameraButtonsPictures(window);

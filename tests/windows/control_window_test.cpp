@@ -526,12 +526,16 @@ TEST_P(ControlWindowAtDisplayScale, ShowsEveryControlTheValuesAndThePicturesWhol
         EXPECT_EQ(picture, mode || GetParam() ? GetSystemMetrics(mode ? SM_CXICON : SM_CXSMICON) : 0) << id;
         EXPECT_LE(picture, place.right - place.left) << id;
     }
-    for (int id : {IDC_ZOOM_VALUE, IDC_BANK_VALUE}) {
-        const RECT place = ChildRect(control, id);
+    // Every label and read-out: the texts the buttons leave alone.
+    for (HWND readout = GetWindow(control, GW_CHILD); readout != nullptr; readout = GetWindow(readout, GW_HWNDNEXT)) {
+        if (std::find(std::begin(buttons), std::end(buttons), GetDlgCtrlID(readout)) != std::end(buttons))
+            continue;
+        RECT place;  // by window: the labels share one id
+        GetWindowRect(readout, &place);
+        MapWindowPoints(nullptr, control, reinterpret_cast<POINT*>(&place), 2);
         RECT overlap, button;
         for (int buttonId : buttons)
             EXPECT_FALSE(IntersectRect(&overlap, &(button = ChildRect(control, buttonId)), &place)) << buttonId;
-        const HWND readout = GetDlgItem(control, id);
         char shown[64] = "";
         const int length = GetWindowTextA(readout, shown, sizeof shown);
         const ClientDc dc(readout);
