@@ -12,11 +12,11 @@
 
 #include "bench/in_process_timing.h"
 #include "bench/queue_throughput.h"
-#include "input/session_state.h"
 #include "sandbox/host_bridge.h"
 #include "sandbox/host_message_loop.h"
 #include "sandbox/host_windows.h"
-#include "ui/settings.h"
+#include "state/session_state.h"
+#include "state/settings.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include "bench/bench_timing.h"
 #include "camera/drag_operations.h"
 #include "camera/wheel_operations.h"
-#include "input/perspective_pane.h"
+#include "host/host_sdk.h"
 #include "input/hook_system_calls.h"
 #include "input/message_hook.h"
-#include "input/session_state.h"
-#include "plugin/host_sdk.h"
+#include "input/perspective_pane.h"
 #include "sandbox/host_bridge.h"
-#include "ui/settings.h"
+#include "state/session_state.h"
+#include "state/settings.h"
 
 namespace {
 

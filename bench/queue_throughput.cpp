@@ -2,10 +2,10 @@
 
 #include "bench/bench_timing.h"
 #include "input/hook_installation.h"
-#include "input/session_state.h"
 #include "sandbox/host_bridge.h"
 #include "sandbox/host_message_loop.h"
-#include "ui/settings.h"
+#include "state/session_state.h"
+#include "state/settings.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "camera/figure_repaint.h"
 #include "camera/geometry.h"
-#include "input/session_state.h"
-#include "plugin/host.h"
+#include "host/host.h"
+#include "state/session_state.h"
 
 namespace {
 

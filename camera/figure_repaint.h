@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "input/session_state.h"
+#include "state/session_state.h"
 
 // The host invalidates its figure window after each camera setter; drawing it
 // at once shows every step of a drag or wheel turn before the next message.

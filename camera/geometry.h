@@ -4,7 +4,7 @@
 // precision and evaluated left to right as written, so results match the host's
 // own arithmetic bit for bit.
 
-#include "camera/geometry_types.h"
+#include "host/geometry_types.h"
 
 // Single-precision pi, 0x40490FDB: the bank limit and the orbit's pole.
 constexpr float Pi = 3.1415927f;

@@ -4,8 +4,8 @@
 // the scene for the duration of a command. The host redraws the figure window
 // itself after these, so none of them repaints.
 
-#include "camera/geometry_types.h"
-#include "plugin/host.h"
+#include "host/geometry_types.h"
+#include "host/host.h"
 
 // Mean world position of the centres of the active shapes, each mapped through
 // its own transformation; the drawing centre when no shape is active.

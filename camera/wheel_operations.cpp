@@ -6,9 +6,9 @@
 
 #include "camera/figure_repaint.h"
 #include "camera/geometry.h"
-#include "input/session_state.h"
-#include "plugin/host.h"
-#include "ui/settings.h"
+#include "host/host.h"
+#include "state/session_state.h"
+#include "state/settings.h"
 
 namespace {
 

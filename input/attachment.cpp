@@ -2,16 +2,15 @@
 
 #include <windows.h>
 
+#include "host/host.h"
+#include "host/host_language.h"
+#include "host/status_bar_library.h"
 #include "input/hook_installation.h"
 #include "input/mode_switch.h"
-#include "input/session_state.h"
-#include "plugin/host.h"
-#include "plugin/host_language.h"
-#include "plugin/module_lifetime.h"
-#include "plugin/status_bar_library.h"
+#include "state/session_state.h"
+#include "state/settings.h"
+#include "state/settings_registry.h"
 #include "ui/control_window.h"
-#include "ui/settings.h"
-#include "ui/settings_registry.h"
 #include "ui/status_pane.h"
 
 namespace {
@@ -23,6 +22,17 @@ HCURSOR LoadHostPanCursor(HWND mainWindow)
 {
     const auto hostModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE));
     return LoadCursorA(hostModule, MAKEINTRESOURCEA(HostPanCursorId));
+}
+
+// Keeps this module loaded until the process ends, so that a host that frees
+// the plug-in while its hook, windows, pane or timer can still call into it
+// frees nothing. False when the system refused; nothing may then be handed out
+// that calls back.
+bool KeepModuleLoaded()
+{
+    HMODULE pinned = nullptr;
+    return GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                              reinterpret_cast<LPCWSTR>(&KeepModuleLoaded), &pinned) != FALSE;
 }
 
 }  // namespace

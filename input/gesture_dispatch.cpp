@@ -5,9 +5,9 @@
 #include "camera/drag_operations.h"
 #include "camera/view_commands.h"
 #include "camera/wheel_operations.h"
-#include "input/session_state.h"
-#include "plugin/host.h"
-#include "ui/settings.h"
+#include "host/host.h"
+#include "state/session_state.h"
+#include "state/settings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "input/hook_installation.h"
 
 #include "input/message_hook.h"
-#include "input/session_state.h"
+#include "state/session_state.h"
 
 void InstallMessageHook(HWND window)
 {

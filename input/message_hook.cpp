@@ -8,10 +8,10 @@
 #include "input/middle_pan.h"
 #include "input/mode_switch.h"
 #include "input/perspective_pane.h"
-#include "input/session_state.h"
-#include "input/wheel_accumulator.h"
+#include "state/session_state.h"
+#include "state/settings.h"
+#include "state/wheel_accumulator.h"
 #include "ui/config_dialog.h"
-#include "ui/settings.h"
 
 namespace {
 

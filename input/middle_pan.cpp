@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "input/hook_system_calls.h"
-#include "input/session_state.h"
+#include "state/session_state.h"
 
 namespace {
 

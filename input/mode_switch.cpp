@@ -1,11 +1,11 @@
 #include "input/mode_switch.h"
 
 #include "input/middle_pan.h"
-#include "input/session_state.h"
-#include "plugin/status_bar_library.h"
-#include "ui/texts/texts.h"
+#include "state/session_state.h"
 #include "ui/control_window_layout.h"
 #include "ui/resource_ids.h"
+#include "ui/status_pane.h"
+#include "ui/texts/texts.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* pan
     // window keeps the activation and the keyboard.
     SetWindowPos(SessionState.ControlWindow, nullptr, 0, 0, ControlWindowWidth(clientWidth), ControlWindowHeight(),
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-    StatusBarSetText(paneText);
-    StatusBarSetIcon(paneIcon);
+    SetStatusPaneText(paneText);
+    SetStatusPaneIcon(paneIcon);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "host/host.h"
 #include "input/hook_system_calls.h"
-#include "input/session_state.h"
-#include "plugin/host.h"
+#include "state/session_state.h"
 
 namespace {
 

@@ -11,7 +11,7 @@ void UseMicrosoftTypeInformation(void*) {}
 #include <cstddef>
 #include <cstdint>
 
-#include "plugin/microsoft_type_records.h"
+#include "host/microsoft_type_records.h"
 
 // All links between the records are offsets from this module's image base.
 extern "C" IMAGE_DOS_HEADER __ImageBase;

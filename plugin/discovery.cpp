@@ -2,9 +2,9 @@
 
 #include <new>
 
-#include "input/session_state.h"
-#include "plugin/host_language.h"
+#include "host/host_language.h"
 #include "plugin/plugin_component.h"
+#include "state/session_state.h"
 #include "ui/texts/texts.h"
 
 namespace {

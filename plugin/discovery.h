@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "plugin/host_sdk.h"
+#include "host/host_sdk.h"
 #include "plugin/uuid.h"
 
 // The host's record that get_info fills; the first field is the host's own.

@@ -2,7 +2,7 @@
 
 #include "input/attachment.h"
 #include "plugin/component_type_information.h"
-#include "input/session_state.h"
+#include "state/session_state.h"
 #include "ui/camera_readout.h"
 #include "ui/config_dialog.h"
 #include "ui/resource_ids.h"

@@ -8,9 +8,9 @@
 
 #include <cstdint>
 
-#include "plugin/host_sdk.h"
+#include "host/host_sdk.h"
+#include "host/shape_cast.h"
 #include "plugin/invalid_interface.h"
-#include "plugin/shape_cast.h"
 #include "plugin/uuid.h"
 
 class unknown_interface : public IUnknown {

@@ -4,11 +4,11 @@
 
 #include <cstdio>
 
-#include "input/session_state.h"
-#include "plugin/host.h"
-#include "plugin/status_bar_library.h"
-#include "ui/texts/texts.h"
+#include "host/host.h"
+#include "state/session_state.h"
 #include "ui/resource_ids.h"
+#include "ui/status_pane.h"
+#include "ui/texts/texts.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void SetCameraStatusText(float zoom, float bank)
     char text[StatusTextSize];
     std::snprintf(text, sizeof text, WindowTextsIn(SessionState.Language).cameraStatusFormat,
                   static_cast<double>(zoom), static_cast<double>(bank));
-    StatusBarSetText(text);
+    SetStatusPaneText(text);
 }
 
 void ShowCameraValues(HostScene& scene)

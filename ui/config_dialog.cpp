@@ -1,11 +1,11 @@
 #include "ui/config_dialog.h"
 
-#include "input/session_state.h"
+#include "state/session_state.h"
+#include "state/settings.h"
+#include "state/settings_registry.h"
 #include "ui/config_dialog_ids.h"
 #include "ui/config_lists.h"
 #include "ui/control_window.h"
-#include "ui/settings.h"
-#include "ui/settings_registry.h"
 
 namespace {
 

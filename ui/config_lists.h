@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "plugin/host_language.h"
-#include "ui/settings.h"
+#include "host/host_language.h"
+#include "state/settings.h"
 
 // How a list's selected position maps to its setting.
 enum class ListEncoding {

@@ -7,12 +7,12 @@
 
 #include "camera/camera_memory.h"
 #include "input/mode_switch.h"
-#include "input/session_state.h"
+#include "state/session_state.h"
+#include "state/settings_registry.h"
 #include "ui/config_dialog.h"
 #include "ui/control_window_layout.h"
 #include "ui/control_window_tips.h"
 #include "ui/resource_ids.h"
-#include "ui/settings_registry.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "ui/control_window.h"
 
 #include "input/middle_pan.h"
-#include "input/session_state.h"
+#include "state/session_state.h"
+#include "state/settings_registry.h"
 #include "ui/control_window_layout.h"
 #include "ui/gdi_holders.h"
-#include "ui/settings_registry.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "input/session_state.h"
+#include "state/session_state.h"
 #include "ui/display_scale.h"
 
 constexpr int ModelingClientWidth = 44;

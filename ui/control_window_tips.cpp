@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "input/session_state.h"
-#include "ui/texts/texts.h"
+#include "state/session_state.h"
 #include "ui/resource_ids.h"
+#include "ui/texts/texts.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "plugin/host_language.h"
+#include "host/host_language.h"
 
 // Adds a tooltip to the mode button and the store, restore and undo buttons,
 // also while they are disabled, and records it in SessionState.ButtonTips.

@@ -1,6 +1,6 @@
 #include "ui/display_scale.h"
 
-#include "input/session_state.h"
+#include "state/session_state.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 #include "ui/status_pane.h"
 
+#include "host/status_bar_library.h"
 #include "input/mode_switch.h"
-#include "input/session_state.h"
-#include "plugin/status_bar_library.h"
-#include "ui/texts/texts.h"
+#include "state/session_state.h"
+#include "ui/display_scale.h"
 #include "ui/gdi_holders.h"
 #include "ui/resource_ids.h"
+#include "ui/texts/texts.h"
 
 namespace {
 
@@ -33,7 +34,19 @@ void ShowPaneMenu(LPARAM screenPoint)
 
 void RegisterStatusPane()
 {
-    StatusBarAddPane(StatusPaneProc);
+    StatusBarAddPane(SessionState.StatusBarModule, StatusPaneProc);
+}
+
+void SetStatusPaneText(const char* text)
+{
+    StatusBarSetText(SessionState.StatusBarModule, text);
+}
+
+void SetStatusPaneIcon(int iconId)
+{
+    // The pane sits in the host's main window, at that window's DPI.
+    StatusBarSetIcon(SessionState.StatusBarModule, SessionState.ModuleInstance, iconId,
+                     ScaledPixels(16, WindowDpi(SessionState.MainWindow)));
 }
 
 LRESULT CALLBACK StatusPaneProc(HWND, UINT message, WPARAM, LPARAM lParam)

@@ -10,6 +10,12 @@
 // Adds the pane, once, at attachment.
 void RegisterStatusPane();
 
+// The pane's text, and a fresh copy of the plug-in's icon `iconId`, 16 x 16 at
+// 96 dpi and scaled to the host's main window's DPI; skipped when the library
+// or its export is missing.
+void SetStatusPaneText(const char* text);
+void SetStatusPaneIcon(int iconId);
+
 // Called by the status-bar library with the pane's mouse messages; lParam
 // carries the click's screen position. Always returns 0.
 LRESULT CALLBACK StatusPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/microsoft_type_records.h"
-#include "plugin/status_bar_library.h"
+#include "host/microsoft_type_records.h"
+#include "host/status_bar_library.h"
 #include "sandbox/host_bridge.h"
 #include "sandbox/host_message_loop.h"
 #include "sandbox/host_windows.h"

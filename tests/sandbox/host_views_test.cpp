@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "plugin/host.h"
+#include "host/host.h"
 #include "sandbox/host_message_loop.h"
 #include "sandbox/host_windows.h"
 #include "sandbox/views/host_views.h"

@@ -7,9 +7,9 @@
 
 #include <vector>
 
+#include "host/host_call.h"
 #include "input/message_hook.h"
-#include "input/session_state.h"
-#include "plugin/host_call.h"
+#include "state/session_state.h"
 #include "tests/support/fake_hook_system.h"
 #include "tests/support/sandbox_host_fixture.h"
 

@@ -7,10 +7,10 @@
 
 #include <vector>
 
-#include "input/session_state.h"
-#include "plugin/host_sdk.h"
+#include "host/host_sdk.h"
 #include "sandbox/host_bridge.h"
-#include "ui/settings.h"
+#include "state/session_state.h"
+#include "state/settings.h"
 
 class SandboxHostTest : public ::testing::Test {
 protected:

@@ -6,7 +6,7 @@
 #include "camera/camera_memory.h"
 #include "camera/drag_operations.h"
 #include "camera/wheel_operations.h"
-#include "plugin/host_call.h"
+#include "host/host_call.h"
 #include "tests/support/camera_test_fixture.h"
 
 namespace {

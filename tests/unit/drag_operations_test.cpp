@@ -5,7 +5,7 @@
 
 #include "camera/drag_operations.h"
 #include "camera/geometry.h"
-#include "plugin/host_call.h"
+#include "host/host_call.h"
 #include "tests/support/allocation_counter.h"
 #include "tests/support/camera_test_fixture.h"
 

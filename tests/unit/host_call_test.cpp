@@ -1,9 +1,9 @@
 // Host exceptions, which are Microsoft C++ exceptions, crossing back into the
-// plug-in's GCC code through the holders of plugin/host.h.
+// plug-in's GCC code through the holders of host/host.h.
 
 #include <gtest/gtest.h>
 
-#include "plugin/host.h"
+#include "host/host.h"
 #include "tests/support/sandbox_host_fixture.h"
 
 extern "C" EXCEPTION_DISPOSITION VormeltGuardHandler(EXCEPTION_RECORD* record, void* frame, CONTEXT* context,

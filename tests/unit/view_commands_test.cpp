@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "camera/view_commands.h"
-#include "plugin/host_call.h"
+#include "host/host_call.h"
 #include "tests/support/camera_test_fixture.h"
 
 namespace {

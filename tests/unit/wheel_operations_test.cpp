@@ -7,7 +7,7 @@
 
 #include "camera/geometry.h"
 #include "camera/wheel_operations.h"
-#include "plugin/host_call.h"
+#include "host/host_call.h"
 #include "tests/support/camera_test_fixture.h"
 
 namespace {

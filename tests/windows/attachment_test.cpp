@@ -9,10 +9,10 @@
 #include <map>
 #include <vector>
 
+#include "host/status_bar_library.h"
 #include "input/hook_installation.h"
 #include "input/mode_switch.h"
-#include "input/session_state.h"
-#include "plugin/status_bar_library.h"
+#include "state/session_state.h"
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
 #include "ui/resource_ids.h"

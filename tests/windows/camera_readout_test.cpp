@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "input/mode_switch.h"
-#include "input/session_state.h"
+#include "state/session_state.h"
 #include "tests/windows/attached_host.h"
 #include "ui/camera_readout.h"
 #include "ui/resource_ids.h"

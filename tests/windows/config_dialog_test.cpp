@@ -14,15 +14,15 @@
 
 #include "input/hook_installation.h"
 #include "input/mode_switch.h"
-#include "input/session_state.h"
 #include "sandbox/injected_input.h"
 #include "sandbox/plugin_loader.h"
 #include "sandbox/screenshot.h"
+#include "state/session_state.h"
+#include "state/settings.h"
 #include "tests/support/discovery_exports.h"
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
 #include "ui/config_dialog.h"
-#include "ui/settings.h"
 
 namespace {
 

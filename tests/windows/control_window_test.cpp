@@ -11,8 +11,8 @@
 #include <string>
 
 #include "input/mode_switch.h"
-#include "input/session_state.h"
 #include "sandbox/screenshot.h"
+#include "state/session_state.h"
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
 #include "ui/control_window.h"

@@ -13,7 +13,7 @@
 #include "input/mode_switch.h"
 #include "sandbox/host_message_loop.h"
 #include "sandbox/injected_input.h"
-#include "ui/settings.h"
+#include "state/settings.h"
 #include "tests/windows/attached_host.h"
 
 namespace {

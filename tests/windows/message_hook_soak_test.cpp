@@ -18,12 +18,12 @@
 #include "input/hook_installation.h"
 #include "input/hook_system_calls.h"
 #include "input/message_hook.h"
-#include "input/session_state.h"
+#include "state/session_state.h"
+#include "state/settings.h"
 #include "tests/windows/attached_host.h"
 #include "tests/windows/soak_inputs.h"
 #include "tests/windows/soak_system.h"
 #include "ui/resource_ids.h"
-#include "ui/settings.h"
 #include "ui/status_pane.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/settings.h"
-#include "ui/settings_registry.h"
+#include "state/settings.h"
+#include "state/settings_registry.h"
 
 // Each stored value's name with the field of the settings record it holds.
 struct SettingsField {

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "input/session_state.h"
+#include "state/session_state.h"
+#include "state/settings.h"
+#include "state/settings_registry.h"
 #include "tests/windows/registry_scratch.h"
-#include "ui/settings.h"
-#include "ui/settings_registry.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <limits>
 
-#include "ui/settings.h"
+#include "state/settings.h"
 
 namespace {
 

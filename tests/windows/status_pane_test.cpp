@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "input/mode_switch.h"
-#include "input/session_state.h"
+#include "state/session_state.h"
 #include "tests/windows/attached_host.h"
 #include "ui/resource_ids.h"
 #include "ui/status_pane.h"

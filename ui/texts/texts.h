@@ -6,7 +6,7 @@
 // anywhere else would reach the user as UTF-8 mojibake: keep every such text
 // here.
 
-#include "plugin/host_language.h"
+#include "host/host_language.h"
 
 // The host's menu entry and the info record.
 extern const char MenuNameJapanese[];

@@ -1,4 +1,4 @@
-#include "plugin/host_call.h"
+#include "host/host_call.h"
 
 #if defined(__GNUC__)
 #include <windows.h>

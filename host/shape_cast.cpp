@@ -1,4 +1,4 @@
-#include "plugin/shape_cast.h"
+#include "host/shape_cast.h"
 
 #if defined(_MSC_VER)
 
@@ -12,7 +12,7 @@ part_class* CastShapeToPart(shape_class* shape)
 #include <cstdint>
 #include <cstring>
 
-#include "plugin/microsoft_type_records.h"
+#include "host/microsoft_type_records.h"
 
 // GCC's dynamic_cast cannot read Microsoft type information, so the cast walks
 // it here: the complete object locator sits just before the operation table,

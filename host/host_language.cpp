@@ -1,6 +1,6 @@
-#include "plugin/host_language.h"
+#include "host/host_language.h"
 
-#include "plugin/host.h"
+#include "host/host.h"
 
 HostLanguage AskHostLanguage(HostApp* app) noexcept
 {

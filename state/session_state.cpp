@@ -1,3 +1,3 @@
-#include "input/session_state.h"
+#include "state/session_state.h"
 
 SessionStateRecord SessionState;

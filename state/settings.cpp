@@ -1,3 +1,3 @@
-#include "ui/settings.h"
+#include "state/settings.h"
 
 PluginSettingsRecord PluginSettings;

@@ -21,9 +21,10 @@ extern const char StatusBarLibraryName[];
 // reference in every case; null when there is none.
 HMODULE LoadStatusBarLibrary(HINSTANCE plugin) noexcept;
 
-void StatusBarAddPane(WNDPROC paneProc);
-void StatusBarSetText(const char* text);
-// Loads a fresh copy of the plug-in's icon `iconId`, 16 x 16 at 96 dpi and
-// scaled to the host's main window's DPI, for every call in which the library
-// takes it, and never destroys one: the library may keep it.
-void StatusBarSetIcon(int iconId);
+// `library` is what LoadStatusBarLibrary returned, null when there is none.
+void StatusBarAddPane(HMODULE library, WNDPROC paneProc);
+void StatusBarSetText(HMODULE library, const char* text);
+// Loads a fresh `size` x `size` copy of icon `iconId` of `iconModule` for
+// every call in which the library takes it, and never destroys one: the
+// library may keep it.
+void StatusBarSetIcon(HMODULE library, HINSTANCE iconModule, int iconId, int size);

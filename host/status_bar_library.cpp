@@ -1,9 +1,7 @@
-#include "plugin/status_bar_library.h"
+#include "host/status_bar_library.h"
 
 #include <string>
 
-#include "input/session_state.h"
-#include "ui/display_scale.h"
 
 const char StatusBarLibraryName[] = "Z_Brannoc10.dll";
 
@@ -63,12 +61,11 @@ using SetTextFunction = int(__cdecl*)(int32_t paneId, const char* text);
 using SetIconFunction = int(__cdecl*)(int32_t paneId, HICON icon);
 
 template <class Function>
-Function Export(const char* name)
+Function Export(HMODULE library, const char* name)
 {
-    if (SessionState.StatusBarModule == nullptr)
+    if (library == nullptr)
         return nullptr;
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(SessionState.StatusBarModule, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
 }  // namespace
@@ -90,25 +87,23 @@ HMODULE LoadStatusBarLibrary(HINSTANCE plugin) noexcept
     return nullptr;
 }
 
-void StatusBarAddPane(WNDPROC paneProc)
+void StatusBarAddPane(HMODULE library, WNDPROC paneProc)
 {
-    if (auto add = Export<AddPaneFunction>("ZBR_AddPain"))
+    if (auto add = Export<AddPaneFunction>(library, "ZBR_AddPain"))
         add(StatusPaneId, paneProc);
 }
 
-void StatusBarSetText(const char* text)
+void StatusBarSetText(HMODULE library, const char* text)
 {
-    if (auto setText = Export<SetTextFunction>("ZBR_SetText"))
+    if (auto setText = Export<SetTextFunction>(library, "ZBR_SetText"))
         setText(StatusPaneId, text);
 }
 
-void StatusBarSetIcon(int iconId)
+void StatusBarSetIcon(HMODULE library, HINSTANCE iconModule, int iconId, int size)
 {
-    if (auto setIcon = Export<SetIconFunction>("ZBR_SetIcon")) {
-        // The pane sits in the host's main window, at that window's DPI.
-        const int size = ScaledPixels(16, WindowDpi(SessionState.MainWindow));
-        const HANDLE icon = LoadImageA(SessionState.ModuleInstance, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size,
-                                       LR_LOADMAP3DCOLORS);
+    if (auto setIcon = Export<SetIconFunction>(library, "ZBR_SetIcon")) {
+        const HANDLE icon =
+            LoadImageA(iconModule, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, LR_LOADMAP3DCOLORS);
         setIcon(StatusPaneId, static_cast<HICON>(icon));
     }
 }

@@ -1,12 +1,12 @@
-#include "ui/settings_registry.h"
+#include "state/settings_registry.h"
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "input/session_state.h"
-#include "ui/registry_key.h"
-#include "ui/settings.h"
+#include "state/registry_key.h"
+#include "state/session_state.h"
+#include "state/settings.h"
 
 const char SettingsKeyPath[] = "Software\\KELDARN\\Z_Vormelt10";
 

@@ -1,4 +1,4 @@
-#include "input/wheel_accumulator.h"
+#include "state/wheel_accumulator.h"
 
 namespace {
 

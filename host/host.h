@@ -7,8 +7,8 @@
 // the host should have handed one out. HostApp, the attach context and
 // shapes are borrowed from the host and never released.
 
-#include "plugin/host_call.h"
-#include "plugin/host_sdk.h"
+#include "host/host_call.h"
+#include "host/host_sdk.h"
 
 template <class Object>
 class HostRef {

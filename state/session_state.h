@@ -9,9 +9,9 @@
 
 #include <cstdint>
 
-#include "camera/geometry_types.h"
-#include "input/wheel_accumulator.h"
-#include "plugin/host_language.h"
+#include "host/geometry_types.h"
+#include "host/host_language.h"
+#include "state/wheel_accumulator.h"
 
 class HostApp;
 

@@ -8,7 +8,7 @@
 // that pointer before `this`. Declaring the result pointer as an explicit first
 // argument gives the same call under both compilers, so these declarations are
 // right for either. A struct argument that the host takes by value arrives as a
-// pointer to a copy the callee may change, so the holders of plugin/host.h
+// pointer to a copy the callee may change, so the holders of host/host.h
 // pass a copy of their own. Callers go through those holders.
 
 #include <windows.h>
@@ -16,7 +16,7 @@
 
 #include <cstdint>
 
-#include "camera/geometry_types.h"
+#include "host/geometry_types.h"
 
 // A view pane's rectangle in screen coordinates.
 struct HostRect {
