@@ -131,33 +131,36 @@ void ExpectRect(const RECT& rect, int left, int top, int right, int bottom)
     EXPECT_EQ(rect.bottom, bottom);
 }
 
-// Where the dialog puts an item of the template: position and size are each
-// converted from dialog units.
-void ExpectTemplatePlace(HWND dialog, HWND item, int x, int y, int width, int height)
+// Where an item of the template stands: position and size are each converted
+// from dialog units, and the texts, whose first label is at template x
+// `firstX`, move together to start 4 pixels right of the undo button.
+void ExpectTemplatePlace(HWND dialog, HWND item, int x, int y, int width, int height, int firstX)
 {
-    RECT place = {x, y, width, height};
+    RECT place = {x, y, width, height}, first = {firstX, 0, 0, 0};
     MapDialogRect(dialog, &place);
+    MapDialogRect(dialog, &first);
+    place.left += ChildRect(dialog, IDC_UNDO_BUTTON).right + 4 - first.left;
     RECT actual;
     GetWindowRect(item, &actual);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
     ExpectRect(actual, place.left, place.top, place.left + place.right, place.top + place.bottom);
 }
 
-TEST_F(ControlWindowTest, ButtonsTakeTheirPixelPlacesAndLabelsKeepTheTemplates)
+TEST_F(ControlWindowTest, ButtonsTakeTheirPixelPlacesAndTheTextsKeepTheTemplatesRightOfThem)
 {
     ExpectRect(ChildRect(control, IDC_MODE_BUTTON), 12, 0, 44, 32);
     ExpectRect(ChildRect(control, IDC_STORE_BUTTON), 48, 0, 70, 32);
     ExpectRect(ChildRect(control, IDC_RESTORE_BUTTON), 72, 0, 94, 32);
     ExpectRect(ChildRect(control, IDC_UNDO_BUTTON), 96, 0, 118, 32);
 
-    ExpectTemplatePlace(control, GetDlgItem(control, IDC_ZOOM_VALUE), 97, 2, 53, 8);
-    ExpectTemplatePlace(control, GetDlgItem(control, IDC_BANK_VALUE), 97, 12, 53, 8);
+    ExpectTemplatePlace(control, GetDlgItem(control, IDC_ZOOM_VALUE), 100, 2, 50, 8, 73);
+    ExpectTemplatePlace(control, GetDlgItem(control, IDC_BANK_VALUE), 100, 12, 50, 8, 73);
     const HWND zoomLabel = ChildWithText(u8"ZOOM：");
     const HWND bankLabel = ChildWithText(u8"BANK：");
     ASSERT_NE(zoomLabel, nullptr);
     ASSERT_NE(bankLabel, nullptr);
-    ExpectTemplatePlace(control, zoomLabel, 73, 2, 23, 8);
-    ExpectTemplatePlace(control, bankLabel, 73, 12, 22, 8);
+    ExpectTemplatePlace(control, zoomLabel, 73, 2, 27, 8, 73);
+    ExpectTemplatePlace(control, bankLabel, 73, 12, 27, 8, 73);
     EXPECT_EQ(ControlText(control, IDC_STORE_BUTTON), u8"記\n憶");
     for (int id : {IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON})
         EXPECT_EQ(ButtonIcon(control, id), nullptr) << "the Japanese buttons carry words only";
@@ -179,12 +182,8 @@ TEST_F(ControlWindowInEnglish, KeepsThePixelPlacesAndSizesAndCarriesPicturesOnTh
     const HWND bankLabel = ChildWithText("BANK:");
     ASSERT_NE(zoomLabel, nullptr);
     ASSERT_NE(bankLabel, nullptr);
-    ExpectTemplatePlace(control, zoomLabel, 79, 2, 25, 8);
-    ExpectTemplatePlace(control, bankLabel, 79, 12, 25, 8);
-    RECT label{};
-    GetWindowRect(zoomLabel, &label);
-    MapWindowPoints(nullptr, control, reinterpret_cast<POINT*>(&label), 2);
-    EXPECT_GE(label.left, ChildRect(control, IDC_UNDO_BUTTON).right) << "the buttons do not hide the labels";
+    ExpectTemplatePlace(control, zoomLabel, 79, 2, 25, 8, 79);
+    ExpectTemplatePlace(control, bankLabel, 79, 12, 25, 8, 79);
 
     for (int id : {IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON}) {
         EXPECT_EQ(ControlText(control, id), "") << id;
