@@ -302,6 +302,11 @@ TEST(ModuleLifetime, AHostThatFreesTheAttachedPlugInFreesNothingAndTheUserGoesOn
         PostMessageA(windows.figure, message, 0, inside);
     PostMessageA(windows.figure, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), inside);
     PumpTwice();
+    // The hook still runs: the mode key switches back to modeling mode.
+    PostMessageA(windows.figure, WM_KEYDOWN, VK_NONCONVERT, 0x007B0001);
+    PumpTwice();
+    GetWindowRect(control, &after);
+    EXPECT_EQ(after.right - after.left, before.right - before.left) << "the hook's mode key entered modeling mode";
 
     // Loaded again, it is the same plug-in, attached once.
     LoadedPlugin again = LoadPlugin("Z_Vormelt10.dll");
