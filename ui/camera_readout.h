@@ -15,6 +15,6 @@ void SetBankReadout(float bank);
 void SetCameraStatusText(float zoom, float bank);
 
 // Reads zoom and bank from the camera of the host's scene and shows them in
-// the read-outs and, in CameraMode, in the pane. The camera is released on every path; a host failure
-// propagates as HostCallFailed.
+// the read-outs and, in CameraMode, in the pane. The camera is released on
+// every path; a host failure propagates as HostCallFailed.
 void ShowCameraValues(HostScene& scene);

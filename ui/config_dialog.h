@@ -4,8 +4,8 @@
 // in English, with the same controls), owned by the host's main window, where
 // the user edits every setting. OK replaces PluginSettings with the controls'
 // contents, saves them, shows them in every other open dialog and shows or
-// hides the control window; Cancel and the close box change nothing. While it is open the settings in effect stay as
-// they were.
+// hides the control window; Cancel and the close box change nothing. While it
+// is open the settings in effect stay as they were.
 
 #include <windows.h>
 

@@ -105,8 +105,8 @@ void PlaceReadouts(HWND window)
     }
 }
 
-// The buttons' pixel places and the pictures at `dpi`. Labels and read-outs
-// keep their template places, which the dialog's font already scales.
+// The buttons' pixel places, the texts right of them and the pictures at
+// `dpi`.
 void LayOutAtDpi(HWND window, int dpi)
 {
     SessionState.ControlDpi = dpi;
