@@ -5,6 +5,7 @@
 #include "host/host.h"
 #include "host/host_language.h"
 #include "host/status_bar_library.h"
+#include "input/drag_capture.h"
 #include "input/hook_installation.h"
 #include "input/mode_switch.h"
 #include "state/session_state.h"
@@ -60,5 +61,6 @@ void AttachToHost(HostAttachContext& context)
         EnterModelingMode();
     if (PluginSettings.ShowControlWnd != 0)
         ShowControlWindow(true);
+    WatchFigureCapture(SessionState.FigureWindow);
     InstallMessageHook(SessionState.FigureWindow);
 }

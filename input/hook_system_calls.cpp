@@ -17,6 +17,10 @@ HookSystemCalls User32HookSystemCalls()
     calls.getCursorPos = GetCursorPos;
     calls.getSystemMetrics = GetSystemMetrics;
     calls.getQueueStatus = GetQueueStatus;
+    calls.setFocus = SetFocus;
+    calls.setCapture = SetCapture;
+    calls.releaseCapture = ReleaseCapture;
+    calls.getCapture = GetCapture;
     return calls;
 }
 

@@ -21,6 +21,10 @@ struct HookSystemCalls {
     BOOL (*getCursorPos)(POINT* point);
     int (*getSystemMetrics)(int index);
     DWORD (*getQueueStatus)(UINT flags);
+    HWND (*setFocus)(HWND window);
+    HWND (*setCapture)(HWND window);
+    BOOL (*releaseCapture)();
+    HWND (*getCapture)();
 };
 
 extern HookSystemCalls HookSystem;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "camera/camera_memory.h"
+#include "input/drag_capture.h"
 #include "input/gesture_dispatch.h"
 #include "input/hook_system_calls.h"
 #include "input/middle_pan.h"
@@ -19,7 +20,6 @@ enum class Ending { Pass, Keep, Consume };
 
 constexpr WPARAM NonConvertKey = 0x1D;
 constexpr LPARAM PreviousKeyState = 0x40000000;
-constexpr UINT_PTR DoubleClickTimerId = 2;
 constexpr float CtrlDragFactor = 2.0f;
 constexpr float ShiftDragFactor = 0.5f;
 
@@ -144,6 +144,8 @@ Ending OnMouseMove(const MSG& message)
         return Ending::Consume;
     }
     const uint16_t keys = Keys(message.wParam);
+    if (MoveOfCancelledDrag(keys))
+        return Ending::Consume;
     if (keys & MK_CONTROL) {
         dx *= CtrlDragFactor;
         dy *= CtrlDragFactor;
@@ -166,32 +168,47 @@ Ending OnMouseMove(const MSG& message)
 
 uint32_t ButtonOf(UINT message)
 {
-    return message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ? MK_LBUTTON : MK_RBUTTON;
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK ? MK_LBUTTON
+                                                                                                : MK_RBUTTON;
 }
 
-Ending OnLeftOrRightDown(const MSG& message)
+// A press, or the double click that a window class with CS_DBLCLKS gets in
+// place of a quick second press. `removed` is the delivery that takes the
+// message from the queue: the record of where the press went changes only
+// then, so a peeked and a removed delivery of one press end alike.
+Ending OnLeftOrRightDown(MSG& message, bool removed)
 {
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();
     const uint32_t button = ButtonOf(message.message);
     if (!CameraCondition()) {
-        SessionState.PressesWithHost |= button;
+        const bool hostHadFirstPress = (SessionState.PressesWithHost & button) != 0;
+        if (removed)
+            SessionState.PressesWithHost |= button;
+        // The host never saw the first press: for it this is a first press.
+        if (message.message != WM_LBUTTONDOWN && message.message != WM_RBUTTONDOWN && !hostHadFirstPress) {
+            message.message = button == MK_LBUTTON ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
+            return Ending::Keep;
+        }
         return Ending::Pass;
     }
     SessionState.PressesWithHost &= ~button;
     Act(SaveUndoSnapshot);
     SessionState.OrbitVerticalSign = 1;
+    BeginCameraDrag(button, Keys(message.wParam));
     return Ending::Consume;
 }
 
 // A release goes where its press went: one the host received before a switch
 // to CameraMode (the pan's simulated left button among them) reaches the host
 // too, or it would go on dragging and keep the mouse captured.
-Ending OnLeftOrRightUp(const MSG& message)
+Ending OnLeftOrRightUp(const MSG& message, bool removed)
 {
-    if (message.hwnd != SessionState.FigureWindow || (SessionState.PressesWithHost & ButtonOf(message.message)) ||
-        !DragCondition())
+    const uint32_t button = ButtonOf(message.message);
+    if (message.hwnd != SessionState.FigureWindow || (SessionState.PressesWithHost & button))
+        return Ending::Pass;
+    if (!EndCameraDragButton(button, Keys(message.wParam), removed) && !DragCondition())
         return Ending::Pass;
     SessionState.OrbitVerticalSign = 1;
     return Ending::Consume;
@@ -207,31 +224,34 @@ Ending OnMiddleDown(const MSG& message)
         // take it, nor its moves, for the second.
         StopDoubleClickTimer();
         Act(SaveUndoSnapshot);
+        BeginCameraDrag(MK_MBUTTON, Keys(message.wParam));
         return Ending::Consume;
     }
     if (!LatchActs(SessionState.MiddleLatch))
         return Ending::Consume;
     // As the system counts a double click: a second press within the time
     // and inside the rectangle around the first; any other press is a first.
+    // The system's own double-click message is a second press as well.
     if (SessionState.MiddleTimerId != 0 && !OutsideDoubleClickRectangle(X(message.lParam), Y(message.lParam))) {
         StopDoubleClickTimer();
         Act([&] { RunDoubleClickCommand(Keys(message.wParam)); });
     } else {
-        SessionState.MiddleTimerId = static_cast<uint32_t>(HookSystem.setTimer(
-            SessionState.FigureWindow, DoubleClickTimerId, HookSystem.getDoubleClickTime(), nullptr));
-        SessionState.FirstClickX = X(message.lParam);
-        SessionState.FirstClickY = Y(message.lParam);
+        StartDoubleClickTimer(X(message.lParam), Y(message.lParam));
     }
     return Ending::Consume;
 }
 
-Ending OnMiddleUp(const MSG& message)
+Ending OnMiddleUp(const MSG& message, bool removed)
 {
     // Let go over any window of the thread, in either mode, on any delivery:
     // what the pan pressed is released now, and its end told once.
     const bool panEnded = ReleaseMiddlePan(X(message.lParam), Y(message.lParam));
-    if (message.hwnd != SessionState.FigureWindow || DragCondition())
+    if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
+    // Every middle press over the figure window was the plug-in's, so is its
+    // release: CameraMode's without the latch.
+    if (EndCameraDragButton(MK_MBUTTON, Keys(message.wParam), removed) || DragCondition())
+        return Ending::Consume;
     if (LatchActs(SessionState.MiddleLatch) && !panEnded)
         Act([&] { EndMiddlePan(X(message.lParam), Y(message.lParam)); });
     return Ending::Consume;
@@ -270,7 +290,7 @@ bool TakenByConfigDialog(WPARAM removal, MSG& message)
     return TakeConfigDialogKey(message);
 }
 
-Ending Decide(MSG& message)
+Ending Decide(MSG& message, bool removed)
 {
     switch (message.message) {
     case WM_KEYDOWN:
@@ -282,14 +302,17 @@ Ending Decide(MSG& message)
         return OnMouseMove(message);
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-        return OnLeftOrRightDown(message);
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+        return OnLeftOrRightDown(message, removed);
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-        return OnLeftOrRightUp(message);
+        return OnLeftOrRightUp(message, removed);
     case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
         return OnMiddleDown(message);
     case WM_MBUTTONUP:
-        return OnMiddleUp(message);
+        return OnMiddleUp(message, removed);
     case WM_MOUSEWHEEL:
         return OnWheel(message);
     default:
@@ -309,7 +332,7 @@ LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam)
     }
     Ending ending = Ending::Pass;
     try {
-        ending = Decide(*reinterpret_cast<MSG*>(lParam));
+        ending = Decide(*reinterpret_cast<MSG*>(lParam), wParam == PM_REMOVE);
     } catch (...) {
         // The host failed while a condition asked it: the message goes on untouched.
         ending = Ending::Pass;

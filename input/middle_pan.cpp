@@ -28,9 +28,16 @@ void BeginMiddlePan(int x, int y)
     if (SessionState.PanPressed != 0)
         return;
     SessionState.PanPressed = 1;
+    // A middle press the hook took never moved the keyboard, as a click into
+    // the view would have.
+    HookSystem.setFocus(SessionState.FigureWindow);
     HookSystem.keybdEvent(VK_SPACE, 0, 0, 0);
     SessionState.SavedCursor = HookSystem.setCursor(SessionState.PanCursor);
-    HookSystem.mouseEvent(MOUSEEVENTF_LEFTDOWN, static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+    // Injected button flags name the physical button; the release names the
+    // same one, whatever the setting is by then.
+    SessionState.PanButtonsSwapped = HookSystem.getSystemMetrics(SM_SWAPBUTTON) != 0;
+    HookSystem.mouseEvent(SessionState.PanButtonsSwapped ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
+                          static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
     HookSystem.setTimer(SessionState.FigureWindow, PanPollTimerId, PanPollInterval, nullptr);
 }
 
@@ -40,7 +47,8 @@ bool ReleaseMiddlePan(int x, int y)
         return false;
     SessionState.PanPressed = 0;
     HookSystem.killTimer(SessionState.FigureWindow, PanPollTimerId);
-    HookSystem.mouseEvent(MOUSEEVENTF_LEFTUP, static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+    HookSystem.mouseEvent(SessionState.PanButtonsSwapped ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP,
+                          static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
     HookSystem.keybdEvent(VK_SPACE, 0, KEYEVENTF_KEYUP, 0);
     HookSystem.setCursor(SessionState.SavedCursor);
     TellSiblingPanEnded();
@@ -72,16 +80,21 @@ bool OutsideDoubleClickRectangle(int x, int y)
            std::abs(y - SessionState.FirstClickY) >= HookSystem.getSystemMetrics(SM_CYDOUBLECLK) / 2;
 }
 
+void StartDoubleClickTimer(int x, int y)
+{
+    // Whatever the system answers besides zero, the timer's messages carry
+    // the identifier asked for.
+    const UINT_PTR started = HookSystem.setTimer(SessionState.FigureWindow, DoubleClickTimerId,
+                                                 HookSystem.getDoubleClickTime(), nullptr);
+    SessionState.MiddleTimerId = started != 0 ? static_cast<uint32_t>(DoubleClickTimerId) : 0;
+    SessionState.FirstClickX = x;
+    SessionState.FirstClickY = y;
+}
+
 void StopDoubleClickTimer()
 {
     if (SessionState.MiddleTimerId == 0)
         return;
     HookSystem.killTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
     SessionState.MiddleTimerId = 0;
-}
-
-void EndMiddleButtonUse()
-{
-    StopDoubleClickTimer();
-    ReleaseMiddlePan(0, 0);
 }

@@ -4,23 +4,27 @@
 // and the double-click timer that decides when it begins. The plug-in keeps
 // track of what it has pressed (SessionState.PanPressed) and releases exactly
 // that, once: a simulated key left down would act as if the user held it, in
-// the host and in every other program.
+// the host and in every other program. The left button the host pans with is
+// the primary one, the physical right button for a left-handed user.
 // x and y are the message's own coordinates; the simulated button presses
 // carry no movement, so they are passed on as they are.
 
 #include <windows.h>
 
-// Identifier of the figure window's timer that looks at the physical middle
-// button during a pan, well away from the small numbers a window's own timers take.
+// The plug-in's timers on the figure window, well away from the small numbers
+// the host's own timers on its window take: the wait for a second middle
+// click, and the look at the physical middle button during a pan.
+constexpr UINT_PTR DoubleClickTimerId = 0x5A55;
 constexpr UINT_PTR PanPollTimerId = 0x5A56;
 
-// Space down, the pan cursor in place of the current one, left button down,
-// and the poll of the middle button started; the double-click timer is
-// stopped. Nothing else when a pan is already in progress: the user's cursor
-// stays saved.
+// The keyboard to the figure window, so that the simulated space reaches no
+// other window of the host; space down, the pan cursor in place of the current
+// one, the primary button down, and the poll of the middle button started; the
+// double-click timer is stopped. Nothing else when a pan is already in
+// progress: the user's cursor stays saved.
 void BeginMiddlePan(int x, int y);
 
-// When a pan is in progress: left button up, space up, the saved cursor back,
+// When a pan is in progress: the button it pressed up, space up, the saved cursor back,
 // the poll stopped and the sibling plug-in's window "Z_Tarnhollow" told that
 // the pan ended. Returns whether a pan was in progress.
 bool ReleaseMiddlePan(int x, int y);
@@ -39,9 +43,8 @@ void PollMiddlePan();
 // second click as a double click.
 bool OutsideDoubleClickRectangle(int x, int y);
 
+// Starts the wait for a second click of the press at (x, y).
+void StartDoubleClickTimer(int x, int y);
+
 // Kills the pending double-click timer, if any.
 void StopDoubleClickTimer();
-
-// Everything the middle button started, ended: the timer and the pan. For the
-// end of the attachment.
-void EndMiddleButtonUse();

@@ -1,5 +1,6 @@
 #include "input/mode_switch.h"
 
+#include "input/drag_capture.h"
 #include "input/middle_pan.h"
 #include "state/session_state.h"
 #include "ui/control_window_layout.h"
@@ -11,11 +12,8 @@ namespace {
 
 void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* paneText, int paneIcon)
 {
-    // In the new mode the pan's moves and its middle release mean something
-    // else: the pan lets go of its space key and left button first, and a
-    // waiting first click can no longer become a double click.
-    ReleaseMiddlePan(0, 0);
-    StopDoubleClickTimer();
+    // In the new mode a gesture's moves and releases mean something else.
+    EndGestures();
     // Parts of a wheel notch turned in the old mode do not add to the new one's.
     SessionState.WheelSum = {};
     SessionState.Mode = mode;
@@ -29,6 +27,13 @@ void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* pan
 }
 
 }  // namespace
+
+void EndGestures()
+{
+    ReleaseMiddlePan(0, 0);
+    StopDoubleClickTimer();
+    CancelCameraDrag();
+}
 
 void EnterModelingMode()
 {

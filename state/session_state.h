@@ -51,8 +51,12 @@ struct SessionStateRecord {
     uint32_t MiddleTimerId = 0;
     int32_t FirstClickX = 0;  // client position of the press that started the timer
     int32_t FirstClickY = 0;
-    int32_t PanPressed = 0;  // the simulated space key and left button are down
+    int32_t PanPressed = 0;  // the simulated space key and primary button are down
+    int32_t PanButtonsSwapped = 0;  // as the system's buttons were when the pan began: its press was the right one
     uint32_t PressesWithHost = 0;  // MK_LBUTTON, MK_RBUTTON: the figure window's last such press went to the host
+    uint32_t CameraDragButtons = 0;  // MK_ flags of the camera presses taken whose releases are still to come
+    int32_t CameraDragEnded = 0;  // the drag ended before its buttons came up: their moves act no more
+    int32_t DragCaptured = 0;  // the figure window holds the mouse for a camera drag
     int32_t PressedInPerspective = 0;
     int32_t LastMouseX = 0;
     int32_t LastMouseY = 0;

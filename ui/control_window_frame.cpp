@@ -1,6 +1,6 @@
 #include "ui/control_window.h"
 
-#include "input/middle_pan.h"
+#include "input/mode_switch.h"
 #include "state/session_state.h"
 #include "state/settings_registry.h"
 #include "ui/control_window_layout.h"
@@ -39,8 +39,8 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
         return 0;
     case WM_NCDESTROY:
         // The window ends with the host's main window: the attachment ends,
-        // and with it whatever the middle button started.
-        EndMiddleButtonUse();
+        // and with it whatever a gesture started.
+        EndGestures();
         SaveControlWndPlace(window);
         return CallDialogProc(window, message, wParam, lParam);
     case WM_NCHITTEST:

@@ -25,13 +25,15 @@ struct FakeHookSystem {
     POINT lastWindowFromPoint = {0, 0};
     POINT pointer = {0, 0};
     SHORT middleButtonState = 0;
-    UINT_PTR timerResult = 2;
+    UINT_PTR timerResult = 1;  // what SetTimer answers on success
     std::set<UINT_PTR> timers;  // the figure window's timers set and not killed
     HWND sibling = reinterpret_cast<HWND>(0x5151);
     HCURSOR currentCursor = reinterpret_cast<HCURSOR>(0x777);
     LRESULT nextHookResult = 77;
     SIZE doubleClickRectangle = {4, 4};
     DWORD queueStatus = 0;
+    int swapButtons = 0;  // the left-handed setting
+    HWND capture = nullptr;
 
     int Count(const std::string& name) const;
     // The calls with these names, in order, as "name(a,b,c)".

@@ -1,5 +1,7 @@
 #include "tests/support/fake_hook_system.h"
 
+#include <utility>
+
 FakeHookSystem* Fake = nullptr;
 
 namespace {
@@ -86,6 +88,8 @@ BOOL CursorPos(POINT* point)
 
 int SystemMetrics(int index)
 {
+    if (index == SM_SWAPBUTTON)
+        return Fake->swapButtons;
     if (index == SM_CXDOUBLECLK)
         return Fake->doubleClickRectangle.cx;
     return index == SM_CYDOUBLECLK ? Fake->doubleClickRectangle.cy : 0;
@@ -94,6 +98,30 @@ int SystemMetrics(int index)
 DWORD QueueStatus(UINT flags)
 {
     return Fake->queueStatus & MAKELONG(flags, flags);
+}
+
+HWND SetFocusFake(HWND window)
+{
+    Record("SetFocus", reinterpret_cast<long long>(window));
+    return nullptr;
+}
+
+HWND SetCaptureFake(HWND window)
+{
+    Record("SetCapture", reinterpret_cast<long long>(window));
+    return std::exchange(Fake->capture, window);
+}
+
+BOOL ReleaseCaptureFake()
+{
+    Record("ReleaseCapture", reinterpret_cast<long long>(Fake->capture));
+    Fake->capture = nullptr;
+    return TRUE;
+}
+
+HWND GetCaptureFake()
+{
+    return Fake->capture;
 }
 
 }  // namespace
@@ -135,6 +163,10 @@ void InstallFakeHookSystem(FakeHookSystem& fake)
     HookSystem.getCursorPos = CursorPos;
     HookSystem.getSystemMetrics = SystemMetrics;
     HookSystem.getQueueStatus = QueueStatus;
+    HookSystem.setFocus = SetFocusFake;
+    HookSystem.setCapture = SetCaptureFake;
+    HookSystem.releaseCapture = ReleaseCaptureFake;
+    HookSystem.getCapture = GetCaptureFake;
 }
 
 void RestoreUser32HookSystem()

@@ -116,15 +116,22 @@ TEST_F(CameraGestures, AReleaseWhosePressReachedTheHostBeforeTheSwitchReachesItT
     ExpectConsume(Deliver(WM_LBUTTONUP, 0, At(1, 1)));
 }
 
-TEST_F(CameraGestures, AMiddlePressIsTakenWhileItsReleaseReachesTheHost)
+TEST_F(CameraGestures, AMiddlePressAndItsReleaseAreTakenWithTheMouseHeldBetween)
 {
     SessionState.OrbitVerticalSign = -1;
     ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(1, 1)));
     EXPECT_EQ(SessionState.OrbitVerticalSign, -1) << "a middle press keeps the vertical sign";
     EXPECT_EQ(Calls(SandboxGetEye), 1);
-    ExpectPass(Deliver(WM_MBUTTONUP, 0, At(1, 1)), WM_MBUTTONUP);
+    EXPECT_EQ(fake.capture, Figure());
+    ExpectConsume(Deliver(WM_MBUTTONUP, 0, At(1, 1)));
+    EXPECT_EQ(fake.capture, nullptr);
     EXPECT_EQ(SessionState.MiddleLatch, 1) << "no latch in CameraMode";
     EXPECT_EQ(fake.Count("SetTimer"), 0);
+    fake.capture = OtherWindow();  // the host's own
+    Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(1, 1));
+    Deliver(WM_MBUTTONUP, 0, At(1, 1));
+    EXPECT_EQ(fake.capture, OtherWindow()) << "the host's capture neither taken nor let go";
+    EXPECT_EQ(fake.Count("SetCapture") + fake.Count("ReleaseCapture"), 2);
 }
 
 TEST_F(CameraGestures, TheWheelActsAtEveryDeliveryWithoutTheLatch)

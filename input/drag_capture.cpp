@@ -1,0 +1,92 @@
+#include "input/drag_capture.h"
+
+#include <commctrl.h>
+
+#include "input/hook_system_calls.h"
+#include "state/session_state.h"
+
+namespace {
+
+constexpr UINT_PTR CaptureWatchId = 0x5A57;
+
+void ReleaseDragCapture()
+{
+    if (SessionState.DragCaptured == 0)
+        return;
+    // Cleared first: releasing sends WM_CAPTURECHANGED, which is then no loss.
+    SessionState.DragCaptured = 0;
+    if (HookSystem.getCapture() == SessionState.FigureWindow)
+        HookSystem.releaseCapture();
+}
+
+LRESULT CALLBACK FigureCaptureWatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                    DWORD_PTR)
+{
+    switch (message) {
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+        FigureCaptureLost();
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, FigureCaptureWatch, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void BeginCameraDrag(uint32_t button, uint16_t keys)
+{
+    // A button the message does not hold was let go where the hook did not see it.
+    SessionState.CameraDragButtons = (SessionState.CameraDragButtons & keys) | button;
+    SessionState.CameraDragEnded = 0;
+    if (SessionState.DragCaptured == 0 && HookSystem.getCapture() == nullptr) {
+        HookSystem.setCapture(SessionState.FigureWindow);
+        SessionState.DragCaptured = 1;
+    }
+}
+
+bool EndCameraDragButton(uint32_t button, uint16_t keys, bool removed)
+{
+    if ((SessionState.CameraDragButtons & button) == 0)
+        return false;
+    if (!removed)
+        return true;
+    SessionState.CameraDragButtons &= keys & ~button;
+    if (SessionState.CameraDragButtons == 0) {
+        SessionState.CameraDragEnded = 0;
+        ReleaseDragCapture();
+    }
+    return true;
+}
+
+void CancelCameraDrag()
+{
+    ReleaseDragCapture();
+    SessionState.CameraDragEnded = SessionState.CameraDragButtons != 0;
+}
+
+bool MoveOfCancelledDrag(uint16_t keys)
+{
+    if (SessionState.CameraDragEnded == 0)
+        return false;
+    if ((keys & SessionState.CameraDragButtons) != 0)
+        return true;
+    SessionState.CameraDragButtons = 0;  // let go where the hook did not see it
+    SessionState.CameraDragEnded = 0;
+    return false;
+}
+
+void WatchFigureCapture(HWND figure)
+{
+    SetWindowSubclass(figure, FigureCaptureWatch, CaptureWatchId, 0);
+}
+
+void FigureCaptureLost()
+{
+    if (SessionState.DragCaptured != 0)
+        CancelCameraDrag();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+// A camera drag holds the mouse, as the host's own drags do: the figure window
+// captures it at the press the hook takes, so that the drag follows the hand
+// outside the window and ends at the release wherever that is. The plug-in
+// releases only a capture it took, and takes none while a window of the host
+// holds the mouse.
+
+#include <windows.h>
+
+#include <cstdint>
+
+// A camera press of `button` (MK_LBUTTON, MK_RBUTTON, MK_MBUTTON) was taken;
+// `keys` are the message's key-state flags.
+void BeginCameraDrag(uint32_t button, uint16_t keys);
+
+// The release of `button`: true when the hook took its press, and the release
+// is then the plug-in's too. The drag lets go of the button only at the
+// delivery that removes the message, so that a peeked delivery and the removed
+// one end alike; the capture goes with the last button.
+bool EndCameraDragButton(uint32_t button, uint16_t keys, bool removed);
+
+// The drag ends before its buttons are up (a mode switch, the end of the
+// attachment): the capture is let go, and the moves of the buttons still
+// held act no more.
+void CancelCameraDrag();
+
+// Whether a CameraMode move with these key-state flags belongs to a drag that
+// was cancelled; a move with none of its buttons held ends that.
+bool MoveOfCancelledDrag(uint16_t keys);
+
+// Watches the figure window for another window taking the mouse from it
+// (WM_CAPTURECHANGED, WM_CANCELMODE), which ends the drag as a cancel does.
+void WatchFigureCapture(HWND figure);
+
+// Another window took the mouse from the figure window, or its mode was
+// cancelled: a drag holding it ends.
+void FigureCaptureLost();
