@@ -8,8 +8,10 @@
 //                    picture and a line of state per step to the folder
 //                    (by default build/tour, beside the bin folder, or
 //                    build/tour-en for the host in English)
-//   --english        (last) the host runs in English: its is_japanese
-//                    answers false
+//   --english        (after those) the host runs in English: its
+//                    is_japanese answers false
+//   --double-clicks  (after those) the figure window's class asks for double
+//                    clicks, as the classes of many hosts do
 
 #include <windows.h>
 
@@ -31,6 +33,7 @@ struct Options {
     bool run = false;
     bool tour = false;
     bool english = false;
+    bool doubleClicks = false;
     std::string folder;
 };
 
@@ -44,10 +47,13 @@ Options ReadOptions(int argc, char** argv)
     } else if (next < argc && std::strcmp(argv[next], "--tour") == 0) {
         options.tour = true;
         ++next;
-        if (next < argc && std::strcmp(argv[next], "--english") != 0)
+        if (next < argc && std::strncmp(argv[next], "--", 2) != 0)
             options.folder = argv[next++];
     }
-    options.english = next < argc && std::strcmp(argv[next], "--english") == 0;
+    for (; next < argc; ++next) {
+        options.english |= std::strcmp(argv[next], "--english") == 0;
+        options.doubleClicks |= std::strcmp(argv[next], "--double-clicks") == 0;
+    }
     if (options.tour && options.folder.empty())
         options.folder = BuildFolder() + (options.english ? "\\tour-en" : "\\tour");
     return options;
@@ -93,7 +99,7 @@ int Attached(const SandboxExports* exports, void* component, const Options& opti
 {
     if (options.tour)
         return PlayTourInto(exports, component, options.folder);
-    HostSession session = StartHostSession(exports, component, POINT{40, 40}, SIZE{900, 640});
+    HostSession session = StartHostSession(exports, component, POINT{40, 40}, SIZE{900, 640}, options.doubleClicks);
     std::printf("attach: done\n");
     if (options.run)
         RunHostMessageLoop();

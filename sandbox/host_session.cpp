@@ -36,12 +36,13 @@ void LendStatusBar(HWND statusBar)
 
 }  // namespace
 
-HostSession StartHostSession(const SandboxExports* exports, void* component, POINT origin, SIZE size)
+HostSession StartHostSession(const SandboxExports* exports, void* component, POINT origin, SIZE size,
+                             bool doubleClicks)
 {
     HostSession session;
     session.component = component;
     Component = component;
-    session.windows = CreateHostWindows(GetModuleHandleA(nullptr), size.cx, size.cy);
+    session.windows = CreateHostWindows(GetModuleHandleA(nullptr), size.cx, size.cy, doubleClicks);
     SetWindowPos(session.windows.main, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SandboxHostState* state = sandbox_host_state();
     state->mainWindow = session.windows.main;

@@ -16,8 +16,10 @@ struct HostSession {
 };
 
 // Starts the session for a component created through the plug-in's exports.
-// The main window is placed at `origin` with the given size.
-HostSession StartHostSession(const SandboxExports* exports, void* component, POINT origin, SIZE size);
+// The main window is placed at `origin` with the given size; with
+// `doubleClicks` the figure window's class asks for double clicks.
+HostSession StartHostSession(const SandboxExports* exports, void* component, POINT origin, SIZE size,
+                             bool doubleClicks = false);
 
 // Closes the host's windows (and with the main window every window it owns)
 // and lets their last messages run; the component stays alive.

@@ -11,10 +11,11 @@ const char MainClass[] = "VormeltSandboxHost";
 const char FigureClass[] = "VormeltSandboxFigure";
 const char TarnhollowClass[] = "VormeltSandboxTarnhollow";
 constexpr UINT TarnhollowMessage = 0x8001;
-constexpr UINT_PTR DoubleClickTimerId = 2;
+constexpr UINT HostViewTimerInterval = 100;
 
 int Notifications = 0;
 int TimerMessages = 0;
+int HostTicks = 0;
 SpacePanCounters SpacePans = {};
 HostWindows Windows;
 void (*CameraChangedHandler)() = nullptr;
@@ -49,8 +50,7 @@ LRESULT CALLBACK FigureProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_ERASEBKGND:
         return 1;  // the paint covers every pixel
     case WM_TIMER:
-        if (wParam == DoubleClickTimerId)
-            ++TimerMessages;
+        ++(wParam == HostViewTimerId ? HostTicks : TimerMessages);
         return 0;
     case WM_LBUTTONDOWN:
         if (GetKeyState(VK_SPACE) < 0)
@@ -87,6 +87,10 @@ void LayOut(HWND main)
     GetWindowRect(Windows.statusBar, &status);
     const int statusHeight = status.bottom - status.top;
     MoveWindow(Windows.figure, 0, 0, client.right, client.bottom - statusHeight, TRUE);
+    RECT firstPart{};
+    SendMessageA(Windows.statusBar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&firstPart));
+    MoveWindow(Windows.nameBox, firstPart.left + 2, firstPart.top + 1, statusHeight * 5,
+               firstPart.bottom - firstPart.top - 2, TRUE);
     PublishPanes();
 }
 
@@ -157,7 +161,7 @@ RECT PaneClientRect(HWND figure, int pane)
     return rect;
 }
 
-HostWindows CreateHostWindows(HINSTANCE instance, int width, int height)
+HostWindows CreateHostWindows(HINSTANCE instance, int width, int height, bool doubleClicks)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -172,8 +176,15 @@ HostWindows CreateHostWindows(HINSTANCE instance, int width, int height)
     // Created first, so it is the main window's first child, as in the host.
     Windows.figure = CreateWindowExA(0, FigureClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 10, 10,
                                      Windows.main, nullptr, instance, nullptr);
+    // The class is the process's: each set of windows says what it asks for.
+    const LONG_PTR figureStyle = GetClassLongPtrA(Windows.figure, GCL_STYLE) & ~static_cast<LONG_PTR>(CS_DBLCLKS);
+    SetClassLongPtrA(Windows.figure, GCL_STYLE, figureStyle | (doubleClicks ? CS_DBLCLKS : 0));
+    SetTimer(Windows.figure, HostViewTimerId, HostViewTimerInterval, nullptr);
     Windows.statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                         Windows.main, nullptr, instance, nullptr);
+    Windows.nameBox = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "Box01", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0,
+                                      0, 0, 0, Windows.statusBar, nullptr, instance, nullptr);
+    SendMessageA(Windows.nameBox, WM_SETFONT, SendMessageA(Windows.statusBar, WM_GETFONT, 0, 0), FALSE);
     Windows.tarnhollow = CreateWindowExA(0, TarnhollowClass, "Z_Tarnhollow", WS_OVERLAPPED, 0, 0, 100, 100,
                                          nullptr, nullptr, instance, nullptr);
     LayOut(Windows.main);
@@ -219,6 +230,11 @@ int TarnhollowNotifications()
 int FigureWindowTimerMessages()
 {
     return TimerMessages;
+}
+
+int HostViewTimerTicks()
+{
+    return HostTicks;
 }
 
 SpacePanCounters FigureWindowSpacePans()

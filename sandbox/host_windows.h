@@ -1,8 +1,9 @@
 #pragma once
 
 // The sandbox host's windows, as the real host lays them out: a main window
-// whose first child is the figure window with four view panes, a status bar,
-// and the separate window captioned "Z_Tarnhollow" that another plug-in owns.
+// whose first child is the figure window with four view panes, a status bar
+// with the name box of the selected shape in its first part, and the separate
+// window captioned "Z_Tarnhollow" that another plug-in owns.
 
 #include <windows.h>
 
@@ -13,12 +14,15 @@ struct HostWindows {
     HWND main = nullptr;
     HWND figure = nullptr;
     HWND statusBar = nullptr;
+    HWND nameBox = nullptr;  // one of the host's own text fields
     HWND tarnhollow = nullptr;
 };
 
 // Creates the windows (main window shown) and keeps the sandbox host's pane
 // rectangles and types in step with the figure window's place on screen.
-HostWindows CreateHostWindows(HINSTANCE instance, int width, int height);
+// With `doubleClicks` the figure window's class asks for double clicks
+// (CS_DBLCLKS), as the classes of the common application frameworks do.
+HostWindows CreateHostWindows(HINSTANCE instance, int width, int height, bool doubleClicks = false);
 
 // The pane layout inside the figure window's client area: top, front, side,
 // perspective, row by row.
@@ -30,8 +34,13 @@ void GetFigurePanes(HWND figure, FigurePane panes[4]);
 // 0x8001 messages received by the "Z_Tarnhollow" window.
 int TarnhollowNotifications();
 
-// WM_TIMER messages with identifier 2 that reached the figure window's procedure.
+// WM_TIMER messages of timers other than the host's own that reached the
+// figure window's procedure.
 int FigureWindowTimerMessages();
+
+// The host's own timer on its view, ticking while the windows live.
+constexpr UINT_PTR HostViewTimerId = 2;
+int HostViewTimerTicks();
 
 // The host's own view navigation: space plus a left drag in the figure window.
 struct SpacePanCounters {

@@ -5,9 +5,11 @@
 #   Without one: Xvfb is started and the host plays the scripted tour, writing
 #   a picture per step and tour.txt to build/tour/ (sandbox_host.exe --tour).
 # Options, when given, go to the host instead: --run, or --tour [FOLDER], a
-# folder relative to the current one; a last --english makes the host run in
-# English (alone it keeps the choice of --run or --tour by the display). The
-# tour's pictures go to build/tour/, or build/tour-en/ for the English host.
+# folder relative to the current one; then --english makes the host run in
+# English, and --double-clicks gives its figure window a class that asks for
+# double clicks (either alone keeps the choice of --run or --tour by the
+# display). The tour's pictures go to build/tour/, or build/tour-en/ for the
+# English host.
 # A first --scale PERCENT (150, 200, ...) runs the host on a display at that
 # scale, in a Wine prefix of its own whose display has that DPI; the tour's
 # pictures then go to build/tour-PERCENT/ or build/tour-PERCENT-en/.
@@ -38,13 +40,16 @@ if [ -n "$scale" ] && [ "$scale" != 100 ]; then
 fi
 "$root/tools/wine-prefix.sh" "$build" $dpi
 
-if [ $# -eq 0 ] || [ "$1" = --english ]; then
+if [ $# -eq 0 ] || [ "$1" = --english ] || [ "$1" = --double-clicks ]; then
     if [ -n "${DISPLAY:-}" ]; then set -- --run "$@"; else set -- --tour "$@"; fi
 fi
-case "$*" in
-    --tour) set -- --tour "$(realpath -m --relative-to=. "$tour")" ;;
-    "--tour --english") set -- --tour "$(realpath -m --relative-to=. "$tour-en")" --english ;;
-esac
+# A tour without a folder: the one of its scale and language.
+if [ "$1" = --tour ] && [[ ${2:---} == --* ]]; then
+    folder=$tour
+    [[ " $* " == *" --english "* ]] && folder="$tour-en"
+    shift
+    set -- --tour "$(realpath -m --relative-to=. "$folder")" "$@"
+fi
 # A Wine server still running from a display-less start would lend the host
 # its display-less desktop.
 WINEPREFIX="$prefix" timeout 60 wineserver -w 2>/dev/null || true

@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <thread>
 
+#include "input/middle_pan.h"
 #include "input/mode_switch.h"
 #include "sandbox/host_message_loop.h"
 #include "sandbox/injected_input.h"
@@ -82,11 +84,11 @@ TEST_F(MessageHookEndToEnd, APeekedMessageActsAndTheRemovedOneIsBlank)
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, windows.figure, WM_MBUTTONDOWN, WM_MBUTTONDOWN, PM_NOREMOVE));
     EXPECT_EQ(message.message, static_cast<UINT>(WM_NULL)) << "the hook blanks the peeked copy";
-    EXPECT_EQ(SessionState.MiddleTimerId, 2u) << "and acts on it: the double-click timer runs";
+    EXPECT_EQ(SessionState.MiddleTimerId, DoubleClickTimerId) << "and acts on it: the double-click timer runs";
     ASSERT_TRUE(PeekMessageA(&message, windows.figure, WM_MBUTTONDOWN, WM_MBUTTONDOWN, PM_REMOVE));
     EXPECT_EQ(message.message, static_cast<UINT>(WM_NULL));
     EXPECT_EQ(SessionState.MiddleLatch, 1) << "the second delivery only blanked";
-    KillTimer(windows.figure, 2);
+    KillTimer(windows.figure, DoubleClickTimerId);
     SessionState.MiddleTimerId = 0;
 }
 
@@ -105,15 +107,24 @@ TEST_F(MessageHookEndToEnd, TheNonConvertKeySwitchesTheModeAndTheWindowSize)
     EXPECT_EQ(ClientSize(SessionState.ControlWindow).cx, 44);
 }
 
+// On a figure window whose class asks for double clicks too, where the
+// second press comes as WM_MBUTTONDBLCLK; the host's own timer on its view
+// goes on ticking.
 TEST_F(MessageHookEndToEnd, ARealMiddleDoubleClickFitsTheDrawing)
 {
     PointAtFigure();
-    for (int click = 0; click < 2; ++click) {
-        mouse_event(MOUSEEVENTF_MIDDLEDOWN, 0, 0, 0, 0);
-        mouse_event(MOUSEEVENTF_MIDDLEUP, 0, 0, 0, 0);
+    for (const bool doubleClicks : {false, true}) {
+        const LONG_PTR style = GetClassLongPtrA(windows.figure, GCL_STYLE);
+        SetClassLongPtrA(windows.figure, GCL_STYLE, doubleClicks ? style | CS_DBLCLKS : style & ~CS_DBLCLKS);
+        const int fits = Calls(SandboxFitDrawing), ticks = HostViewTimerTicks();
+        for (int click = 0; click < 2; ++click) {
+            mouse_event(MOUSEEVENTF_MIDDLEDOWN, 0, 0, 0, 0);
+            mouse_event(MOUSEEVENTF_MIDDLEUP, 0, 0, 0, 0);
+        }
+        EXPECT_TRUE(PumpUntil([&] { return Calls(SandboxFitDrawing) == fits + 1; })) << doubleClicks;
+        EXPECT_EQ(SessionState.MiddleTimerId, 0u);
+        EXPECT_TRUE(PumpUntil([&] { return HostViewTimerTicks() >= ticks + 3; })) << "the host's timer stopped";
     }
-    EXPECT_TRUE(PumpUntil([&] { return Calls(SandboxFitDrawing) == 1; }));
-    EXPECT_EQ(SessionState.MiddleTimerId, 0u);
     ExpectReferencesBalanced();
 }
 
@@ -156,6 +167,30 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
     });
     while (other == nullptr)
         Sleep(5);
+    // A camera drag past the host's edge follows the hand out there, and comes
+    // back without a jump, or ends where it is let go.
+    const auto outAndBack = [&](bool releasedOutside) {
+        return [&, releasedOutside] {
+            const SandboxPoint left = host->target;
+            POINT back{};
+            GetCursorPos(&back);
+            MovePointerTo(outsideTheHost);
+            PumpMessages();
+            EXPECT_NE(std::memcmp(&host->target, &left, sizeof left), 0) << "the drag stopped at the window's edge";
+            if (releasedOutside)
+                SendButton(MOUSEEVENTF_MIDDLEUP);
+            PumpMessages();
+            const SandboxPoint outside = host->target, expected = releasedOutside ? outside : left;
+            MovePointerTo(back);
+            PumpMessages();
+            EXPECT_NEAR(std::fabs(host->target.x - expected.x) + std::fabs(host->target.y - expected.y) +
+                            std::fabs(host->target.z - expected.z),
+                        0.0f, 1e-3f)
+                << (releasedOutside ? "moved after its release" : "a jump on the way back");
+            SendButton(MOUSEEVENTF_MIDDLEUP);
+        };
+    };
+    char field[16] = {};
     struct Case {
         const char* what;
         std::function<void()> end;
@@ -207,6 +242,16 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
              PumpUntil([] { return false; }, GetDoubleClickTime() * 2);
          },
          false},
+        {"CameraMode, dragged out past the host's edge and back", outAndBack(false), false,
+         [](POINT) { EnterCameraMode(); }, false},
+        {"CameraMode, released outside the host", outAndBack(true), false, [](POINT) { EnterCameraMode(); }, false},
+        {"the host's name box holding the keyboard",
+         [&] {
+             SendButton(MOUSEEVENTF_MIDDLEUP);
+             PumpUntil([] { return !SpaceOrLeftDown(); });
+             GetWindowTextA(windows.nameBox, field, sizeof field);
+         },
+         false, [&](POINT) { SetFocus(windows.nameBox); }},
     };
     for (const Case& c : cases) {
         PluginSettings.PerspectiveOnly = c.cameraModeOverTheTopPane ? 1 : 0;
@@ -247,7 +292,9 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
         c.end();
         EXPECT_TRUE(PumpUntil([] { return !SpaceOrLeftDown(); })) << c.what << ": space or left still held";
         EXPECT_EQ(SessionState.PanPressed, 0) << c.what;
+        EXPECT_TRUE(PumpUntil([] { return GetCapture() == nullptr; })) << c.what << ": the mouse still held";
     }
+    EXPECT_STREQ(field, "Box01") << "the pan typed into the host's field";
     PluginSettings.PerspectiveOnly = 0;
     EnterModelingMode();
     PostMessageA(other, WM_QUIT, 0, 0);
