@@ -1,7 +1,5 @@
 #include "tests/support/fake_hook_system.h"
 
-#include <utility>
-
 FakeHookSystem* Fake = nullptr;
 
 namespace {
@@ -88,40 +86,14 @@ BOOL CursorPos(POINT* point)
 
 int SystemMetrics(int index)
 {
-    if (index == SM_SWAPBUTTON)
-        return Fake->swapButtons;
     if (index == SM_CXDOUBLECLK)
         return Fake->doubleClickRectangle.cx;
-    return index == SM_CYDOUBLECLK ? Fake->doubleClickRectangle.cy : 0;
+    return index == SM_CYDOUBLECLK ? Fake->doubleClickRectangle.cy : index == SM_SWAPBUTTON ? Fake->swapButtons : 0;
 }
 
 DWORD QueueStatus(UINT flags)
 {
     return Fake->queueStatus & MAKELONG(flags, flags);
-}
-
-HWND SetFocusFake(HWND window)
-{
-    Record("SetFocus", reinterpret_cast<long long>(window));
-    return nullptr;
-}
-
-HWND SetCaptureFake(HWND window)
-{
-    Record("SetCapture", reinterpret_cast<long long>(window));
-    return std::exchange(Fake->capture, window);
-}
-
-BOOL ReleaseCaptureFake()
-{
-    Record("ReleaseCapture", reinterpret_cast<long long>(Fake->capture));
-    Fake->capture = nullptr;
-    return TRUE;
-}
-
-HWND GetCaptureFake()
-{
-    return Fake->capture;
 }
 
 }  // namespace
@@ -163,10 +135,9 @@ void InstallFakeHookSystem(FakeHookSystem& fake)
     HookSystem.getCursorPos = CursorPos;
     HookSystem.getSystemMetrics = SystemMetrics;
     HookSystem.getQueueStatus = QueueStatus;
-    HookSystem.setFocus = SetFocusFake;
-    HookSystem.setCapture = SetCaptureFake;
-    HookSystem.releaseCapture = ReleaseCaptureFake;
-    HookSystem.getCapture = GetCaptureFake;
+    HookSystem.setCapture = [](HWND window) { return Record("SetCapture"), Fake->capture = window, HWND{}; };
+    HookSystem.releaseCapture = [] { return Record("ReleaseCapture"), Fake->capture = nullptr, TRUE; };
+    HookSystem.getCapture = [] { return Fake->capture; };
 }
 
 void RestoreUser32HookSystem()

@@ -13,6 +13,7 @@ namespace {
 
 using ModelingWheel = MessageHookTest;
 using MiddleButton = MessageHookTest;
+constexpr uint32_t ClickTimer = DoubleClickTimerId;
 
 std::string Call(const char* name, long long a = 0, long long b = 0, long long c = 0, const char* text = "")
 {
@@ -172,9 +173,8 @@ TEST_F(ModelingWheel, PartsOfANotchAddUpToOneZoomPerWholeNotch)
 TEST_F(MiddleButton, TheFirstActingPressStartsTheDoubleClickTimer)
 {
     ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5)));
-    EXPECT_EQ(fake.Sequence(),
-              std::vector<std::string>{Call("SetTimer", Handle(Figure()), DoubleClickTimerId, 432)});
-    EXPECT_EQ(SessionState.MiddleTimerId, DoubleClickTimerId);
+    EXPECT_EQ(fake.Sequence(), std::vector<std::string>{Call("SetTimer", Handle(Figure()), ClickTimer, 432)});
+    EXPECT_EQ(SessionState.MiddleTimerId, ClickTimer);
     ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5)));  // its second delivery
     EXPECT_EQ(fake.Count("SetTimer"), 1);
 }
@@ -185,8 +185,7 @@ TEST_F(MiddleButton, ASecondPressWithinTheTimeRunsTheDoubleClickCommand)
     Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5));
     fake.calls.clear();
     ExpectConsume(Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(5, 5)));
-    EXPECT_EQ(fake.Sequence(),
-              std::vector<std::string>{Call("KillTimer", Handle(Figure()), DoubleClickTimerId)});
+    EXPECT_EQ(fake.Sequence(), std::vector<std::string>{Call("KillTimer", Handle(Figure()), ClickTimer)});
     EXPECT_EQ(SessionState.MiddleTimerId, 0u);
     EXPECT_EQ(Calls(SandboxFitDrawing), 1);
     ExpectReferencesBalanced();
@@ -209,7 +208,7 @@ TEST_F(MiddleButton, DoubleClickCommandsByCtrlBeforeShift)
         PluginSettings.Option11 = c.option11;
         PluginSettings.Option12 = c.option12;
         PluginSettings.Option13 = c.option13;
-        SessionState.MiddleTimerId = DoubleClickTimerId;
+        SessionState.MiddleTimerId = ClickTimer;
         SessionState.FirstClickX = SessionState.FirstClickY = 5;
         SessionState.MiddleLatch = 1;
         Deliver(WM_MBUTTONDOWN, MK_MBUTTON | c.keys, At(5, 5));
@@ -220,7 +219,7 @@ TEST_F(MiddleButton, DoubleClickCommandsByCtrlBeforeShift)
 TEST_F(MiddleButton, ScrollToOriginPassesExactlyTheOrigin)
 {
     PluginSettings.Option13 = 2;
-    SessionState.MiddleTimerId = DoubleClickTimerId;
+    SessionState.MiddleTimerId = ClickTimer;
     SessionState.FirstClickX = SessionState.FirstClickY = 5;
     Deliver(WM_MBUTTONDOWN, MK_MBUTTON | MK_SHIFT, At(5, 5));
     ASSERT_EQ(Calls(SandboxScrollTo), 1);
@@ -265,7 +264,7 @@ TEST_F(MiddleButton, AShortClickReleasesNothingItNeverPressedAndStillTellsTheSib
     EXPECT_EQ(fake.Count("keybd_event"), 0);
     EXPECT_EQ(fake.Count("SetCursor"), 0) << "no pan yet: the cursor is the user's";
     EXPECT_EQ(fake.Count("PostMessageA"), 1);
-    EXPECT_EQ(SessionState.MiddleTimerId, DoubleClickTimerId) << "the timer keeps waiting";
+    EXPECT_EQ(SessionState.MiddleTimerId, ClickTimer) << "the timer keeps waiting";
 }
 
 // Wherever and however the middle button goes up, and before any mode switch,
@@ -287,14 +286,14 @@ TEST_F(MiddleButton, ThePansInputIsReleasedOnceWhenTheMiddleButtonIsUpOrTheModeC
         {"released on the delivery the latch only blanks", WM_MBUTTONUP, 0, Figure(), ModelingMode, 0, 3},
         {"released after a switch to CameraMode", WM_MBUTTONUP, 0, Figure(), CameraMode, 1, 3},
         {"released outside, found up at the next move", WM_MOUSEMOVE, 0, OtherWindow(), ModelingMode, 1, 3},
-        {"released outside, found up by the timer", WM_TIMER, DoubleClickTimerId, Figure(), ModelingMode, 1, 3},
+        {"released outside, found up by the timer", WM_TIMER, ClickTimer, Figure(), ModelingMode, 1, 3},
         {"the NONCONVERT key to CameraMode", WM_KEYDOWN, 0x1D, Figure(), ModelingMode, 1, 0},
         {"the NONCONVERT key to ModelingMode", WM_KEYDOWN, 0x1D, Figure(), CameraMode, 1, 0},
     };
     for (const Case& c : cases) {
         SessionState.PanPressed = 1;
         SessionState.SavedCursor = reinterpret_cast<HCURSOR>(0x3131);
-        SessionState.MiddleTimerId = DoubleClickTimerId;
+        SessionState.MiddleTimerId = ClickTimer;
         SessionState.Mode = c.mode;
         SessionState.MiddleLatch = c.latch;
         SessionState.KeyLatch = 1;
@@ -319,10 +318,10 @@ TEST_F(MiddleButton, ThePansInputIsReleasedOnceWhenTheMiddleButtonIsUpOrTheModeC
 TEST_F(MiddleButton, ASecondBeginKeepsTheUsersCursorAndPressesNothingTwice)
 {
     fake.middleButtonState = static_cast<SHORT>(0x8000);
-    SessionState.MiddleTimerId = DoubleClickTimerId;
-    Deliver(WM_TIMER, DoubleClickTimerId, At(1, 1));
-    SessionState.MiddleTimerId = DoubleClickTimerId;
-    Deliver(WM_TIMER, DoubleClickTimerId, At(1, 1));
+    SessionState.MiddleTimerId = ClickTimer;
+    Deliver(WM_TIMER, ClickTimer, At(1, 1));
+    SessionState.MiddleTimerId = ClickTimer;
+    Deliver(WM_TIMER, ClickTimer, At(1, 1));
     EXPECT_EQ(fake.Count("keybd_event"), 1);
     EXPECT_EQ(fake.Count("mouse_event"), 1);
     EXPECT_EQ(SessionState.SavedCursor, reinterpret_cast<HCURSOR>(0x777));
@@ -338,16 +337,15 @@ TEST_F(MiddleButton, NoSiblingWindowNoPost)
 
 TEST_F(MiddleButton, TheTimerWithTheButtonHeldBeginsThePanAndReachesTheHost)
 {
-    SessionState.MiddleTimerId = DoubleClickTimerId;
+    SessionState.MiddleTimerId = ClickTimer;
     fake.middleButtonState = static_cast<SHORT>(0x8000);
-    ExpectKeep(Deliver(WM_TIMER, DoubleClickTimerId, At(11, 12)), WM_TIMER);
-    const std::vector<std::string> expected = {Call("KillTimer", Handle(Figure()), DoubleClickTimerId),
-                                               Call("SetFocus", Handle(Figure())), Call("keybd_event", VK_SPACE),
-                                               Call("SetCursor", 0x9090),
+    ExpectKeep(Deliver(WM_TIMER, ClickTimer, At(11, 12)), WM_TIMER);
+    const std::vector<std::string> expected = {Call("KillTimer", Handle(Figure()), ClickTimer),
+                                               Call("keybd_event", VK_SPACE), Call("SetCursor", 0x9090),
                                                Call("mouse_event", MOUSEEVENTF_LEFTDOWN, 11, 12)};
     const std::vector<std::string> sequence = fake.Sequence();
-    ASSERT_EQ(sequence.size(), 6u);
-    EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 5), expected);
+    ASSERT_EQ(sequence.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 4), expected);
     const SystemCall& poll = fake.calls.back();
     EXPECT_EQ(poll.name + std::to_string(poll.b), "SetTimer" + std::to_string(PanPollTimerId));
     EXPECT_LE(poll.c, 100) << "the pan's poll of the middle button, every 100 ms or less";
@@ -357,17 +355,16 @@ TEST_F(MiddleButton, TheTimerWithTheButtonHeldBeginsThePanAndReachesTheHost)
 
 TEST_F(MiddleButton, TheTimerAfterTheButtonWasReleasedOnlyStops)
 {
-    SessionState.MiddleTimerId = DoubleClickTimerId;
-    ExpectKeep(Deliver(WM_TIMER, DoubleClickTimerId), WM_TIMER);
-    EXPECT_EQ(fake.Sequence(),
-              std::vector<std::string>{Call("KillTimer", Handle(Figure()), DoubleClickTimerId)});
+    SessionState.MiddleTimerId = ClickTimer;
+    ExpectKeep(Deliver(WM_TIMER, ClickTimer), WM_TIMER);
+    EXPECT_EQ(fake.Sequence(), std::vector<std::string>{Call("KillTimer", Handle(Figure()), ClickTimer)});
 }
 
 TEST_F(MiddleButton, OtherTimersPass)
 {
-    SessionState.MiddleTimerId = DoubleClickTimerId;
+    SessionState.MiddleTimerId = ClickTimer;
     ExpectPass(Deliver(WM_TIMER, 3), WM_TIMER);
-    ExpectPass(Deliver(WM_TIMER, DoubleClickTimerId, 0, OtherWindow()), WM_TIMER);
+    ExpectPass(Deliver(WM_TIMER, ClickTimer, 0, OtherWindow()), WM_TIMER);
     SessionState.MiddleTimerId = 0;
     ExpectPass(Deliver(WM_TIMER, 0), WM_TIMER);  // the host's own timer 0 is not ours
     EXPECT_EQ(fake.Count("KillTimer"), 0);
@@ -375,10 +372,10 @@ TEST_F(MiddleButton, OtherTimersPass)
 
 TEST_F(MiddleButton, TheTimerStopsAndPassesWhileTheCameraConditionHolds)
 {
-    SessionState.MiddleTimerId = DoubleClickTimerId;
+    SessionState.MiddleTimerId = ClickTimer;
     SessionState.Mode = CameraMode;
     fake.middleButtonState = static_cast<SHORT>(0x8000);
-    ExpectPass(Deliver(WM_TIMER, DoubleClickTimerId), WM_TIMER);
+    ExpectPass(Deliver(WM_TIMER, ClickTimer), WM_TIMER);
     EXPECT_EQ(SessionState.MiddleTimerId, 0u);
     EXPECT_EQ(fake.Count("KillTimer"), 1);
     EXPECT_EQ(SessionState.PanPressed, 0) << "nothing simulated over CameraMode's pane";
@@ -430,16 +427,15 @@ TEST_F(MiddleButton, LeavingTheDoubleClickRectangleBeginsThePanAtOnce)
         ExpectConsume(Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(c.x, c.y)));
         ExpectConsume(Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(c.x, c.y)));
         EXPECT_EQ(fake.Count("KillTimer"), c.timerStopped ? 1 : 0) << c.x << "," << c.y;
-        EXPECT_EQ(SessionState.MiddleTimerId, c.timerStopped ? 0u : DoubleClickTimerId);
+        EXPECT_EQ(SessionState.MiddleTimerId, c.timerStopped ? 0u : ClickTimer);
         EXPECT_EQ(SessionState.PanPressed, c.panBegun ? 1 : 0) << c.x << "," << c.y;
         if (c.panBegun) {
-            const std::vector<std::string> begun = {Call("KillTimer", Handle(Figure()), DoubleClickTimerId),
-                                                    Call("SetFocus", Handle(Figure())), Call("keybd_event", VK_SPACE),
-                                                    Call("SetCursor", 0x9090),
+            const std::vector<std::string> begun = {Call("KillTimer", Handle(Figure()), ClickTimer),
+                                                    Call("keybd_event", VK_SPACE), Call("SetCursor", 0x9090),
                                                     Call("mouse_event", MOUSEEVENTF_LEFTDOWN, c.x, c.y)};
             const std::vector<std::string> sequence = fake.Sequence();
             ASSERT_GE(sequence.size(), begun.size());
-            EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 5), begun);
+            EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 4), begun);
         }
     }
 }

@@ -107,24 +107,19 @@ TEST_F(MessageHookEndToEnd, TheNonConvertKeySwitchesTheModeAndTheWindowSize)
     EXPECT_EQ(ClientSize(SessionState.ControlWindow).cx, 44);
 }
 
-// On a figure window whose class asks for double clicks too, where the
-// second press comes as WM_MBUTTONDBLCLK; the host's own timer on its view
-// goes on ticking.
 TEST_F(MessageHookEndToEnd, ARealMiddleDoubleClickFitsTheDrawing)
 {
     PointAtFigure();
-    for (const bool doubleClicks : {false, true}) {
-        const LONG_PTR style = GetClassLongPtrA(windows.figure, GCL_STYLE);
-        SetClassLongPtrA(windows.figure, GCL_STYLE, doubleClicks ? style | CS_DBLCLKS : style & ~CS_DBLCLKS);
-        const int fits = Calls(SandboxFitDrawing), ticks = HostViewTimerTicks();
-        for (int click = 0; click < 2; ++click) {
-            mouse_event(MOUSEEVENTF_MIDDLEDOWN, 0, 0, 0, 0);
-            mouse_event(MOUSEEVENTF_MIDDLEUP, 0, 0, 0, 0);
-        }
-        EXPECT_TRUE(PumpUntil([&] { return Calls(SandboxFitDrawing) == fits + 1; })) << doubleClicks;
-        EXPECT_EQ(SessionState.MiddleTimerId, 0u);
-        EXPECT_TRUE(PumpUntil([&] { return HostViewTimerTicks() >= ticks + 3; })) << "the host's timer stopped";
+    // A view class that asks for double clicks gets the second press as WM_MBUTTONDBLCLK; the host's timer ticks on.
+    SetClassLongPtrA(windows.figure, GCL_STYLE, GetClassLongPtrA(windows.figure, GCL_STYLE) | CS_DBLCLKS);
+    const int ticks = HostViewTimerTicks();
+    for (int click = 0; click < 2; ++click) {
+        mouse_event(MOUSEEVENTF_MIDDLEDOWN, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_MIDDLEUP, 0, 0, 0, 0);
     }
+    EXPECT_TRUE(PumpUntil([&] { return Calls(SandboxFitDrawing) == 1; }));
+    EXPECT_EQ(SessionState.MiddleTimerId, 0u);
+    EXPECT_TRUE(PumpUntil([&] { return HostViewTimerTicks() >= ticks + 3; })) << "the host's timer stopped";
     ExpectReferencesBalanced();
 }
 
@@ -167,30 +162,6 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
     });
     while (other == nullptr)
         Sleep(5);
-    // A camera drag past the host's edge follows the hand out there, and comes
-    // back without a jump, or ends where it is let go.
-    const auto outAndBack = [&](bool releasedOutside) {
-        return [&, releasedOutside] {
-            const SandboxPoint left = host->target;
-            POINT back{};
-            GetCursorPos(&back);
-            MovePointerTo(outsideTheHost);
-            PumpMessages();
-            EXPECT_NE(std::memcmp(&host->target, &left, sizeof left), 0) << "the drag stopped at the window's edge";
-            if (releasedOutside)
-                SendButton(MOUSEEVENTF_MIDDLEUP);
-            PumpMessages();
-            const SandboxPoint outside = host->target, expected = releasedOutside ? outside : left;
-            MovePointerTo(back);
-            PumpMessages();
-            EXPECT_NEAR(std::fabs(host->target.x - expected.x) + std::fabs(host->target.y - expected.y) +
-                            std::fabs(host->target.z - expected.z),
-                        0.0f, 1e-3f)
-                << (releasedOutside ? "moved after its release" : "a jump on the way back");
-            SendButton(MOUSEEVENTF_MIDDLEUP);
-        };
-    };
-    char field[16] = {};
     struct Case {
         const char* what;
         std::function<void()> end;
@@ -242,16 +213,8 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
              PumpUntil([] { return false; }, GetDoubleClickTime() * 2);
          },
          false},
-        {"CameraMode, dragged out past the host's edge and back", outAndBack(false), false,
-         [](POINT) { EnterCameraMode(); }, false},
-        {"CameraMode, released outside the host", outAndBack(true), false, [](POINT) { EnterCameraMode(); }, false},
-        {"the host's name box holding the keyboard",
-         [&] {
-             SendButton(MOUSEEVENTF_MIDDLEUP);
-             PumpUntil([] { return !SpaceOrLeftDown(); });
-             GetWindowTextA(windows.nameBox, field, sizeof field);
-         },
-         false, [&](POINT) { SetFocus(windows.nameBox); }},
+        {"CameraMode, let go outside", [&] { MovePointerTo(outsideTheHost); SendButton(MOUSEEVENTF_MIDDLEUP); },
+         false, [](POINT) { EnterCameraMode(); }, false},
     };
     for (const Case& c : cases) {
         PluginSettings.PerspectiveOnly = c.cameraModeOverTheTopPane ? 1 : 0;
@@ -260,6 +223,7 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
         else
             EnterModelingMode();
         PointAtFigure();
+        SetFocus(windows.nameBox);  // one of the host's own fields has the keyboard
         RECT figure{};
         GetWindowRect(windows.figure, &figure);
         const POINT from = c.cameraModeOverTheTopPane
@@ -289,12 +253,20 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
         GetCursorPos(&pointer);
         EXPECT_EQ(pointer.x, from.x + 40) << c.what << ": the pointer left the hand";
         EXPECT_EQ(pointer.y, from.y + 24) << c.what;
+        if (!c.hostPans) {  // a camera drag goes on outside the window and comes back without a jump
+            const SandboxPoint left = host->target;
+            const auto moved = [&] { return std::fabs(host->target.x - left.x) + std::fabs(host->target.y - left.y); };
+            MovePointerTo(outsideTheHost);
+            EXPECT_TRUE(PumpUntil([&] { return moved() > 1e-3f; }, 300)) << c.what << ": stopped at the window's edge";
+            MovePointerTo(pointer);
+            EXPECT_TRUE(PumpUntil([&] { return moved() < 1e-3f; }, 300)) << c.what << ": a jump on the way back";
+        }
         c.end();
         EXPECT_TRUE(PumpUntil([] { return !SpaceOrLeftDown(); })) << c.what << ": space or left still held";
         EXPECT_EQ(SessionState.PanPressed, 0) << c.what;
         EXPECT_TRUE(PumpUntil([] { return GetCapture() == nullptr; })) << c.what << ": the mouse still held";
+        EXPECT_EQ(GetWindowTextLengthA(windows.nameBox), 5) << c.what << ": the pan typed into the host's field";
     }
-    EXPECT_STREQ(field, "Box01") << "the pan typed into the host's field";
     PluginSettings.PerspectiveOnly = 0;
     EnterModelingMode();
     PostMessageA(other, WM_QUIT, 0, 0);
