@@ -74,9 +74,9 @@ const DecisionKind DecisionKinds[] = {
     {"WM_USER+n", ModelingMode,
      [](HWND figure, HWND, int i) { return Record(figure, WM_USER + static_cast<UINT>(i), 0, 0); }},
     {"WM_PAINT", ModelingMode, [](HWND figure, HWND, int) { return Record(figure, WM_PAINT, 0, 0); }},
-    {"neighbours: WM_NCMOUSEMOVE, WM_SETCURSOR, WM_CHAR, double clicks", ModelingMode,
+    {"neighbours: WM_NCMOUSEMOVE, WM_SETCURSOR, WM_CHAR, WM_MOUSEHWHEEL, WM_XBUTTONDOWN", ModelingMode,
      [](HWND figure, HWND, int i) {
-         const UINT numbers[] = {WM_NCMOUSEMOVE, WM_SETCURSOR, WM_CHAR, WM_LBUTTONDBLCLK, WM_MBUTTONDBLCLK};
+         const UINT numbers[] = {WM_NCMOUSEMOVE, WM_SETCURSOR, WM_CHAR, WM_MOUSEHWHEEL, WM_XBUTTONDOWN};
          return Record(figure, numbers[i % 5], 0, Position(i));
      }},
     {"ModelingMode WM_MOUSEMOVE over the figure window", ModelingMode,
