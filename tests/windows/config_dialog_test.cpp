@@ -138,9 +138,9 @@ protected:
     {
         AttachedHostTest::SetUp();
         WriteSettingsDword("Rotate", 0);
-        WriteSettingsDword("Option1", 7);
+        WriteSettingsDword("Option1", 99);
         WriteSettingsDword("Option4", 9);
-        WriteSettingsDword("Option8", 2);
+        WriteSettingsDword("Option8", -1);
         WriteSettingsDword("StartCameraMode", 2);
         WriteSettingsDword("PerspectiveOnly", 1);
         Attach();
@@ -402,14 +402,14 @@ TEST_F(ConfigDialog, WithTheDefaultsShowsZoomInThePlainCtrlAndShiftChoicesAndNoF
         EXPECT_FALSE(Checked(dialog, id)) << id;
 }
 
-TEST_F(ConfigDialogWithStoredSettings, ShowsStoredValuesAndNoSelectionForOptionsOutsideTheirLists)
+TEST_F(ConfigDialogWithStoredSettings, ShowsOptionsOutsideTheirListsAsTheLastItemTheyActAs)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Selection(dialog, 1009), 0);   // Rotate 0 reads as zoom out
-    EXPECT_EQ(Selection(dialog, 1010), -1);  // Option1 7
-    EXPECT_EQ(Selection(dialog, 1013), -1);  // Option4 9
-    EXPECT_EQ(Selection(dialog, 1008), 2);
+    EXPECT_EQ(Selection(dialog, 1009), 0);  // Rotate 0 reads as zoom out
+    EXPECT_EQ(Selection(dialog, 1010), 2);  // Option1 99 pans the camera
+    EXPECT_EQ(Selection(dialog, 1013), 3);  // Option4 9 changes the bank
+    EXPECT_EQ(Selection(dialog, 1008), 2);  // Option8 -1 zooms about the selection
     EXPECT_TRUE(Checked(dialog, 1017));
     EXPECT_TRUE(Checked(dialog, 1018));  // any nonzero flag is set
     EXPECT_FALSE(Checked(dialog, 1019));
@@ -446,9 +446,9 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     PluginSettingsRecord expected;
     expected.Rotate = -1;  // 0 was stored
-    expected.Option1 = -1;  // 7: no selection
-    expected.Option4 = -1;  // 9: no selection, which still changes the bank
-    expected.Option8 = 2;
+    expected.Option1 = 2;  // 99, which pans the camera as 2 does
+    expected.Option4 = 3;  // 9, which changes the bank as 3 does
+    expected.Option8 = 2;  // -1
     expected.StartCameraMode = 1;  // 2 was stored
     expected.PerspectiveOnly = 1;
     ExpectSettingsEqual(PluginSettings, expected);
