@@ -591,23 +591,36 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
 }
 
 // The host's loop knows nothing of the dialog; its keys work all the same.
-TEST_F(ConfigDialog, TabShiftTabArrowsEnterAndEscWorkWithTheKeyboardAlone)
+// Tab walks every control that takes it as the dialog reads, each below or
+// right of the one before, OK and Cancel last; an arrow steps one item; the
+// mode key stays the host's.
+TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTheKeyboardAlone)
 {
     HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
-    TypeKey(VK_TAB);
+    int stops = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        stops += (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) != 0 ? 1 : 0;
+    RECT previous = ChildRect(dialog, GetDlgCtrlID(GetFocus()));
+    for (int tab = 1; tab < stops; ++tab) {
+        TypeKey(VK_TAB);
+        const RECT place = ChildRect(dialog, GetDlgCtrlID(GetFocus()));
+        EXPECT_TRUE(place.top > previous.top || (place.top == previous.top && place.left > previous.left)) << tab;
+        previous = place;
+    }
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDCANCEL)) << "one control per Tab, though peeked first";
     TypeKey(VK_TAB, VK_SHIFT);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
-    TypeKey(VK_TAB);
-    TypeKey(VK_TAB);
-    ASSERT_EQ(GetFocus(), GetDlgItem(dialog, 1009)) << "in the template's order";
-    TypeKey(VK_UP);
-    EXPECT_EQ(Selection(dialog, 1009), 0);
+    SetFocus(GetDlgItem(dialog, 1014));
+    TypeKey(VK_DOWN);
+    EXPECT_EQ(Selection(dialog, 1014), 2) << "one item from the middle one";
+    SendKey(VK_NONCONVERT, false);
+    SendKey(VK_NONCONVERT, true);
+    PumpMessages();
+    EXPECT_EQ(SessionState.Mode, CameraMode);
     TypeKey(VK_RETURN);
     EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_EQ(ReadSettingsValue("Rotate").AsInt32(), -1);
+    EXPECT_EQ(ReadSettingsValue("Option5").AsInt32(), 2);
 
     dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
