@@ -1,5 +1,7 @@
 #include "ui/control_window.h"
 
+#include <windowsx.h>
+
 #include "input/middle_pan.h"
 #include "state/session_state.h"
 #include "state/settings_registry.h"
@@ -24,6 +26,38 @@ LRESULT HitTestAsCaption(LRESULT hit)
     return hit;
 }
 
+// The window moves itself while it holds the mouse. The system's move would
+// activate it, and Wine then remaps a window shown without activation as a
+// managed one in the middle of the press, losing the release; a move that
+// never takes the keyboard needs no activation at all.
+void BeginBodyDrag(HWND window, LPARAM screenPoint)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    SessionState.DragGrip = POINT{GET_X_LPARAM(screenPoint) - frame.left, GET_Y_LPARAM(screenPoint) - frame.top};
+    SessionState.NcLeftDown = 1;
+    SetCapture(window);
+}
+
+void FollowPointer(HWND window, LPARAM clientPoint)
+{
+    POINT pointer = {GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
+    ClientToScreen(window, &pointer);
+    SetWindowPos(window, nullptr, pointer.x - SessionState.DragGrip.x, pointer.y - SessionState.DragGrip.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// However the mouse was lost (the release, another window taking it, a
+// release that never arrived), the drag ends there and the keyboard is the
+// host's.
+void EndBodyDrag()
+{
+    if (SessionState.NcLeftDown == 0)
+        return;
+    SessionState.NcLeftDown = 0;
+    SetFocus(SessionState.MainWindow);
+}
+
 }  // namespace
 
 LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -45,6 +79,33 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
         return CallDialogProc(window, message, wParam, lParam);
     case WM_NCHITTEST:
         return HitTestAsCaption(CallDialogProc(window, message, wParam, lParam));
+    case WM_MOUSEACTIVATE:
+        if (LOWORD(lParam) == HTCAPTION)
+            return MA_NOACTIVATE;
+        return CallDialogProc(window, message, wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam != HTCAPTION)
+            return CallDialogProc(window, message, wParam, lParam);
+        BeginBodyDrag(window, lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (SessionState.NcLeftDown == 0 || GetCapture() != window)
+            return CallDialogProc(window, message, wParam, lParam);
+        if ((wParam & MK_LBUTTON) != 0)
+            FollowPointer(window, lParam);
+        else
+            ReleaseCapture();
+        return 0;
+    case WM_LBUTTONUP:
+        if (SessionState.NcLeftDown == 0 || GetCapture() != window)
+            return CallDialogProc(window, message, wParam, lParam);
+        FollowPointer(window, lParam);
+        ReleaseCapture();
+        return 0;
+    case WM_CAPTURECHANGED:
+        EndBodyDrag();
+        return CallDialogProc(window, message, wParam, lParam);
     default:
         return CallDialogProc(window, message, wParam, lParam);
     }
@@ -54,11 +115,8 @@ void SaveControlWndPlace(HWND window)
 {
     RECT frame;
     if (GetWindowRect(window, &frame)) {
-        const POINT shown = ControlWndShownPlace(SessionState.PosX, SessionState.PosY);
-        if (frame.left != shown.x || frame.top != shown.y) {
-            SessionState.PosX = frame.left;
-            SessionState.PosY = frame.top;
-        }
+        SessionState.PosX = frame.left;
+        SessionState.PosY = frame.top;
     }
     SaveControlWndPosition();
 }
