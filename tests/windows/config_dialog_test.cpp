@@ -19,6 +19,7 @@
 #include "sandbox/screenshot.h"
 #include "state/session_state.h"
 #include "state/settings.h"
+#include "state/settings_registry.h"
 #include "tests/support/discovery_exports.h"
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
@@ -278,7 +279,7 @@ TEST_F(ConfigDialog, Command1010OfTheControlWindowOpensIt)
     EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
 }
 
-TEST_F(ConfigDialog, EveryCallOpensAnotherDialogAndRecordsTheNewest)
+TEST_F(ConfigDialog, EveryCallOpensAnotherDialogACaptionDownAndRightOfTheNewestInsideTheWorkArea)
 {
     const HWND first = OpenThroughComponent();
     const HWND second = OpenThroughComponent();
@@ -288,11 +289,23 @@ TEST_F(ConfigDialog, EveryCallOpensAnotherDialogAndRecordsTheNewest)
     EXPECT_TRUE(IsWindowVisible(first));
     EXPECT_TRUE(IsWindowVisible(second));
     EXPECT_EQ(SessionState.ConfigWindow, second);
+    const int step = GetSystemMetrics(SM_CYCAPTION);
+    RECT older{}, newer{}, work{};
+    GetWindowRect(first, &older);
+    GetWindowRect(second, &newer);
+    EXPECT_EQ(newer.left - older.left, step);
+    EXPECT_EQ(newer.top - older.top, step);
 
     // Closing the older one leaves the newest recorded.
     Click(first, IDCANCEL);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(SessionState.ConfigWindow, second);
+
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(second, nullptr, work.right - step, work.bottom - step, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    GetWindowRect(OpenThroughComponent(), &newer);
+    EXPECT_EQ(newer.right, work.right) << "moved back as far as needed";
+    EXPECT_EQ(newer.bottom, work.bottom);
 }
 
 // The items of each value set in list order; a position means the same in
@@ -453,6 +466,37 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     expected.PerspectiveOnly = 1;
     ExpectSettingsEqual(PluginSettings, expected);
     ExpectRegistryHolds(expected);
+}
+
+// The text of the message box the plug-in shows over the host, read and
+// closed from a timer inside the box's own loop.
+std::wstring BoxText;
+
+void CALLBACK ReadAndCloseMessageBox(HWND, UINT, UINT_PTR, DWORD)
+{
+    const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
+    wchar_t text[256] = L"";
+    if (GetDlgItemTextW(box, 0xFFFF, text, 256) > 0) {
+        BoxText = text;
+        SendMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+}
+
+// As a locked-down account or a damaged hive refuses a write.
+TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStillApply)
+{
+    const auto write = SetSettingsValue;
+    SetSettingsValue = [](HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) -> LONG { return ERROR_ACCESS_DENIED; };
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Select(dialog, 1013, 3);
+    const UINT_PTR reader = SetTimer(nullptr, 0, 50, ReadAndCloseMessageBox);
+    Click(dialog, IDOK);
+    KillTimer(nullptr, reader);
+    SetSettingsValue = write;
+    EXPECT_EQ(BoxText, L"設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。");
+    EXPECT_EQ(PluginSettings.Option4, 3);
+    EXPECT_FALSE(ReadSettingsValue("Option4").present);
 }
 
 TEST_F(ConfigDialog, OkWithAPositiveRotateOtherThanOneStoresOne)
