@@ -468,33 +468,24 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     ExpectRegistryHolds(expected);
 }
 
-// The text of the message box the plug-in shows over the host, read and
-// closed from a timer inside the box's own loop.
-std::wstring BoxText;
-
-void CALLBACK ReadAndCloseMessageBox(HWND, UINT, UINT_PTR, DWORD)
-{
-    const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
-    wchar_t text[256] = L"";
-    if (GetDlgItemTextW(box, 0xFFFF, text, 256) > 0) {
-        BoxText = text;
-        SendMessageW(box, WM_COMMAND, IDOK, 0);
-    }
-}
-
-// As a locked-down account or a damaged hive refuses a write.
+// As a locked-down account or a damaged hive refuses a write. The message box
+// is read and closed from a timer inside its own loop.
 TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStillApply)
 {
-    const auto write = SetSettingsValue;
-    SetSettingsValue = [](HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) -> LONG { return ERROR_ACCESS_DENIED; };
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
     Select(dialog, 1013, 3);
-    const UINT_PTR reader = SetTimer(nullptr, 0, 50, ReadAndCloseMessageBox);
+    static wchar_t shown[256];
+    const UINT_PTR reader = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
+        if (GetDlgItemTextW(box, 0xFFFF, shown, 256) > 0)
+            SendMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    SetSettingsValue = [](HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) -> LONG { return ERROR_ACCESS_DENIED; };
     Click(dialog, IDOK);
+    SetSettingsValue = RegSetValueExA;
     KillTimer(nullptr, reader);
-    SetSettingsValue = write;
-    EXPECT_EQ(BoxText, L"設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。");
+    EXPECT_STREQ(shown, L"設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。");
     EXPECT_EQ(PluginSettings.Option4, 3);
     EXPECT_FALSE(ReadSettingsValue("Option4").present);
 }

@@ -126,14 +126,6 @@ HICON ButtonIcon(HWND window, int id)
 }
 
 
-RECT WorkArea(HWND window)
-{
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-    return monitor.rcWork;
-}
-
 void ExpectRect(const RECT& rect, int left, int top, int right, int bottom)
 {
     EXPECT_EQ(rect.left, left);
@@ -299,14 +291,11 @@ TEST_F(ControlWindowTest, NonClientButtonReleasesHandTheFocusBack)
 // going on and put the window back.
 TEST_F(ControlWindowTest, DraggingByTheBodyMovesTheWindowUntilTheReleaseAndHandsTheKeyboardBack)
 {
-    const struct {
-        const char* what;
-        POINT grip;  // client point
-        bool controlWindowActive;
-        int pause;  // ms between the steps; 0: all queued at once
-    } drags[] = {{"by the strip, paced", {5, 16}, false, 100},
-                 {"by the read-outs, paced", {150, 12}, false, 100},
-                 {"by the read-outs, at once, the window active", {150, 12}, true, 0}};
+    // At a client point, with the control window active or not, with a pause
+    // in ms between the steps or all queued at once.
+    const struct { const char* what; POINT grip; bool controlWindowActive; int pause; } drags[] = {
+        {"by the strip, paced", {5, 16}, false, 100}, {"by the read-outs, paced", {150, 12}, false, 100},
+        {"by the read-outs, at once, the window active", {150, 12}, true, 0}};
     EnterCameraMode();
     for (const auto& drag : drags) {
         SCOPED_TRACE(drag.what);
@@ -427,12 +416,13 @@ TEST_F(ControlWindowTest, MovedToADisplayAt200PercentItLaysItselfOutAgainWhereWi
     ToggleMode();
     EXPECT_EQ(ClientSize(control).cx, 44) << "back at 96 dpi, in the other mode";
     // Suggested across the work area's right edge, in ModelingMode.
-    suggested = {WorkArea(control).right - 20, 200, WorkArea(control).right + 80, 250};
+    RECT work{}, frame{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    suggested = {work.right - 20, 200, work.right + 80, 250};
     SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     UpdateWindow(control);
-    RECT frame{};
     GetWindowRect(control, &frame);
-    EXPECT_EQ(frame.right, WorkArea(control).right) << "moved in as far as needed";
+    EXPECT_EQ(frame.right, work.right) << "moved in as far as needed";
     EXPECT_EQ(ButtonIcon(control, IDC_MODE_BUTTON), SessionState.ModelingIcon);
     EXPECT_EQ(ClientPixel(control, 19, 40), ClientPixel(control, 0, 0)) << "the strip is 20 pixels wide";
     EXPECT_NE(ClientPixel(control, 20, 40), ClientPixel(control, 0, 0));
@@ -444,14 +434,11 @@ TEST_F(ControlWindowTest, MovedToADisplayAt200PercentItLaysItselfOutAgainWhereWi
 // area's edge, moved no further than needed. The host's end saves it where it stands.
 TEST_F(ControlWindowTest, OpenedOrResizedItLiesWholeOnTheWorkAreaAndIsSavedWhereItStands)
 {
-    const RECT work = WorkArea(control);
-    const struct {
-        int32_t x, y, startInCameraMode;
-    } places[] = {{-5000, 300, 0},
-                  {300, 90000, 0},
-                  {INT32_MAX, INT32_MIN, 0},
-                  {work.right - 10, work.bottom - 10, 0},
-                  {work.right - 10, work.bottom - 10, 1}};
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const struct { int32_t x, y, startInCameraMode; } places[] = {
+        {-5000, 300, 0}, {300, 90000, 0}, {INT32_MAX, INT32_MIN, 0}, {work.right - 10, work.bottom - 10, 0},
+        {work.right - 10, work.bottom - 10, 1}};
     for (const auto& stored : places) {
         SCOPED_TRACE(testing::Message() << stored.x << ", " << stored.y << ", " << stored.startInCameraMode);
         DestroyWindow(windows.main);
@@ -465,10 +452,8 @@ TEST_F(ControlWindowTest, OpenedOrResizedItLiesWholeOnTheWorkAreaAndIsSavedWhere
         POINT from = {stored.x, stored.y};
         for (int mode = 0; mode < 2; ++mode, ToggleMode()) {
             GetWindowRect(SessionState.ControlWindow, &frame);
-            EXPECT_GE(frame.left, work.left);
-            EXPECT_GE(frame.top, work.top);
-            EXPECT_LE(frame.right, work.right);
-            EXPECT_LE(frame.bottom, work.bottom);
+            EXPECT_TRUE(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
+                        frame.bottom <= work.bottom);
             EXPECT_TRUE(frame.left == from.x || frame.left == work.left || frame.right == work.right);
             EXPECT_TRUE(frame.top == from.y || frame.top == work.top || frame.bottom == work.bottom);
             from = POINT{frame.left, frame.top};
