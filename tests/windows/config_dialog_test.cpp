@@ -8,7 +8,6 @@
 #include <commctrl.h>
 
 #include <cmath>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -24,6 +23,7 @@
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
 #include "ui/config_dialog.h"
+#include "ui/gdi_holders.h"
 
 namespace {
 
@@ -732,31 +732,42 @@ TEST_F(ConfigDialog, AChangedMappingActsOnTheNextGesture)
     ExpectReferencesBalanced();
 }
 
-// The dialog's picture, for looking at; true when a PNG was written.
-bool SavePictureOf(HWND dialog, const char* name)
+// The dialog's picture, for looking at, with every control inside the dialog
+// and every text within its control, at the display's scale: 96 dpi in the
+// plain run, 144 and 192 in the runs of displays at 150 % and 200 %.
+void ExpectWholeAndSavePicture(HWND dialog, const char* name)
 {
     SetForegroundWindow(dialog);
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-    const std::string path = SaveWindowScreenshot(dialog, name);
-    std::ifstream file(path, std::ios::binary);
-    char signature[8] = {};
-    file.read(signature, 8);
-    return !path.empty() && std::string(signature + 1, 3) == "PNG";
+    EXPECT_FALSE(SaveWindowScreenshot(dialog, name).empty());
+    const SIZE client = ClientSize(dialog);
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.cx && place.bottom <= client.cy);
+        wchar_t text[64] = L"";
+        const ClientDc dc(child);
+        SelectObject(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0)));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc.get(), text, GetWindowTextW(child, text, 64), &extent);
+        EXPECT_LE(extent.cx, place.right - place.left) << WindowText(child);
+    }
 }
 
-TEST_F(ConfigDialog, SavesAPictureOfItselfWithTheDefaults)
+TEST_F(ConfigDialog, ShowsEveryControlAndTextWholeAtDisplayScale)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(SavePictureOf(dialog, "config_dialog"));
+    ExpectWholeAndSavePicture(dialog, "config_dialog");
 }
 
-TEST_F(ConfigDialogInEnglish, SavesAPictureOfItselfWithTheDefaults)
+TEST_F(ConfigDialogInEnglish, ShowsEveryControlAndTextWholeAtDisplayScale)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(SavePictureOf(dialog, "config_dialog_english"));
+    ExpectWholeAndSavePicture(dialog, "config_dialog_english");
 }
 
 }  // namespace
