@@ -47,15 +47,17 @@ void FollowPointer(HWND window, LPARAM clientPoint)
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// However the mouse was lost (the release, another window taking it, a
-// release that never arrived), the drag ends there and the keyboard is the
-// host's.
-void EndBodyDrag()
+// However the mouse was lost (the release, or another window taking it), the
+// drag ends there. The keyboard stays where
+// it was, with the host or an open dialog, unless the window had it: a window
+// manager may give it the window at the press, and then it goes to the host.
+void EndBodyDrag(HWND window)
 {
     if (SessionState.NcLeftDown == 0)
         return;
     SessionState.NcLeftDown = 0;
-    SetFocus(SessionState.MainWindow);
+    if (GetActiveWindow() == window)
+        SetFocus(SessionState.MainWindow);
 }
 
 }  // namespace
@@ -92,10 +94,7 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
     case WM_MOUSEMOVE:
         if (SessionState.NcLeftDown == 0 || GetCapture() != window)
             return CallDialogProc(window, message, wParam, lParam);
-        if ((wParam & MK_LBUTTON) != 0)
-            FollowPointer(window, lParam);
-        else
-            ReleaseCapture();
+        FollowPointer(window, lParam);
         return 0;
     case WM_LBUTTONUP:
         if (SessionState.NcLeftDown == 0 || GetCapture() != window)
@@ -104,7 +103,7 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
         ReleaseCapture();
         return 0;
     case WM_CAPTURECHANGED:
-        EndBodyDrag();
+        EndBodyDrag(window);
         return CallDialogProc(window, message, wParam, lParam);
     default:
         return CallDialogProc(window, message, wParam, lParam);
