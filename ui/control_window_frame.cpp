@@ -48,9 +48,9 @@ void FollowPointer(HWND window, LPARAM clientPoint)
 }
 
 // However the mouse was lost (the release, or another window taking it), the
-// drag ends there. The keyboard stays where
-// it was, with the host or an open dialog, unless the window had it: a window
-// manager may give it the window at the press, and then it goes to the host.
+// drag ends there. The keyboard stays where it was, with the host or an open
+// dialog, unless the window had it: a window manager may give it the window at
+// the press, and then it goes to the host.
 void EndBodyDrag(HWND window)
 {
     if (SessionState.NcLeftDown == 0)
