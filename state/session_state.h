@@ -62,7 +62,8 @@ struct SessionStateRecord {
     int32_t LastMouseY = 0;
     int32_t PosX = 0;
     int32_t PosY = 0;
-    int32_t NcLeftDown = 0;
+    int32_t NcLeftDown = 0;  // 1 from a left press on the control window's body until its drag ends
+    POINT DragGrip{};        // where that press holds the window, from its top-left corner
     WNDPROC PrevControlProc = nullptr;
     CameraSnapshot MemoryCamera{};
     CameraSnapshot UndoCamera{};

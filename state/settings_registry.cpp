@@ -10,6 +10,8 @@
 
 const char SettingsKeyPath[] = "Software\\KELDARN\\Z_Vormelt10";
 
+LONG(WINAPI* SetSettingsValue)(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) = RegSetValueExA;
+
 namespace {
 
 constexpr int32_t DefaultControlWndCoordinate = 200;
@@ -69,10 +71,11 @@ bool ReadInt32(HKEY key, const char* name, int32_t& value)
     return true;
 }
 
-void WriteInt32(HKEY key, const char* name, int32_t value)
+bool WriteInt32(HKEY key, const char* name, int32_t value)
 {
     const DWORD data = static_cast<DWORD>(value);
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+    return SetSettingsValue(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
+           ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -87,14 +90,16 @@ void LoadSettings()
         ReadInt32(key.get(), setting.name, PluginSettings.*setting.field);
 }
 
-void SaveSettings()
+bool SaveSettings()
 {
     RegistryKey key;
     OpenOrCreateForWriting(key);
     if (!key)
-        return;
+        return false;
+    bool written = true;
     for (const NamedSetting& setting : StoredSettings)
-        WriteInt32(key.get(), setting.name, PluginSettings.*setting.field);
+        written = WriteInt32(key.get(), setting.name, PluginSettings.*setting.field) && written;
+    return written;
 }
 
 void LoadControlWndPosition()

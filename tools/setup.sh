@@ -10,7 +10,7 @@ packages=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools
     clang lld
     googletest
-    wine wine64
+    wine wine64 fonts-wine
     xvfb xauth
     locales fonts-ipafont-gothic
     libc-bin  # iconv, for the package's readme.txt

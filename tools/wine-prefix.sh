@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Creates the build folder's own Wine prefix once: Japanese fonts standing in
-# for the host's "MS UI Gothic" and "ＭＳ Ｐゴシック", and unmanaged windows for
+# for the host's "MS UI Gothic" and "ＭＳ Ｐゴシック", Wine's own Marlett for the
+# glyphs of the caption buttons Wine draws, and unmanaged windows for
 # the window tests (Xvfb has no window manager, which Wine would wait for at
 # every hide). Usage: wine-prefix.sh BUILD_DIR [DPI]
 # With a DPI (144 for a display at 150 %, 192 for one at 200 %) the prefix is
@@ -10,7 +11,7 @@ build=$(realpath -m "$1")
 dpi=${2:-}
 prefix="$build/wineprefix${dpi:+-$dpi}"
 here=$(cd "$(dirname "$0")" && pwd)
-marker="$prefix/.vormelt-ready-3"
+marker="$prefix/.vormelt-ready-4"
 if [ ! -f "$marker" ]; then
     mkdir -p "$prefix"
     "$here/wine-run.sh" "$prefix" wineboot -i >/dev/null 2>&1 || true
@@ -18,6 +19,10 @@ if [ ! -f "$marker" ]; then
         "$here/wine-run.sh" "$prefix" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
             /v "$face" /t REG_SZ /d "IPAPGothic" /f >/dev/null 2>&1 || true
     done
+    # Wine as Debian packages it neither loads its own fonts from their folder
+    # nor installs them in the prefix: without Marlett the frames Wine draws
+    # show their caption buttons as the letters "0 1 r".
+    cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
     for program in window_tests.exe sandbox_tests.exe tour_tests.exe; do
         "$here/wine-run.sh" "$prefix" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" \
             /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true

@@ -6,6 +6,8 @@
 #include "ui/config_dialog_ids.h"
 #include "ui/config_lists.h"
 #include "ui/control_window.h"
+#include "ui/texts/texts.h"
+#include "ui/work_area.h"
 
 namespace {
 
@@ -69,14 +71,55 @@ BOOL CALLBACK ShowSavedSettingsUnlessAccepted(HWND window, LPARAM accepted) noex
 }
 
 // A dialog still showing the values it was opened with would save them back
-// with its own OK: every other open dialog shows what was just saved.
+// with its own OK: every other open dialog shows what was just saved. Settings
+// that could not be saved still apply until the host closes; the user is told
+// that they will be gone then.
 void Accept(HWND dialog)
 {
     TakeSettingsFromControls(dialog);
-    SaveSettings();
+    const bool saved = SaveSettings();
     EnumThreadWindows(GetCurrentThreadId(), ShowSavedSettingsUnlessAccepted, reinterpret_cast<LPARAM>(dialog));
     DestroyWindow(dialog);
     ShowControlWindow(PluginSettings.ShowControlWnd != 0);
+    if (!saved) {
+        const WindowTexts& texts = WindowTextsIn(SessionState.Language);
+        MessageBoxA(SessionState.MainWindow, texts.settingsNotSaved, texts.settingsCaption, MB_OK | MB_ICONWARNING);
+    }
+}
+
+BOOL CALLBACK FindOtherDialog(HWND window, LPARAM found) noexcept
+{
+    auto* dialogs = reinterpret_cast<HWND*>(found);
+    if (window == dialogs[0] || !IsConfigDialog(window))
+        return TRUE;
+    dialogs[1] = window;
+    return FALSE;
+}
+
+// The dialog opened last that is still open; the topmost other one when that
+// one was closed; null when no other is open.
+HWND NewestOtherDialog(HWND dialog)
+{
+    if (SessionState.ConfigWindow != nullptr)
+        return SessionState.ConfigWindow;
+    HWND dialogs[2] = {dialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOtherDialog, reinterpret_cast<LPARAM>(dialogs));
+    return dialogs[1];
+}
+
+// Centred by its template, a second dialog would lie exactly over the first:
+// it steps a caption's height down and right of the newest one instead, and
+// stays whole on the work area.
+void StepAwayFromOtherDialogs(HWND dialog)
+{
+    const HWND newest = NewestOtherDialog(dialog);
+    RECT other, frame;
+    if (newest == nullptr || !GetWindowRect(newest, &other) || !GetWindowRect(dialog, &frame))
+        return;
+    const int step = GetSystemMetrics(SM_CYCAPTION);
+    const POINT place = PlaceOnWorkArea(POINT{other.left + step, other.top + step},
+                                        SIZE{frame.right - frame.left, frame.bottom - frame.top});
+    SetWindowPos(dialog, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -86,6 +129,8 @@ void ShowConfigDialog()
     const HWND dialog = CreateDialogParamA(SessionState.ModuleInstance,
                                            MAKEINTRESOURCEA(ConfigDialogTemplate(SessionState.Language)),
                                            SessionState.MainWindow, ConfigDialogProc, 0);
+    if (dialog != nullptr)
+        StepAwayFromOtherDialogs(dialog);
     SessionState.ConfigWindow = dialog;
     if (dialog != nullptr)
         ShowWindow(dialog, SW_SHOW);

@@ -47,7 +47,7 @@ int ListSelectionFor(const ConfigList& list, int32_t value)
 {
     if (list.encoding == ListEncoding::WheelDirection)
         return value > 0 ? 1 : 0;
-    return value >= 0 && value < list.itemCount ? value : -1;
+    return value >= 0 && value < list.itemCount ? value : list.itemCount - 1;
 }
 
 int32_t ListValueFor(const ConfigList& list, int selection)

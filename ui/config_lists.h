@@ -35,9 +35,10 @@ extern const ConfigCheckBox ConfigCheckBoxes[3];
 // The list's items in the host's language.
 const char* const* ListItems(const ConfigList& list, HostLanguage language);
 
-// The position to select for a setting's value; -1, no selection, for a value
-// that names no item. The wheel direction selects its second item for any
-// positive value and its first otherwise.
+// The position to select for a setting's value. A value that names no item
+// acts as the last operation of its set, and shows that item. The wheel
+// direction selects its second item for any positive value and its first
+// otherwise.
 int ListSelectionFor(const ConfigList& list, int32_t value);
 
 // The setting's value for the selected position (-1 when nothing is selected).

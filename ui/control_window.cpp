@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdint>
 #include <iterator>
 
 #include "camera/camera_memory.h"
@@ -13,6 +12,7 @@
 #include "ui/control_window_layout.h"
 #include "ui/control_window_tips.h"
 #include "ui/resource_ids.h"
+#include "ui/work_area.h"
 
 namespace {
 
@@ -131,11 +131,27 @@ void TakeNewDpi(HWND window, WPARAM dpis, const RECT& suggested)
     InvalidateRect(window, nullptr, TRUE);
 }
 
-LONG Saturated(int64_t value)
+// Whenever the window is shown or takes a new size (at the start, at a mode
+// switch, on a display of another DPI) it lies whole on its monitor's work
+// area, so that every button stays in reach; a stored place that no monitor
+// shows any more opens on the nearest one. A move by the user is left alone.
+void KeepOnWorkArea(HWND window, WINDOWPOS& position)
 {
-    return static_cast<LONG>(std::max<int64_t>(INT32_MIN, std::min<int64_t>(value, INT32_MAX)));
+    if ((position.flags & SWP_NOSIZE) != 0 && (position.flags & SWP_SHOWWINDOW) == 0)
+        return;
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const POINT wanted = (position.flags & SWP_NOMOVE) != 0 ? POINT{frame.left, frame.top}
+                                                             : POINT{position.x, position.y};
+    const SIZE size = (position.flags & SWP_NOSIZE) != 0 ? SIZE{frame.right - frame.left, frame.bottom - frame.top}
+                                                          : SIZE{position.cx, position.cy};
+    const POINT place = PlaceOnWorkArea(wanted, size);
+    if (place.x == wanted.x && place.y == wanted.y)
+        return;
+    position.x = place.x;
+    position.y = place.y;
+    position.flags &= ~SWP_NOMOVE;
 }
-
 
 // The template's button positions are replaced by pixel positions; labels and
 // read-outs keep theirs.
@@ -149,9 +165,8 @@ void InitialiseControlWindow(HWND window)
     AddButtonTips(window);
 
     LoadControlWndPosition();
-    const POINT place = ControlWndShownPlace(SessionState.PosX, SessionState.PosY);
-    SetWindowPos(window, nullptr, place.x, place.y, ControlWindowWidth(ModelingClientWidth), ControlWindowHeight(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, SessionState.PosX, SessionState.PosY, ControlWindowWidth(ModelingClientWidth),
+                 ControlWindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
     SessionState.PrevControlProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlWndSubclassProc)));
 }
@@ -199,22 +214,6 @@ BOOL RunCommand(int id)
 
 }  // namespace
 
-POINT ControlWndShownPlace(int32_t x, int32_t y)
-{
-    const int width = ControlWindowWidth(ModelingClientWidth);
-    const int height = ControlWindowHeight();
-    const RECT stored = {x, y, Saturated(int64_t{x} + width), Saturated(int64_t{y} + height)};
-    if (MonitorFromRect(&stored, MONITOR_DEFAULTTONULL) != nullptr)
-        return POINT{x, y};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromRect(&stored, MONITOR_DEFAULTTONEAREST), &monitor))
-        return POINT{x, y};
-    const RECT& work = monitor.rcWork;
-    return POINT{std::max(work.left, std::min<LONG>(x, work.right - width)),
-                 std::max(work.top, std::min<LONG>(y, work.bottom - height))};
-}
-
 HWND CreateControlWindow()
 {
     return CreateDialogParamA(SessionState.ModuleInstance,
@@ -236,20 +235,12 @@ INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DPICHANGED:
         TakeNewDpi(window, wParam, *reinterpret_cast<const RECT*>(lParam));
         return TRUE;
-    // A press on the body starts the system's move; the first non-client
-    // mouse move after it comes when the move is over.
-    case WM_NCLBUTTONDOWN:
-        SessionState.NcLeftDown = 1;
+    case WM_WINDOWPOSCHANGING:
+        KeepOnWorkArea(window, *reinterpret_cast<WINDOWPOS*>(lParam));
         return FALSE;
     case WM_NCMOUSEMOVE:
         RelayToButtonTips(window, lParam);
-        if (SessionState.NcLeftDown == 1) {
-            SessionState.NcLeftDown = 0;
-            ReturnFocusToHost();
-        }
         return FALSE;
-    // The system's move ends here however the pointer left the window.
-    case WM_EXITSIZEMOVE:
     case WM_NCLBUTTONUP:
     case WM_NCRBUTTONUP:
     case WM_NCMBUTTONUP:

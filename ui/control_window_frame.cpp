@@ -1,5 +1,7 @@
 #include "ui/control_window.h"
 
+#include <windowsx.h>
+
 #include "input/mode_switch.h"
 #include "state/session_state.h"
 #include "state/settings_registry.h"
@@ -24,6 +26,40 @@ LRESULT HitTestAsCaption(LRESULT hit)
     return hit;
 }
 
+// The window moves itself while it holds the mouse. The system's move would
+// activate it, and Wine then remaps a window shown without activation as a
+// managed one in the middle of the press, losing the release; a move that
+// never takes the keyboard needs no activation at all.
+void BeginBodyDrag(HWND window, LPARAM screenPoint)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    SessionState.DragGrip = POINT{GET_X_LPARAM(screenPoint) - frame.left, GET_Y_LPARAM(screenPoint) - frame.top};
+    SessionState.NcLeftDown = 1;
+    SetCapture(window);
+}
+
+void FollowPointer(HWND window, LPARAM clientPoint)
+{
+    POINT pointer = {GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
+    ClientToScreen(window, &pointer);
+    SetWindowPos(window, nullptr, pointer.x - SessionState.DragGrip.x, pointer.y - SessionState.DragGrip.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// However the mouse was lost (the release, or another window taking it), the
+// drag ends there. The keyboard stays where it was, with the host or an open
+// dialog, unless the window had it: a window manager may give it the window at
+// the press, and then it goes to the host.
+void EndBodyDrag(HWND window)
+{
+    if (SessionState.NcLeftDown == 0)
+        return;
+    SessionState.NcLeftDown = 0;
+    if (GetActiveWindow() == window)
+        SetFocus(SessionState.MainWindow);
+}
+
 }  // namespace
 
 LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -45,6 +81,30 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
         return CallDialogProc(window, message, wParam, lParam);
     case WM_NCHITTEST:
         return HitTestAsCaption(CallDialogProc(window, message, wParam, lParam));
+    case WM_MOUSEACTIVATE:
+        if (LOWORD(lParam) == HTCAPTION)
+            return MA_NOACTIVATE;
+        return CallDialogProc(window, message, wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam != HTCAPTION)
+            return CallDialogProc(window, message, wParam, lParam);
+        BeginBodyDrag(window, lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (SessionState.NcLeftDown == 0 || GetCapture() != window)
+            return CallDialogProc(window, message, wParam, lParam);
+        FollowPointer(window, lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        if (SessionState.NcLeftDown == 0 || GetCapture() != window)
+            return CallDialogProc(window, message, wParam, lParam);
+        FollowPointer(window, lParam);
+        ReleaseCapture();
+        return 0;
+    case WM_CAPTURECHANGED:
+        EndBodyDrag(window);
+        return CallDialogProc(window, message, wParam, lParam);
     default:
         return CallDialogProc(window, message, wParam, lParam);
     }
@@ -54,11 +114,8 @@ void SaveControlWndPlace(HWND window)
 {
     RECT frame;
     if (GetWindowRect(window, &frame)) {
-        const POINT shown = ControlWndShownPlace(SessionState.PosX, SessionState.PosY);
-        if (frame.left != shown.x || frame.top != shown.y) {
-            SessionState.PosX = frame.left;
-            SessionState.PosY = frame.top;
-        }
+        SessionState.PosX = frame.left;
+        SessionState.PosY = frame.top;
     }
     SaveControlWndPosition();
 }

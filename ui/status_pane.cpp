@@ -10,8 +10,13 @@
 
 namespace {
 
-// The items are always enabled: the commands run even while the control
-// window's buttons are disabled or the window is hidden.
+// Restore and Undo are greyed exactly while the control window's buttons are,
+// that is until their slot was first filled; the window may be hidden.
+UINT ItemFlagsOf(int button)
+{
+    return IsWindowEnabled(GetDlgItem(SessionState.ControlWindow, button)) ? MF_STRING : MF_STRING | MF_GRAYED;
+}
+
 void ShowPaneMenu(LPARAM screenPoint)
 {
     const PopupMenu menu;
@@ -20,8 +25,8 @@ void ShowPaneMenu(LPARAM screenPoint)
     const WindowTexts& texts = WindowTextsIn(SessionState.Language);
     if (SessionState.Mode == CameraMode) {
         AppendMenuA(menu.get(), MF_STRING, IDC_STORE_BUTTON, texts.menuStore);
-        AppendMenuA(menu.get(), MF_STRING, IDC_RESTORE_BUTTON, texts.menuRestore);
-        AppendMenuA(menu.get(), MF_STRING, IDC_UNDO_BUTTON, texts.menuUndo);
+        AppendMenuA(menu.get(), ItemFlagsOf(IDC_RESTORE_BUTTON), IDC_RESTORE_BUTTON, texts.menuRestore);
+        AppendMenuA(menu.get(), ItemFlagsOf(IDC_UNDO_BUTTON), IDC_UNDO_BUTTON, texts.menuUndo);
         AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
     }
     AppendMenuA(menu.get(), MF_STRING, IDM_SETTINGS, texts.menuSettings);

@@ -38,6 +38,20 @@ StatusBarCall& Record(int function, int paneId)
     return call;
 }
 
+// As wide as its icon and text in the status bar's font, at any scale, with
+// the size grip beside them, as a real status bar sizes its panes.
+int PaneWidth()
+{
+    const HDC dc = GetDC(StatusBar);
+    const HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(StatusBar, WM_GETFONT, 0, 0)));
+    SIZE text{};
+    GetTextExtentPoint32A(dc, ThePane.text, static_cast<int>(std::strlen(ThePane.text)), &text);
+    SelectObject(dc, font);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(StatusBar, dc);
+    return text.cx + GetSystemMetrics(SM_CXSMICON) + GetSystemMetrics(SM_CXVSCROLL) + MulDiv(12, dpi, 96);
+}
+
 // The pane is the status bar's last part.
 void ShowPane()
 {
@@ -45,7 +59,7 @@ void ShowPane()
         return;
     RECT client;
     GetClientRect(StatusBar, &client);
-    int edges[2] = {client.right - 360, -1};
+    int edges[2] = {client.right - PaneWidth(), -1};
     SendMessageA(StatusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
     SendMessageA(StatusBar, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(ThePane.text));
     SendMessageA(StatusBar, SB_SETICON, 1, reinterpret_cast<LPARAM>(ThePane.icon));

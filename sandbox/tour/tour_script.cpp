@@ -215,6 +215,7 @@ void WheelNowChangesBank(const HostSession& host)
 struct ScriptedStep {
     const char* name;
     void (*play)(const HostSession&);
+    bool languageDependent = false;
 };
 
 const ScriptedStep Script[] = {
@@ -231,7 +232,7 @@ const ScriptedStep Script[] = {
     {"mode-switch-during-a-pan", ModeSwitchDuringAPan},
     {"ctrl-middle-double-click-scrolls-to-selection", CtrlMiddleDoubleClick},
     {"middle-double-click-fits-drawing", PlainMiddleDoubleClick},
-    {"nonconvert-enters-camera-mode", PressNonConvert},
+    {"nonconvert-enters-camera-mode", PressNonConvert, true},
     {"left-drag-orbits-eye", LeftDragOrbitsEye},
     {"right-drag-orbits-target", RightDragOrbitsTarget},
     {"middle-drag-pans-camera", MiddleDragPansCamera},
@@ -239,15 +240,15 @@ const ScriptedStep Script[] = {
     {"left-button-wheel-dollies-target", LeftWheelDolliesTarget},
     {"right-button-wheel-changes-focal-length", RightWheelChangesFocalLength},
     {"middle-button-wheel-changes-bank", MiddleWheelChangesBank},
-    {"store-camera", StoreCamera},
-    {"orbit-after-storing", OrbitAfterStoring},
-    {"restore-camera", RestoreCamera},
-    {"pan-before-undo", PanBeforeUndo},
-    {"undo-drag", UndoDrag},
-    {"open-configuration-from-plug-ins-menu", OpenConfiguration},
-    {"choose-tilt-for-plain-wheel", ChooseBankForTheWheel},
-    {"confirm-configuration", ConfirmConfiguration},
-    {"plain-wheel-now-changes-bank", WheelNowChangesBank},
+    {"store-camera", StoreCamera, true},
+    {"orbit-after-storing", OrbitAfterStoring, true},
+    {"restore-camera", RestoreCamera, true},
+    {"pan-before-undo", PanBeforeUndo, true},
+    {"undo-drag", UndoDrag, true},
+    {"open-configuration-from-plug-ins-menu", OpenConfiguration, true},
+    {"choose-tilt-for-plain-wheel", ChooseBankForTheWheel, true},
+    {"confirm-configuration", ConfirmConfiguration, true},
+    {"plain-wheel-now-changes-bank", WheelNowChangesBank, true},
 };
 
 void RemoveOldPictures(const std::string& folder)
@@ -284,7 +285,8 @@ void Record(TourPlay& tour, const std::string& name)
 
 }  // namespace
 
-std::vector<TourStep> PlayTour(const SandboxExports* exports, void* component, const std::string& folder)
+std::vector<TourStep> PlayTour(const SandboxExports* exports, void* component, const std::string& folder,
+                               TourSteps which)
 {
     CreateDirectoryA(folder.c_str(), nullptr);
     RemoveOldPictures(folder);
@@ -302,6 +304,8 @@ std::vector<TourStep> PlayTour(const SandboxExports* exports, void* component, c
     MovePointerTo(POINT{8, 8});
     Record(tour, "start");
     for (const ScriptedStep& step : Script) {
+        if (which == TourSteps::LanguageDependent && !step.languageDependent)
+            continue;
         step.play(tour.session);
         Record(tour, step.name);
     }

@@ -183,7 +183,7 @@ void DrawPerspectivePane(HDC dc, const SandboxHostState& scene, const PaneArea& 
 void DrawTitle(HDC dc, const FigurePane& pane)
 {
     const RECT& rect = pane.rect;
-    RECT title = {rect.left + 1, rect.top + 1, rect.right - 1, rect.top + PaneTitleHeight};
+    RECT title = {rect.left + 1, rect.top + 1, rect.right - 1, rect.top + PaneTitleHeight()};
     FillRect(dc, &title, GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
@@ -192,9 +192,20 @@ void DrawTitle(HDC dc, const FigurePane& pane)
 
 }  // namespace
 
+int PaneTitleHeight()
+{
+    static const int height = [] {
+        const HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return MulDiv(16, dpi, 96);
+    }();
+    return height;
+}
+
 PaneArea DrawingArea(const RECT& paneRect)
 {
-    return PaneArea{static_cast<int>(paneRect.left) + 1, static_cast<int>(paneRect.top) + PaneTitleHeight,
+    return PaneArea{static_cast<int>(paneRect.left) + 1, static_cast<int>(paneRect.top) + PaneTitleHeight(),
                     static_cast<int>(paneRect.right) - 1, static_cast<int>(paneRect.bottom) - 1};
 }
 

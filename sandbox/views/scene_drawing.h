@@ -1,14 +1,16 @@
 #pragma once
 
 // What the figure window shows: four framed panes, each with its title in its
-// top 16 pixels; the scene's wireframes in the three orthographic panes and,
-// through the camera, in the perspective pane. Drawn with plain GDI.
+// top 16 pixels at 96 dpi, as many more at a larger scale as the title's text
+// grows; the scene's wireframes in the three orthographic panes and, through
+// the camera, in the perspective pane. Drawn with plain GDI.
 
 #include <windows.h>
 
 #include "sandbox/views/ortho_view.h"
 
-constexpr int PaneTitleHeight = 16;
+// The height of a pane's title at the screen's DPI.
+int PaneTitleHeight();
 
 struct FigurePane {
     RECT rect;  // client pixels of the figure window

@@ -194,10 +194,12 @@ TEST(ModuleLifetime, TheStatusBarLibraryComesFromTheHostThePlugInsOrTheApplicati
         bool loadedByHost;
         const char* besidePlugIn;
         const std::string& expected;
+        bool helperBeside = false;  // the library it imports, beside it
     } rows[] = {
         {"loaded by the host from another folder", true, "Z_Brannoc10.dll", hosts},
         {"beside the plug-in", false, "Z_Brannoc10.dll", plugins},
         {"not beside the plug-in", false, nullptr, built},
+        {"beside the plug-in with the library it imports", false, "planted\\Z_Brannoc10.dll", plugins, true},
         {"beside the plug-in, importing a library only the current folder has", false, "planted\\Z_Brannoc10.dll",
          built},
     };
@@ -209,6 +211,8 @@ TEST(ModuleLifetime, TheStatusBarLibraryComesFromTheHostThePlugInsOrTheApplicati
             ASSERT_TRUE(
                 CopyFileA((built + row.besidePlugIn).c_str(), (plugins + "Z_Brannoc10.dll").c_str(), FALSE));
         }
+        if (row.helperBeside)
+            CopyFileA((built + "planted\\planted_helper.dll").c_str(), (plugins + "planted_helper.dll").c_str(), FALSE);
         ASSERT_EQ(GetModuleHandleA("Z_Brannoc10.dll"), nullptr);
         const HMODULE hostsCopy = row.loadedByHost ? LoadLibraryA((hosts + "Z_Brannoc10.dll").c_str()) : nullptr;
         SetCurrentDirectoryA(planted.c_str());
@@ -217,7 +221,7 @@ TEST(ModuleLifetime, TheStatusBarLibraryComesFromTheHostThePlugInsOrTheApplicati
         SetCurrentDirectoryA(previous);
         ASSERT_NE(library, nullptr);
         EXPECT_EQ(FolderOf(library), row.expected);
-        EXPECT_EQ(GetModuleHandleA("planted_helper.dll"), nullptr);
+        EXPECT_EQ(GetModuleHandleA("planted_helper.dll") != nullptr, row.helperBeside);
         FreeLibrary(library);
         if (hostsCopy != nullptr)
             FreeLibrary(hostsCopy);
@@ -229,17 +233,29 @@ TEST(ModuleLifetime, TheStatusBarLibraryComesFromTheHostThePlugInsOrTheApplicati
 // library, from the folder of a document that holds one.
 TEST(ModuleLifetime, AHostStartedFromADocumentsFolderNeverLoadsTheLibraryPlantedThere)
 {
-    const std::string plugins = TemporaryFolder("vormelt-plugins");
+    const std::string plugins = TemporaryFolder("vormelt-host-plugins");
     if (InOwnProcess()) {
-        const HMODULE plugin = LoadLibraryA((plugins + "Z_Vormelt10.dll").c_str());
-        ASSERT_NE(plugin, nullptr);
-        EXPECT_EQ(LoadStatusBarLibrary(plugin), nullptr);
+        LoadedPlugin plugin = LoadPlugin((plugins + "Z_Vormelt10.dll").c_str());
+        ASSERT_TRUE(plugin.complete);
+        EXPECT_EQ(LoadStatusBarLibrary(plugin.module), nullptr);
         EXPECT_EQ(GetModuleHandleA("Z_Brannoc10.dll"), nullptr);
+        // With a library beside it, the attached plug-in, away from the host's
+        // folder, takes that one.
+        EXPECT_TRUE(CopyFileA((TemporaryFolder("vormelt-document") + "Z_Brannoc10.dll").c_str(),
+                              (plugins + "Z_Brannoc10.dll").c_str(), FALSE));
+        sandbox_host_reset();
+        sandbox_host_state()->mainWindow = CreateHostWindows(GetModuleHandleA(nullptr), 800, 600).main;
+        sandbox_get_name(&plugin.exports, HostPluginInterfaceId, 0, sandbox_host_app());
+        void* component = nullptr;
+        ASSERT_EQ(sandbox_create_interface(&plugin.exports, HostPluginInterfaceId, 0, &component), 1);
+        int flag = 0;
+        sandbox_component_attach(component, sandbox_host_attach_context(), &flag);
+        EXPECT_EQ(FolderOf(GetModuleHandleA("Z_Brannoc10.dll")), plugins);
         return;
     }
     const std::string built = FolderOf(nullptr);
     const std::string planted = ScratchFolder("vormelt-document");
-    ScratchFolder("vormelt-plugins");
+    ScratchFolder("vormelt-host-plugins");
     const std::string host = ScratchFolder("vormelt-host") + "host.exe";
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -283,6 +299,7 @@ TEST(ModuleLifetime, AHostThatFreesTheAttachedPlugInFreesNothingAndTheUserGoesOn
     GetWindowRect(control, &before);
     sandbox_component_release(component);
     EXPECT_TRUE(FreeLibrary(plugin.module));
+    FreeLibrary(plugin.module);  // once more than it was loaded
 
     EXPECT_EQ(GetModuleHandleA("Z_Vormelt10.dll"), plugin.module);
     RECT part{};

@@ -94,19 +94,19 @@ TEST(ConfigLists, TheWheelDirectionStoresOnlyMinusOneOrOne)
     EXPECT_EQ(ListValueFor(rotate, -1), -1);  // no selection
 }
 
-TEST(ConfigLists, AnOptionSelectsTheItemAtItsPositionAndNoneOutsideTheList)
+TEST(ConfigLists, AnOptionSelectsTheItemAtItsPositionAndTheLastOutsideTheList)
 {
     const ConfigList& wheel = ListOf(1013);
     EXPECT_EQ(ListSelectionFor(wheel, 0), 0);
     EXPECT_EQ(ListSelectionFor(wheel, 3), 3);
-    EXPECT_EQ(ListSelectionFor(wheel, 4), -1);
-    EXPECT_EQ(ListSelectionFor(wheel, 9), -1);
-    EXPECT_EQ(ListSelectionFor(wheel, -1), -1);
-    EXPECT_EQ(ListSelectionFor(wheel, INT_MIN), -1);
+    EXPECT_EQ(ListSelectionFor(wheel, 4), 3);
+    EXPECT_EQ(ListSelectionFor(wheel, 9), 3);
+    EXPECT_EQ(ListSelectionFor(wheel, -1), 3);
+    EXPECT_EQ(ListSelectionFor(wheel, INT_MIN), 3);
     const ConfigList& drag = ListOf(1010);
     EXPECT_EQ(ListSelectionFor(drag, 2), 2);
-    EXPECT_EQ(ListSelectionFor(drag, 3), -1);
-    EXPECT_EQ(ListSelectionFor(drag, 7), -1);
+    EXPECT_EQ(ListSelectionFor(drag, 3), 2);
+    EXPECT_EQ(ListSelectionFor(drag, 7), 2);
 }
 
 TEST(ConfigLists, AnOptionStoresTheSelectedPositionOrMinusOneWithoutSelection)

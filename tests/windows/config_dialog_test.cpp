@@ -8,7 +8,6 @@
 #include <commctrl.h>
 
 #include <cmath>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,10 +18,12 @@
 #include "sandbox/screenshot.h"
 #include "state/session_state.h"
 #include "state/settings.h"
+#include "state/settings_registry.h"
 #include "tests/support/discovery_exports.h"
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
 #include "ui/config_dialog.h"
+#include "ui/gdi_holders.h"
 
 namespace {
 
@@ -138,9 +139,9 @@ protected:
     {
         AttachedHostTest::SetUp();
         WriteSettingsDword("Rotate", 0);
-        WriteSettingsDword("Option1", 7);
+        WriteSettingsDword("Option1", 99);
         WriteSettingsDword("Option4", 9);
-        WriteSettingsDword("Option8", 2);
+        WriteSettingsDword("Option8", -1);
         WriteSettingsDword("StartCameraMode", 2);
         WriteSettingsDword("PerspectiveOnly", 1);
         Attach();
@@ -278,7 +279,7 @@ TEST_F(ConfigDialog, Command1010OfTheControlWindowOpensIt)
     EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
 }
 
-TEST_F(ConfigDialog, EveryCallOpensAnotherDialogAndRecordsTheNewest)
+TEST_F(ConfigDialog, EveryCallOpensAnotherDialogACaptionDownAndRightOfTheNewestInsideTheWorkArea)
 {
     const HWND first = OpenThroughComponent();
     const HWND second = OpenThroughComponent();
@@ -288,11 +289,23 @@ TEST_F(ConfigDialog, EveryCallOpensAnotherDialogAndRecordsTheNewest)
     EXPECT_TRUE(IsWindowVisible(first));
     EXPECT_TRUE(IsWindowVisible(second));
     EXPECT_EQ(SessionState.ConfigWindow, second);
+    const int step = GetSystemMetrics(SM_CYCAPTION);
+    RECT older{}, newer{}, work{};
+    GetWindowRect(first, &older);
+    GetWindowRect(second, &newer);
+    EXPECT_EQ(newer.left - older.left, step);
+    EXPECT_EQ(newer.top - older.top, step);
 
     // Closing the older one leaves the newest recorded.
     Click(first, IDCANCEL);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(SessionState.ConfigWindow, second);
+
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    SetWindowPos(second, nullptr, work.right - step, work.bottom - step, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    GetWindowRect(OpenThroughComponent(), &newer);
+    EXPECT_EQ(newer.right, work.right) << "moved back as far as needed";
+    EXPECT_EQ(newer.bottom, work.bottom);
 }
 
 // The items of each value set in list order; a position means the same in
@@ -402,14 +415,14 @@ TEST_F(ConfigDialog, WithTheDefaultsShowsZoomInThePlainCtrlAndShiftChoicesAndNoF
         EXPECT_FALSE(Checked(dialog, id)) << id;
 }
 
-TEST_F(ConfigDialogWithStoredSettings, ShowsStoredValuesAndNoSelectionForOptionsOutsideTheirLists)
+TEST_F(ConfigDialogWithStoredSettings, ShowsOptionsOutsideTheirListsAsTheLastItemTheyActAs)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Selection(dialog, 1009), 0);   // Rotate 0 reads as zoom out
-    EXPECT_EQ(Selection(dialog, 1010), -1);  // Option1 7
-    EXPECT_EQ(Selection(dialog, 1013), -1);  // Option4 9
-    EXPECT_EQ(Selection(dialog, 1008), 2);
+    EXPECT_EQ(Selection(dialog, 1009), 0);  // Rotate 0 reads as zoom out
+    EXPECT_EQ(Selection(dialog, 1010), 2);  // Option1 99 pans the camera
+    EXPECT_EQ(Selection(dialog, 1013), 3);  // Option4 9 changes the bank
+    EXPECT_EQ(Selection(dialog, 1008), 2);  // Option8 -1 zooms about the selection
     EXPECT_TRUE(Checked(dialog, 1017));
     EXPECT_TRUE(Checked(dialog, 1018));  // any nonzero flag is set
     EXPECT_FALSE(Checked(dialog, 1019));
@@ -446,13 +459,35 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     PluginSettingsRecord expected;
     expected.Rotate = -1;  // 0 was stored
-    expected.Option1 = -1;  // 7: no selection
-    expected.Option4 = -1;  // 9: no selection, which still changes the bank
-    expected.Option8 = 2;
+    expected.Option1 = 2;  // 99, which pans the camera as 2 does
+    expected.Option4 = 3;  // 9, which changes the bank as 3 does
+    expected.Option8 = 2;  // -1
     expected.StartCameraMode = 1;  // 2 was stored
     expected.PerspectiveOnly = 1;
     ExpectSettingsEqual(PluginSettings, expected);
     ExpectRegistryHolds(expected);
+}
+
+// As a locked-down account or a damaged hive refuses a write. The message box
+// is read and closed from a timer inside its own loop.
+TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStillApply)
+{
+    const HWND dialog = OpenThroughComponent();
+    ASSERT_NE(dialog, nullptr);
+    Select(dialog, 1013, 3);
+    static wchar_t shown[256];
+    const UINT_PTR reader = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
+        if (GetDlgItemTextW(box, 0xFFFF, shown, 256) > 0)
+            SendMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    SetSettingsValue = [](HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) -> LONG { return ERROR_ACCESS_DENIED; };
+    Click(dialog, IDOK);
+    SetSettingsValue = RegSetValueExA;
+    KillTimer(nullptr, reader);
+    EXPECT_STREQ(shown, L"設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。");
+    EXPECT_EQ(PluginSettings.Option4, 3);
+    EXPECT_FALSE(ReadSettingsValue("Option4").present);
 }
 
 TEST_F(ConfigDialog, OkWithAPositiveRotateOtherThanOneStoresOne)
@@ -591,23 +626,36 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
 }
 
 // The host's loop knows nothing of the dialog; its keys work all the same.
-TEST_F(ConfigDialog, TabShiftTabArrowsEnterAndEscWorkWithTheKeyboardAlone)
+// Tab walks every control that takes it as the dialog reads, each below or
+// right of the one before, OK and Cancel last; an arrow steps one item; the
+// mode key stays the host's.
+TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTheKeyboardAlone)
 {
     HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
-    TypeKey(VK_TAB);
+    int stops = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        stops += (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) != 0 ? 1 : 0;
+    RECT previous = ChildRect(dialog, GetDlgCtrlID(GetFocus()));
+    for (int tab = 1; tab < stops; ++tab) {
+        TypeKey(VK_TAB);
+        const RECT place = ChildRect(dialog, GetDlgCtrlID(GetFocus()));
+        EXPECT_TRUE(place.top > previous.top || (place.top == previous.top && place.left > previous.left)) << tab;
+        previous = place;
+    }
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDCANCEL)) << "one control per Tab, though peeked first";
     TypeKey(VK_TAB, VK_SHIFT);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
-    TypeKey(VK_TAB);
-    TypeKey(VK_TAB);
-    ASSERT_EQ(GetFocus(), GetDlgItem(dialog, 1009)) << "in the template's order";
-    TypeKey(VK_UP);
-    EXPECT_EQ(Selection(dialog, 1009), 0);
+    SetFocus(GetDlgItem(dialog, 1014));
+    TypeKey(VK_DOWN);
+    EXPECT_EQ(Selection(dialog, 1014), 2) << "one item from the middle one";
+    SendKey(VK_NONCONVERT, false);
+    SendKey(VK_NONCONVERT, true);
+    PumpMessages();
+    EXPECT_EQ(SessionState.Mode, CameraMode);
     TypeKey(VK_RETURN);
     EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_EQ(ReadSettingsValue("Rotate").AsInt32(), -1);
+    EXPECT_EQ(ReadSettingsValue("Option5").AsInt32(), 2);
 
     dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
@@ -684,31 +732,42 @@ TEST_F(ConfigDialog, AChangedMappingActsOnTheNextGesture)
     ExpectReferencesBalanced();
 }
 
-// The dialog's picture, for looking at; true when a PNG was written.
-bool SavePictureOf(HWND dialog, const char* name)
+// The dialog's picture, for looking at, with every control inside the dialog
+// and every text within its control, at the display's scale: 96 dpi in the
+// plain run, 144 and 192 in the runs of displays at 150 % and 200 %.
+void ExpectWholeAndSavePicture(HWND dialog, const char* name)
 {
     SetForegroundWindow(dialog);
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-    const std::string path = SaveWindowScreenshot(dialog, name);
-    std::ifstream file(path, std::ios::binary);
-    char signature[8] = {};
-    file.read(signature, 8);
-    return !path.empty() && std::string(signature + 1, 3) == "PNG";
+    EXPECT_FALSE(SaveWindowScreenshot(dialog, name).empty());
+    const SIZE client = ClientSize(dialog);
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.cx && place.bottom <= client.cy);
+        wchar_t text[64] = L"";
+        const ClientDc dc(child);
+        SelectObject(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0)));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc.get(), text, GetWindowTextW(child, text, 64), &extent);
+        EXPECT_LE(extent.cx, place.right - place.left) << WindowText(child);
+    }
 }
 
-TEST_F(ConfigDialog, SavesAPictureOfItselfWithTheDefaults)
+TEST_F(ConfigDialog, ShowsEveryControlAndTextWholeAtDisplayScale)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(SavePictureOf(dialog, "config_dialog"));
+    ExpectWholeAndSavePicture(dialog, "config_dialog");
 }
 
-TEST_F(ConfigDialogInEnglish, SavesAPictureOfItselfWithTheDefaults)
+TEST_F(ConfigDialogInEnglish, ShowsEveryControlAndTextWholeAtDisplayScale)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(SavePictureOf(dialog, "config_dialog_english"));
+    ExpectWholeAndSavePicture(dialog, "config_dialog_english");
 }
 
 }  // namespace

@@ -7,10 +7,13 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "input/mode_switch.h"
+#include "sandbox/injected_input.h"
 #include "sandbox/screenshot.h"
 #include "state/session_state.h"
 #include "tests/windows/attached_host.h"
@@ -273,58 +276,65 @@ TEST_F(ControlWindowTest, TheBodyAndTheStripHitTestAsACaption)
     EXPECT_EQ(SendMessageA(control, WM_NCHITTEST, 0, ScreenPoint(-200, -200)), HTNOWHERE);
 }
 
-TEST_F(ControlWindowTest, NonClientMouseMessagesHandTheFocusBackAfterAMove)
+TEST_F(ControlWindowTest, NonClientButtonReleasesHandTheFocusBack)
 {
-    const LPARAM point = ScreenPoint(5, 5);
-    SessionState.NcLeftDown = 1;
-    SetFocus(windows.figure);
-    SendMessageA(control, WM_NCMOUSEMOVE, HTCAPTION, point);
-    EXPECT_EQ(GetFocus(), windows.main);
-    EXPECT_EQ(SessionState.NcLeftDown, 0);
-
-    SetFocus(windows.figure);
-    SendMessageA(control, WM_NCMOUSEMOVE, HTCAPTION, point);
-    EXPECT_EQ(GetFocus(), windows.figure) << "only the first move after a press";
-
-    for (UINT up : {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP, WM_EXITSIZEMOVE}) {
+    for (UINT up : {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP}) {
         SetFocus(windows.figure);
-        SendMessageA(control, up, HTCAPTION, point);
+        SendMessageA(control, up, HTCAPTION, ScreenPoint(5, 5));
         EXPECT_EQ(GetFocus(), windows.main) << up;
     }
 }
 
-// The whole gesture is queued at once, so it stays over the window's body:
-// every message of it is then a non-client one, kept in order by the host's
-// loop. The pointer then leaves the window at once, and the user types.
-TEST_F(ControlWindowTest, DraggingByTheReadOutsMovesTheWindowAndHandsTheKeyboardBack)
+// A drag by the body as a user makes it, with input from another thread: the
+// window follows the pointer until the release and no further, and the keys
+// typed afterwards reach the host. Esc, pressed last, would end a move still
+// going on and put the window back.
+TEST_F(ControlWindowTest, DraggingByTheBodyMovesTheWindowUntilTheReleaseAndHandsTheKeyboardBack)
 {
+    // At a client point, with the control window active or not, with a pause
+    // in ms between the steps or all queued at once.
+    const struct { const char* what; POINT grip; bool controlWindowActive; int pause; } drags[] = {
+        {"by the strip, paced", {5, 16}, false, 100}, {"by the read-outs, paced", {150, 12}, false, 100},
+        {"by the read-outs, at once, the window active", {150, 12}, true, 0}};
     EnterCameraMode();
-    SetForegroundWindow(control);
-    SetFocus(GetDlgItem(control, IDC_MODE_BUTTON));
-    PumpMessages();
-    const POINT before = WindowOrigin(control);
-    POINT grip = {150, 12};
-    ClientToScreen(control, &grip);
-    SetCursorPos(grip.x, grip.y);
-    PumpMessages();
-    auto moveTo = [](int x, int y) {
-        mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x * 65536 / GetSystemMetrics(SM_CXSCREEN),
-                    y * 65536 / GetSystemMetrics(SM_CYSCREEN), 0, 0);
-    };
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    for (int step = 1; step <= 4; ++step)
-        moveTo(grip.x + 5 * step, grip.y + step);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    PumpMessages();
-    const POINT after = WindowOrigin(control);
-    EXPECT_NEAR(after.x - before.x, 20, 1);
-    EXPECT_NEAR(after.y - before.y, 4, 1);
-
-    moveTo(grip.x + 21, grip.y + 200);
-    PumpMessages();
-    EXPECT_EQ(GetFocus(), windows.main);
-    TypeKey(VK_SPACE);
-    EXPECT_EQ(SessionState.Mode, CameraMode) << "the space reached the host, not a button";
+    for (const auto& drag : drags) {
+        SCOPED_TRACE(drag.what);
+        SetForegroundWindow(drag.controlWindowActive ? control : windows.main);
+        SetFocus(drag.controlWindowActive ? GetDlgItem(control, IDC_MODE_BUTTON) : windows.main);
+        PumpMessages();
+        const POINT before = WindowOrigin(control);
+        POINT grip = drag.grip;
+        ClientToScreen(control, &grip);
+        MovePointerTo(grip);
+        PumpMessages();
+        std::atomic<bool> done{false};
+        std::thread user([&] {
+            SendButton(MOUSEEVENTF_LEFTDOWN);
+            for (int step = 1; step <= 4; ++step) {
+                Sleep(drag.pause);
+                MovePointerTo(POINT{grip.x + 5 * step, grip.y + step});
+            }
+            SendButton(MOUSEEVENTF_LEFTUP);
+            Sleep(drag.pause);
+            MovePointerTo(POINT{grip.x + 21, grip.y + 200});
+            Sleep(drag.pause);
+            SendKey(VK_ESCAPE, false);
+            SendKey(VK_ESCAPE, true);
+            done = true;
+        });
+        while (!done) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            PumpMessages();
+        }
+        user.join();
+        PumpMessages();
+        const POINT after = WindowOrigin(control);
+        EXPECT_EQ(after.x - before.x, 20);
+        EXPECT_EQ(after.y - before.y, 4);
+        EXPECT_EQ(GetFocus(), windows.main);
+        TypeKey(VK_SPACE);
+        EXPECT_EQ(SessionState.Mode, CameraMode) << "the space reached the host, not a button";
+    }
 }
 
 TEST_F(ControlWindowTest, TheStripShowsTheActiveAndInactiveCaptionColours)
@@ -405,37 +415,55 @@ TEST_F(ControlWindowTest, MovedToADisplayAt200PercentItLaysItselfOutAgainWhereWi
     SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
     ToggleMode();
     EXPECT_EQ(ClientSize(control).cx, 44) << "back at 96 dpi, in the other mode";
+    // Suggested across the work area's right edge, in ModelingMode.
+    RECT work{}, frame{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    suggested = {work.right - 20, 200, work.right + 80, 250};
+    SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    UpdateWindow(control);
+    GetWindowRect(control, &frame);
+    EXPECT_EQ(frame.right, work.right) << "moved in as far as needed";
+    EXPECT_EQ(ButtonIcon(control, IDC_MODE_BUTTON), SessionState.ModelingIcon);
+    EXPECT_EQ(ClientPixel(control, 19, 40), ClientPixel(control, 0, 0)) << "the strip is 20 pixels wide";
+    EXPECT_NE(ClientPixel(control, 20, 40), ClientPixel(control, 0, 0));
 }
 
-TEST_F(ControlWindowTest, AStoredPlaceOffEveryMonitorOpensInsideTheNearestWorkArea)
+// Wherever it is stored, from a monitor unplugged to a place by the screen's
+// corner, the window opens whole on the work area, in either start mode, and
+// stays so when the other mode resizes it; a window moved in touches the work
+// area's edge, moved no further than needed. The host's end saves it where it stands.
+TEST_F(ControlWindowTest, OpenedOrResizedItLiesWholeOnTheWorkAreaAndIsSavedWhereItStands)
 {
-    const struct {
-        int32_t x, y;
-    } places[] = {{-5000, 300}, {300, 90000}, {INT32_MAX, INT32_MIN}};
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const struct { int32_t x, y, startInCameraMode; } places[] = {
+        {-5000, 300, 0}, {300, 90000, 0}, {INT32_MAX, INT32_MIN, 0}, {work.right - 10, work.bottom - 10, 0},
+        {work.right - 10, work.bottom - 10, 1}};
     for (const auto& stored : places) {
-        SCOPED_TRACE(testing::Message() << stored.x << ", " << stored.y);
+        SCOPED_TRACE(testing::Message() << stored.x << ", " << stored.y << ", " << stored.startInCameraMode);
         DestroyWindow(windows.main);
         windows.main = nullptr;
         PumpMessages();
         WriteSettingsDword("PosX", stored.x);
         WriteSettingsDword("PosY", stored.y);
+        WriteSettingsDword("StartCameraMode", stored.startInCameraMode);
         StartAgain();
         RECT frame{};
+        POINT from = {stored.x, stored.y};
+        for (int mode = 0; mode < 2; ++mode, ToggleMode()) {
+            GetWindowRect(SessionState.ControlWindow, &frame);
+            EXPECT_TRUE(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
+                        frame.bottom <= work.bottom);
+            EXPECT_TRUE(frame.left == from.x || frame.left == work.left || frame.right == work.right);
+            EXPECT_TRUE(frame.top == from.y || frame.top == work.top || frame.bottom == work.bottom);
+            from = POINT{frame.left, frame.top};
+        }
         GetWindowRect(SessionState.ControlWindow, &frame);
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        ASSERT_TRUE(GetMonitorInfoA(MonitorFromRect(&frame, MONITOR_DEFAULTTONULL), &monitor));
-        EXPECT_GE(frame.left, monitor.rcWork.left);
-        EXPECT_GE(frame.top, monitor.rcWork.top);
-        EXPECT_LE(frame.right, monitor.rcWork.right);
-        EXPECT_LE(frame.bottom, monitor.rcWork.bottom);
-        EXPECT_EQ(SessionState.PosX, stored.x) << "the stored place is kept";
-        EXPECT_EQ(SessionState.PosY, stored.y);
         DestroyWindow(windows.main);
         windows.main = nullptr;
         PumpMessages();
-        EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), stored.x) << "an unmoved window keeps it at the host's end";
-        EXPECT_EQ(ReadSettingsValue("PosY").AsInt32(), stored.y);
+        EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), frame.left);
+        EXPECT_EQ(ReadSettingsValue("PosY").AsInt32(), frame.top);
     }
 }
 

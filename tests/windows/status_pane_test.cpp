@@ -183,8 +183,8 @@ TEST_F(StatusPaneTest, InCameraModeTheMenuOffersTheCameraCommandsFirst)
     RightClick(400, 300);
     ASSERT_TRUE(Seen.open);
     const std::vector<MenuItem> expected = {
-        {IDC_STORE_BUTTON, u8"記憶", false, true}, {IDC_RESTORE_BUTTON, u8"復帰", false, true},
-        {IDC_UNDO_BUTTON, u8"取消", false, true},  {0, "", true, false},
+        {IDC_STORE_BUTTON, u8"記憶", false, true}, {IDC_RESTORE_BUTTON, u8"復帰", false, false},
+        {IDC_UNDO_BUTTON, u8"取消", false, false}, {0, "", true, false},
         Settings,
     };
     EXPECT_EQ(Seen.items, expected);
@@ -230,17 +230,17 @@ TEST_F(StatusPaneTest, AChosenItemReachesTheControlWindowAsItsCommand)
     ExpectReferencesBalanced();
 }
 
-TEST_F(StatusPaneTest, RestoreFromTheMenuRunsWhileItsButtonIsDisabled)
+TEST_F(StatusPaneTest, RestoreFromTheMenuRestoresOnceACameraWasStoredAndUndoStaysGreyed)
 {
     EnterCameraMode();
-    SessionState.MemoryCamera = CameraSnapshot{{8, 0, 1}, {0, 1, 0}, 70, 0.5f};
-    ASSERT_FALSE(IsWindowEnabled(GetDlgItem(SessionState.ControlWindow, IDC_RESTORE_BUTTON)));
+    SendMessageA(SessionState.ControlWindow, WM_COMMAND, IDC_STORE_BUTTON, 0);
+    host->eye = SandboxPoint{8, 0, 1};
     KeysToPress = {VK_DOWN, VK_DOWN, VK_RETURN};
     RightClick(400, 300);
-    EXPECT_EQ(host->eye.x, 8);
-    EXPECT_EQ(host->target.y, 1);
-    EXPECT_EQ(host->zoom, 70);
-    EXPECT_EQ(host->bank, 0.5f);
+    EXPECT_EQ(host->eye.x, 0) << "restored";
+    ASSERT_EQ(Seen.items.size(), 5u);
+    EXPECT_TRUE(Seen.items[1].enabled);
+    EXPECT_FALSE(Seen.items[2].enabled) << "no drag to undo yet";
 }
 
 // A host that runs in English: its is_japanese answers false.
@@ -278,8 +278,8 @@ TEST_F(StatusPaneInEnglish, TheMenuOffersTheSameCommandsInEnglish)
     RightClick(400, 300);
     ASSERT_TRUE(Seen.open);
     const std::vector<MenuItem> expected = {
-        {IDC_STORE_BUTTON, "Store", false, true}, {IDC_RESTORE_BUTTON, "Restore", false, true},
-        {IDC_UNDO_BUTTON, "Undo", false, true},   {0, "", true, false},
+        {IDC_STORE_BUTTON, "Store", false, true}, {IDC_RESTORE_BUTTON, "Restore", false, false},
+        {IDC_UNDO_BUTTON, "Undo", false, false},  {0, "", true, false},
         settings,
     };
     EXPECT_EQ(Seen.items, expected);

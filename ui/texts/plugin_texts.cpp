@@ -26,6 +26,8 @@ const WindowTexts JapaneseTexts = {
     "直前のドラッグを取消",
     "カメラモードに切替",
     "モデリングモードに切替",
+    "設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。",
+    "Z_Vormelt 設定",
 };
 
 const WindowTexts EnglishTexts = {
@@ -41,6 +43,8 @@ const WindowTexts EnglishTexts = {
     "Undo the last camera drag",
     "Switch to camera mode",
     "Switch to modeling mode",
+    "The settings could not be saved in the registry.\nThe changed settings apply until the host closes.",
+    "Z_Vormelt Configuration",
 };
 
 }  // namespace

@@ -37,6 +37,11 @@ struct WindowTexts {
     const char* undoTip;
     const char* toCameraModeTip;
     const char* toModelingModeTip;
+
+    // The message box that tells the user that OK could not save the settings,
+    // and its caption.
+    const char* settingsNotSaved;
+    const char* settingsCaption;
 };
 
 const WindowTexts& WindowTextsIn(HostLanguage language);
