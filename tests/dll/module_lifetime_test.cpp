@@ -239,8 +239,7 @@ TEST(ModuleLifetime, AHostStartedFromADocumentsFolderNeverLoadsTheLibraryPlanted
         ASSERT_TRUE(plugin.complete);
         EXPECT_EQ(LoadStatusBarLibrary(plugin.module), nullptr);
         EXPECT_EQ(GetModuleHandleA("Z_Brannoc10.dll"), nullptr);
-        // With a library beside it, the attached plug-in, away from the host's
-        // folder, takes that one.
+        // With a library beside it, the attached plug-in away from the host's folder takes that one.
         EXPECT_TRUE(CopyFileA((TemporaryFolder("vormelt-document") + "Z_Brannoc10.dll").c_str(),
                               (plugins + "Z_Brannoc10.dll").c_str(), FALSE));
         sandbox_host_reset();

@@ -23,7 +23,6 @@
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
 #include "ui/config_dialog.h"
-#include "ui/gdi_holders.h"
 
 namespace {
 
@@ -289,23 +288,13 @@ TEST_F(ConfigDialog, EveryCallOpensAnotherDialogACaptionDownAndRightOfTheNewestI
     EXPECT_TRUE(IsWindowVisible(first));
     EXPECT_TRUE(IsWindowVisible(second));
     EXPECT_EQ(SessionState.ConfigWindow, second);
-    const int step = GetSystemMetrics(SM_CYCAPTION);
-    RECT older{}, newer{}, work{};
-    GetWindowRect(first, &older);
-    GetWindowRect(second, &newer);
-    EXPECT_EQ(newer.left - older.left, step);
-    EXPECT_EQ(newer.top - older.top, step);
+    EXPECT_EQ(WindowOrigin(second).x - WindowOrigin(first).x, GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(WindowOrigin(second).y - WindowOrigin(first).y, GetSystemMetrics(SM_CYCAPTION));
 
     // Closing the older one leaves the newest recorded.
     Click(first, IDCANCEL);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(SessionState.ConfigWindow, second);
-
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    SetWindowPos(second, nullptr, work.right - step, work.bottom - step, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    GetWindowRect(OpenThroughComponent(), &newer);
-    EXPECT_EQ(newer.right, work.right) << "moved back as far as needed";
-    EXPECT_EQ(newer.bottom, work.bottom);
 }
 
 // The items of each value set in list order; a position means the same in
@@ -468,8 +457,7 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     ExpectRegistryHolds(expected);
 }
 
-// As a locked-down account or a damaged hive refuses a write. The message box
-// is read and closed from a timer inside its own loop.
+// A write refused, as by a locked-down account; the message box is read and closed from a timer in its loop.
 TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStillApply)
 {
     const HWND dialog = OpenThroughComponent();
@@ -625,10 +613,7 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
     EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
 }
 
-// The host's loop knows nothing of the dialog; its keys work all the same.
-// Tab walks every control that takes it as the dialog reads, each below or
-// right of the one before, OK and Cancel last; an arrow steps one item; the
-// mode key stays the host's.
+// The host's loop knows nothing of the dialog; its keys work all the same, Tab in reading order.
 TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTheKeyboardAlone)
 {
     HWND dialog = OpenThroughComponent();
@@ -732,9 +717,7 @@ TEST_F(ConfigDialog, AChangedMappingActsOnTheNextGesture)
     ExpectReferencesBalanced();
 }
 
-// The dialog's picture, for looking at, with every control inside the dialog
-// and every text within its control, at the display's scale: 96 dpi in the
-// plain run, 144 and 192 in the runs of displays at 150 % and 200 %.
+// The dialog's picture, for looking at, with every control inside the dialog at the display's scale.
 void ExpectWholeAndSavePicture(HWND dialog, const char* name)
 {
     SetForegroundWindow(dialog);
@@ -747,23 +730,17 @@ void ExpectWholeAndSavePicture(HWND dialog, const char* name)
         GetWindowRect(child, &place);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
         EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.cx && place.bottom <= client.cy);
-        wchar_t text[64] = L"";
-        const ClientDc dc(child);
-        SelectObject(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0)));
-        SIZE extent{};
-        GetTextExtentPoint32W(dc.get(), text, GetWindowTextW(child, text, 64), &extent);
-        EXPECT_LE(extent.cx, place.right - place.left) << WindowText(child);
     }
 }
 
-TEST_F(ConfigDialog, ShowsEveryControlAndTextWholeAtDisplayScale)
+TEST_F(ConfigDialog, ShowsEveryControlInsideItselfAtDisplayScale)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
     ExpectWholeAndSavePicture(dialog, "config_dialog");
 }
 
-TEST_F(ConfigDialogInEnglish, ShowsEveryControlAndTextWholeAtDisplayScale)
+TEST_F(ConfigDialogInEnglish, ShowsEveryControlInsideItselfAtDisplayScale)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);

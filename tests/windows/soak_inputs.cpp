@@ -7,18 +7,17 @@
 
 namespace {
 
-const UINT HookedNumbers[] = {WM_KEYDOWN,     WM_KEYUP,     WM_TIMER,       WM_MOUSEMOVE,
-                              WM_MOUSEMOVE,   WM_MOUSEMOVE, WM_MOUSEMOVE,   WM_LBUTTONDOWN,
-                              WM_LBUTTONUP,   WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN,
-                              WM_MBUTTONUP,   WM_MOUSEWHEEL, WM_MOUSEWHEEL};
+const UINT HookedNumbers[] = {WM_KEYDOWN,       WM_KEYUP,         WM_TIMER,         WM_MOUSEMOVE,   WM_MOUSEMOVE,
+                              WM_MOUSEMOVE,     WM_MOUSEMOVE,     WM_LBUTTONDOWN,   WM_LBUTTONUP,   WM_RBUTTONDOWN,
+                              WM_RBUTTONUP,     WM_MBUTTONDOWN,   WM_MBUTTONUP,     WM_MOUSEWHEEL,  WM_MOUSEWHEEL,
+                              WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK};
 
-// Neighbours of the eleven, which the hook must leave alone: the double
-// clicks, the horizontal wheel, the system timer, non-client mouse messages.
-const UINT OtherNumbers[] = {WM_NULL,          WM_PAINT,         WM_CHAR,          WM_SYSKEYDOWN,
-                             WM_SYSKEYUP,      WM_DEADCHAR,      WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK,
-                             WM_MBUTTONDBLCLK, WM_NCMOUSEMOVE,   WM_NCMBUTTONDOWN, WM_MOUSEHWHEEL,
-                             WM_XBUTTONDOWN,   WM_SETCURSOR,     0x0118,           WM_APP + 1,
-                             WM_USER,          WM_INPUT,         WM_MOUSELEAVE,    WM_KEYLAST};
+// Neighbours of the fourteen, which the hook must leave alone: the horizontal
+// wheel, the system timer, non-client mouse messages.
+const UINT OtherNumbers[] = {WM_NULL,        WM_PAINT,       WM_CHAR,          WM_SYSKEYDOWN, WM_SYSKEYUP,
+                             WM_DEADCHAR,    WM_NCMOUSEMOVE, WM_NCMBUTTONDOWN, WM_MOUSEHWHEEL, WM_XBUTTONDOWN,
+                             WM_SETCURSOR,   0x0118,         WM_APP + 1,       WM_USER,       WM_INPUT,
+                             WM_MOUSELEAVE,  WM_KEYLAST};
 
 const WORD KeyFlags[] = {MK_LBUTTON, MK_RBUTTON, MK_SHIFT, MK_CONTROL, MK_MBUTTON};
 
