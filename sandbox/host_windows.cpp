@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "sandbox/host_bridge.h"
 #include "sandbox/views/host_views.h"
 
@@ -89,8 +91,10 @@ void LayOut(HWND main)
     MoveWindow(Windows.figure, 0, 0, client.right, client.bottom - statusHeight, TRUE);
     RECT firstPart{};
     SendMessageA(Windows.statusBar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&firstPart));
-    MoveWindow(Windows.nameBox, firstPart.left + 2, firstPart.top + 1, statusHeight * 5,
-               firstPart.bottom - firstPart.top - 2, TRUE);
+    // Room for a short name at any scale, and never over the parts the status-bar library added.
+    const int nameWidth = std::min(statusHeight * 3, static_cast<int>(firstPart.right - firstPart.left) - 4);
+    MoveWindow(Windows.nameBox, firstPart.left + 2, firstPart.top + 1, nameWidth, firstPart.bottom - firstPart.top - 2,
+               TRUE);
     PublishPanes();
 }
 
