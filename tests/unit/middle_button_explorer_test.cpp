@@ -24,7 +24,6 @@ const char* const EventNames[] = {"middle down", "middle up", "middle up, polled
                                   "right double click", "middle down elsewhere", "middle up elsewhere", "move inside",
                                   "move outside", "double-click timer", "pan poll", "capture taken by another window",
                                   "NONCONVERT", "mode button", "attachment ends"};
-// The pointer's events: the message over the figure window, the button, a press or not.
 struct Gesture { UINT message; int button, press; };
 enum : int { L = MK_LBUTTON, R = MK_RBUTTON, M = MK_MBUTTON };
 const Gesture Gestures[] = {{WM_MBUTTONDOWN, M, 1}, {WM_MBUTTONUP, M, 0}, {WM_MBUTTONUP, M, 0}, {WM_LBUTTONDOWN, L, 1},

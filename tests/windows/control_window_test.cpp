@@ -417,8 +417,7 @@ TEST_F(ControlWindowTest, MovedToADisplayAt200PercentItLaysItselfOutAgainWhereWi
     EXPECT_NE(ClientPixel(control, 20, 40), ClientPixel(control, 0, 0));
 }
 
-// Stored anywhere, it opens whole on the work area in either start mode and stays so when the other mode resizes
-// it, moved no further than needed; the host's end saves it where it stands.
+// Stored anywhere, it opens and widens whole on the work area, moved no further than needed, and is saved there.
 TEST_F(ControlWindowTest, OpenedOrResizedItLiesWholeOnTheWorkAreaAndIsSavedWhereItStands)
 {
     RECT work{};

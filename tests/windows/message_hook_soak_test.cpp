@@ -254,9 +254,8 @@ protected:
               failure, "the hook changed more than the message number");
         // Pass, Keep or Consume, and nothing else.
         const bool passed = passes == 1 && record.message == message.message && result == SoakSystem.nextHookResult;
-        // A left or right double click whose first press the host never got is kept as a plain press.
-        const bool rewritten = message.message == WM_LBUTTONDBLCLK || message.message == WM_RBUTTONDBLCLK;
-        const bool kept = passes == 0 && result == 0 && record.message + (rewritten ? 2 : 0) == message.message;
+        const bool keptAsPress = message.message == WM_LBUTTONDBLCLK || message.message == WM_RBUTTONDBLCLK;
+        const bool kept = passes == 0 && result == 0 && record.message + (keptAsPress ? 2 : 0) == message.message;
         const bool consumed = passes == 0 && result == 0 && record.message == WM_NULL;
         Check(passed || kept || consumed, failure, "the call ended neither passed, kept nor blanked");
         if (code < 0 || !IsHookedNumber(message.message))
