@@ -464,9 +464,10 @@ TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStill
     ASSERT_NE(dialog, nullptr);
     Select(dialog, 1013, 3);
     static wchar_t shown[256];
-    const UINT_PTR reader = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+    // Stopped once read: a later tick on a window without the text would blank it.
+    const UINT_PTR reader = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR self, DWORD) {
         const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
-        if (GetDlgItemTextW(box, 0xFFFF, shown, 256) > 0)
+        if (GetDlgItemTextW(box, 0xFFFF, shown, 256) > 0 && KillTimer(nullptr, self))
             SendMessageW(box, WM_COMMAND, IDOK, 0);
     });
     SetSettingsValue = [](HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) -> LONG { return ERROR_ACCESS_DENIED; };
