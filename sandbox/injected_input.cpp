@@ -23,6 +23,12 @@ INPUT MouseInput(DWORD flags, POINT screen)
     return input;
 }
 
+void SendMouseInput(DWORD flags, POINT screen)
+{
+    INPUT input = MouseInput(flags, screen);
+    SendInput(1, &input, sizeof input);
+}
+
 void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
     const HWND popup = FindWindowA(MAKEINTRESOURCEA(0x8000), nullptr);  // the menu window class
@@ -41,8 +47,7 @@ void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
 
 void MovePointerTo(POINT screen)
 {
-    INPUT input = MouseInput(0, screen);
-    SendInput(1, &input, sizeof input);
+    SendMouseInput(0, screen);
 }
 
 void ClickAt(POINT screen, DWORD down, DWORD up)
@@ -57,6 +62,11 @@ void SendButton(DWORD flag)
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flag;
     SendInput(1, &input, sizeof input);
+}
+
+void SendButtonAt(POINT screen, DWORD flag)
+{
+    SendMouseInput(flag, screen);
 }
 
 void TurnWheel(int delta)

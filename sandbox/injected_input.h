@@ -16,6 +16,12 @@ void ClickAt(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEV
 // A button press or release where the pointer is (MOUSEEVENTF_ flags).
 void SendButton(DWORD flag);
 
+// A button press or release at a screen point, the pointer moving there with
+// it. Under Wine a move injected just before a plain release can be undone by
+// the X pointer's late echo of an earlier move; a release that carries its own
+// point lands where it was meant to.
+void SendButtonAt(POINT screen, DWORD flag);
+
 // One wheel message's worth of turning: positive away from the user.
 void TurnWheel(int delta);
 

@@ -313,7 +313,7 @@ TEST_F(ControlWindowTest, DraggingByTheBodyMovesTheWindowUntilTheReleaseAndHands
                 Sleep(drag.pause);
                 MovePointerTo(POINT{grip.x + 5 * step, grip.y + step});
             }
-            SendButton(MOUSEEVENTF_LEFTUP);
+            SendButtonAt(POINT{grip.x + 20, grip.y + 4}, MOUSEEVENTF_LEFTUP);
             Sleep(drag.pause);
             MovePointerTo(POINT{grip.x + 21, grip.y + 200});
             Sleep(drag.pause);
