@@ -220,10 +220,13 @@ MSG RandomMessage(SoakRandom& random, const SoakWindows& windows, POINT pointer,
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
         message.wParam = random.OneIn(20) ? static_cast<WPARAM>(random.Bits()) : RandomKeyState(random);
         message.lParam = ClientPosition(random, windows.figure);
         // Middle presses mostly at one point, where a second one is a double click.
-        if (message.message == WM_MBUTTONDOWN && !random.OneIn(4))
+        if ((message.message == WM_MBUTTONDOWN || message.message == WM_MBUTTONDBLCLK) && !random.OneIn(4))
             message.lParam = Packed(10, 10);
         break;
     default:
