@@ -457,14 +457,13 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     ExpectRegistryHolds(expected);
 }
 
-// A write refused, as by a locked-down account; the message box is read and closed from a timer in its loop.
+// A write refused (a locked-down account); a timer reads and closes the box, then stops before a later tick blanks it.
 TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStillApply)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
     Select(dialog, 1013, 3);
     static wchar_t shown[256];
-    // Stopped once read: a later tick on a window without the text would blank it.
     const UINT_PTR reader = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR self, DWORD) {
         const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
         if (GetDlgItemTextW(box, 0xFFFF, shown, 256) > 0 && KillTimer(nullptr, self))

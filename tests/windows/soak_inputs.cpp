@@ -12,8 +12,7 @@ const UINT HookedNumbers[] = {WM_KEYDOWN,       WM_KEYUP,         WM_TIMER,     
                               WM_RBUTTONUP,     WM_MBUTTONDOWN,   WM_MBUTTONUP,     WM_MOUSEWHEEL,  WM_MOUSEWHEEL,
                               WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK};
 
-// Neighbours of the fourteen, which the hook must leave alone: the horizontal
-// wheel, the system timer, non-client mouse messages.
+// Neighbours the hook must leave alone: the horizontal wheel, the system timer, non-client mouse messages.
 const UINT OtherNumbers[] = {WM_NULL,        WM_PAINT,       WM_CHAR,          WM_SYSKEYDOWN, WM_SYSKEYUP,
                              WM_DEADCHAR,    WM_NCMOUSEMOVE, WM_NCMBUTTONDOWN, WM_MOUSEHWHEEL, WM_XBUTTONDOWN,
                              WM_SETCURSOR,   0x0118,         WM_APP + 1,       WM_USER,       WM_INPUT,
