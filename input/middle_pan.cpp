@@ -82,6 +82,9 @@ bool OutsideDoubleClickRectangle(int x, int y)
 
 void StartDoubleClickTimer(int x, int y)
 {
+    // A first click still waiting is stopped, not replaced: a replacement the
+    // system refuses would leave it ticking with no one to take its messages.
+    StopDoubleClickTimer();
     // Whatever the system answers besides zero, the timer's messages carry
     // the identifier asked for.
     const UINT_PTR started = HookSystem.setTimer(SessionState.FigureWindow, DoubleClickTimerId,
