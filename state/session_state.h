@@ -33,10 +33,14 @@ struct SessionStateRecord {
     HWND ConfigWindow = nullptr;
     HWND ModeButton = nullptr;
     HWND ButtonTips = nullptr;  // the control window's tooltips, owned by it
+    HWND HostKeyboard = nullptr;  // the host's window that had the keyboard at the last press on the control window
     HINSTANCE ModuleInstance = nullptr;
     HMODULE StatusBarModule = nullptr;
     HICON ModelingIcon = nullptr;
     HICON CameraIcon = nullptr;
+    HICON PaneIcons[2] = {};  // each mode's status-pane icon at PaneIconSize, never handed out
+    int32_t PaneIconSize = 0;
+    HICON PaneIconShown = nullptr;  // the copy last handed to the status-bar library
     int32_t ControlDpi = 0;  // the control window's layout DPI, 0 until it is laid out
     HCURSOR PanCursor = nullptr;
     HCURSOR SavedCursor = nullptr;
