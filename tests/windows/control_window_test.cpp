@@ -247,8 +247,8 @@ TEST_F(ControlWindowTest, StoreRestoreAndUndoWorkOnTheHostsCamera)
     ExpectReferencesBalanced();
 }
 
-// As a user does it: with the keyboard in the host's name box, a real click on each button in each mode, then a
-// letter typed, which lands in the box; the host stays the active window throughout.
+// As a user does it: with the keyboard in the host's name box, a real click on each button in each mode and a
+// right click on the strip, then a letter typed, which lands in the box; the host stays the active window throughout.
 void ClickEveryButtonTypingInBetween(HWND control, const HostWindows& windows)
 {
     EnableWindow(GetDlgItem(control, IDC_RESTORE_BUTTON), TRUE);
@@ -256,14 +256,23 @@ void ClickEveryButtonTypingInBetween(HWND control, const HostWindows& windows)
     SetFocus(windows.nameBox);
     PumpMessages();
     ShowControlWindow(true);  // Wine without a window manager raises the window whose field took the keyboard
-    for (const int id : {IDC_MODE_BUTTON, IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON, IDC_MODE_BUTTON}) {
+    const int strip = 0, left = MOUSEEVENTF_LEFTDOWN;
+    const struct { int id, press; } clicks[] = {{IDC_MODE_BUTTON, left}, {IDC_STORE_BUTTON, left},
+        {IDC_RESTORE_BUTTON, left}, {IDC_UNDO_BUTTON, left}, {IDC_MODE_BUTTON, left}, {strip, MOUSEEVENTF_RIGHTDOWN}};
+    for (const auto& click : clicks) {
         const int typed = GetWindowTextLengthA(windows.nameBox);
         RECT button{};
-        GetWindowRect(GetDlgItem(control, id), &button);
-        ClickAt(Centre(button));
-        EXPECT_FALSE(PumpUntil([&] { return GetActiveWindow() != windows.main; }, 300)) << id;
+        GetWindowRect(GetDlgItem(control, click.id), &button);
+        POINT point = click.id == strip ? POINT{5, 16} : Centre(button);
+        if (click.id == strip)
+            ClientToScreen(control, &point);
+        SendButtonAt(point, click.press);
+        if (click.id != strip)  // a right press on the body waits in the system's loop for its release
+            EXPECT_FALSE(PumpUntil([&] { return GetActiveWindow() != windows.main; }, 200)) << click.id;
+        SendButtonAt(point, click.press * 2);  // its release
+        EXPECT_FALSE(PumpUntil([&] { return GetActiveWindow() != windows.main; }, 200)) << click.id;
         TypeKey('A');
-        EXPECT_EQ(GetWindowTextLengthA(windows.nameBox), typed + 1) << id;
+        EXPECT_EQ(GetWindowTextLengthA(windows.nameBox), typed + 1) << click.id;
     }
     EXPECT_EQ(SessionState.Mode, ModelingMode) << "each click of the mode button switched";
 }
