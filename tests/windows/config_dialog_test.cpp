@@ -457,25 +457,32 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     ExpectRegistryHolds(expected);
 }
 
-// A write refused (a locked-down account); a timer reads and closes the box, then stops before a later tick blanks it.
+// One write refused, in Japanese then English; a timer reads and closes the box, then stops before a tick blanks it.
 TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStillApply)
 {
-    const HWND dialog = OpenThroughComponent();
-    ASSERT_NE(dialog, nullptr);
-    Select(dialog, 1013, 3);
     static wchar_t shown[256];
-    const UINT_PTR reader = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR self, DWORD) {
-        const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
-        if (GetDlgItemTextW(box, 0xFFFF, shown, 256) > 0 && KillTimer(nullptr, self))
-            SendMessageW(box, WM_COMMAND, IDOK, 0);
-    });
-    SetSettingsValue = [](HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) -> LONG { return ERROR_ACCESS_DENIED; };
-    Click(dialog, IDOK);
-    SetSettingsValue = RegSetValueExA;
-    KillTimer(nullptr, reader);
-    EXPECT_STREQ(shown, L"設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。");
-    EXPECT_EQ(PluginSettings.Option4, 3);
-    EXPECT_FALSE(ReadSettingsValue("Option4").present);
+    for (const wchar_t* warning :
+         {L"設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。",
+          L"The settings could not be saved in the registry.\nThe changed settings apply until the host closes."}) {
+        const HWND dialog = OpenThroughComponent();
+        ASSERT_NE(dialog, nullptr);
+        Select(dialog, 1013, 3);
+        const UINT_PTR reader = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR self, DWORD) {
+            const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
+            if (GetDlgItemTextW(box, 0xFFFF, shown, 256) > 0 && KillTimer(nullptr, self))
+                SendMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        SetSettingsValue = [](HKEY key, LPCSTR name, DWORD, DWORD type, const BYTE* data, DWORD size) -> LONG {
+            return lstrcmpA(name, "Option4") ? RegSetValueExA(key, name, 0, type, data, size) : ERROR_ACCESS_DENIED;
+        };
+        Click(dialog, IDOK);
+        SetSettingsValue = RegSetValueExA;
+        KillTimer(nullptr, reader);
+        EXPECT_STREQ(shown, warning);
+        EXPECT_EQ(PluginSettings.Option4, 3);
+        EXPECT_EQ(SettingsValueCount(), 16u) << "every value but the refused Option4";
+        SessionState.Language = HostLanguage::English;  // as the attachment records a host in English
+    }
 }
 
 TEST_F(ConfigDialog, OkWithAPositiveRotateOtherThanOneStoresOne)

@@ -102,11 +102,14 @@ TEST_F(SettingsRegistry, AValueOfAnotherSizeKeepsTheFieldWhole)
     EXPECT_EQ(PluginSettings.Option7, 3);
 }
 
-TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithSeventeenDwords)
+TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithSeventeenDwordsOrFailsWhenItCannot)
 {
+    RegOverridePredefKey(HKEY_CURRENT_USER, reinterpret_cast<HKEY>(GetCurrentProcess()));  // no key opens or is created
+    EXPECT_FALSE(SaveSettings());
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i)
         PluginSettings.*SettingsFields[i].field = static_cast<int32_t>(i) - 8;
-    SaveSettings();
+    EXPECT_TRUE(SaveSettings());
     ASSERT_TRUE(SettingsKeyExists());
     EXPECT_EQ(SettingsValueCount(), 17u);
     for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i) {
