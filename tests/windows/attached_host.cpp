@@ -34,15 +34,9 @@ void AttachedHostTest::SetUp()
     SessionState.ModuleInstance = GetModuleHandleA(nullptr);
     SessionState.StatusBarModule = StatusBarLibrary();
     Log()->count = 0;
-    Log()->keepsReplacedIcons = 0;
     auto* created = new plugin_component();
     created->AddRef();
     component = created;
-}
-
-void AttachedHostTest::StatusBarKeepsReplacedIcons(bool keeps)
-{
-    Log()->keepsReplacedIcons = keeps ? 1 : 0;
 }
 
 void AttachedHostTest::TearDown()

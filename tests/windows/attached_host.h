@@ -28,8 +28,6 @@ protected:
 
     // The status-bar library's calls since the test began.
     std::vector<StatusBarCall> StatusCalls() const;
-    // Whether the library leaves the icon a later one replaces to the plug-in; by default it destroys it.
-    void StatusBarKeepsReplacedIcons(bool keeps);
     // The text of the last ZBR_SetText, in UTF-8.
     std::string LastPaneText() const;
 

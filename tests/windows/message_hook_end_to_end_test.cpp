@@ -222,9 +222,6 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
          [&] {
              const SandboxPoint target = host->target;
              SetCapture(windows.nameBox);
-             MovePointerTo(FigureCentre());
-             PumpMessages();
-             EXPECT_EQ(GetCapture(), windows.nameBox) << "the plug-in took the mouse from the name box";
              ReleaseCapture();
              MovePointerTo(POINT{FigureCentre().x + 30, FigureCentre().y});
              PumpMessages();
