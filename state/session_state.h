@@ -52,6 +52,10 @@ struct SessionStateRecord {
     int32_t KeyLatch = 1;
     int32_t MiddleLatch = 1;
     int32_t OrbitVerticalSign = 1;
+    // The orbit about the selection's pivot, looked for at the press of its drag.
+    int32_t OrbitPivotTaken = 0;  // the drag going on has looked for it
+    int32_t OrbitPivotFound = 0;  // shapes were selected, and OrbitPivot is their centre
+    Vec3 OrbitPivot{};
     uint32_t MiddleTimerId = 0;
     int32_t FirstClickX = 0;  // client position of the press that started the timer
     int32_t FirstClickY = 0;

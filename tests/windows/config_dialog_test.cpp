@@ -307,7 +307,7 @@ const ListTexts JapaneseLists = {
     {L"手前に回転で縮小", L"手前に回転で拡大"},
     {L"図面に合わせる", L"選択形状にスクロール", L"原点にスクロール"},
     {L"図面の中央を中心に拡大縮小", L"カーソル位置を中心に拡大縮小", L"選択形状を中心に拡大縮小"},
-    {L"視点移動", L"注視点移動", L"視点注視点移動"},
+    {L"視点移動", L"注視点移動", L"視点注視点移動", L"選択形状を中心に回転"},
     {L"視点前後移動", L"注視点前後移動", L"焦点距離", L"傾き"},
 };
 
@@ -315,7 +315,7 @@ const ListTexts EnglishLists = {
     {L"Turning toward you zooms out", L"Turning toward you zooms in"},
     {L"Fit the drawing", L"Scroll to the selected shape", L"Scroll to the origin"},
     {L"Zoom about the centre of the drawing", L"Zoom about the cursor position", L"Zoom about the selected shape"},
-    {L"Orbit the eye", L"Orbit the target", L"Pan eye and target"},
+    {L"Orbit the eye", L"Orbit the target", L"Pan eye and target", L"Orbit about the selected shapes"},
     {L"Move the eye forward and back", L"Move the target forward and back", L"Focal length", L"Bank"},
 };
 
@@ -507,7 +507,7 @@ TEST_F(ConfigDialog, OkTakesEveryListAndCheckBox)
     Select(dialog, 1020, 2);
     Select(dialog, 1021, 0);
     Select(dialog, 1010, 2);
-    Select(dialog, 1011, 0);
+    Select(dialog, 1011, 3);
     Select(dialog, 1012, 1);
     Select(dialog, 1013, 3);
     Select(dialog, 1014, 2);
@@ -527,7 +527,7 @@ TEST_F(ConfigDialog, OkTakesEveryListAndCheckBox)
     expected.Option9 = 2;
     expected.Option10 = 0;
     expected.Option1 = 2;
-    expected.Option2 = 0;
+    expected.Option2 = 3;
     expected.Option3 = 1;
     expected.Option4 = 3;
     expected.Option5 = 2;
