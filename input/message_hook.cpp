@@ -94,19 +94,22 @@ uint8_t ModifiersDown()
 // with whatever modifiers are down by then. A release is no press: one whose
 // press did not switch passes. While a dialog's key field has the keyboard,
 // the key is the field's.
-bool IsModeKeyMessage(const MSG& message)
+bool IsModeKeyPressOrRelease(const MSG& message)
 {
-    const int32_t modeKey = PluginSettings.ModeKey;
-    const WPARAM key = ModeKeyVirtualKey(modeKey);
-    if (key == 0 || message.wParam != key)
-        return false;
     const bool previouslyDown = (message.lParam & PreviousKeyState) != 0;
     bool taken = false;
     if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP)
         taken = previouslyDown && SessionState.KeyLatch == 0;
     else if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)
-        taken = !previouslyDown && ModifiersDown() == ModeKeyModifiers(modeKey);
+        taken = !previouslyDown && ModifiersDown() == ModeKeyModifiers(PluginSettings.ModeKey);
     return taken && !IsConfigDialogKeyField(message.hwnd);
+}
+
+// Every other key leaves after one comparison.
+inline bool IsModeKeyMessage(const MSG& message)
+{
+    const WPARAM key = ModeKeyVirtualKey(PluginSettings.ModeKey);
+    return key != 0 && message.wParam == key && IsModeKeyPressOrRelease(message);
 }
 
 Ending OnModeKey(const MSG& message)
