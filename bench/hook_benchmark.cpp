@@ -102,7 +102,7 @@ int main(int argc, char** argv)
                 "   test's pointer comes from a stand-in, so the host's repaint and the system's GetCursorPos\n"
                 "   are left out (median of repetitions, ns per step):\n");
     for (const OperationTiming& timing : MeasureOperations())
-        std::printf("   %-18s step %8.0f   the same host calls %8.0f   plug-in side %6.0f ns\n",
+        std::printf("   %-21s step %8.0f   the same host calls %8.0f   plug-in side %6.0f ns\n",
                     timing.name.c_str(), timing.total, timing.hostCalls, timing.pluginSide);
     const CursorPosTiming cursorPos = MeasureGetCursorPos();
     std::printf("   GetCursorPos alone, which the pane test makes at every call: %.0f ns right after the pointer\n"

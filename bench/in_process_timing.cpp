@@ -131,6 +131,21 @@ void DirectPanCalls()
     scene->Release();
 }
 
+void DirectOrbitAboutSelectionCalls()
+{
+    HostScene* scene = SessionState.App->get_scene(0);
+    HostCamera* camera = scene->get_camera(0);
+    Vec3 eye{};
+    Vec3 target{};
+    camera->get_eye(&eye, 0, 0);
+    camera->get_target(&target, 0, 0);
+    camera->set_eye(0, &eye, 0);
+    camera->set_target(0, &target, 0);
+    UpdateWindow(SessionState.FigureWindow);
+    camera->Release();
+    scene->Release();
+}
+
 // The pointer in the middle of the last pane, the perspective pane, so that
 // every rectangle is asked for, and one pane type. The system's GetCursorPos
 // is timed on its own.
@@ -170,6 +185,8 @@ struct StepKind {
 const StepKind StepKinds[] = {
     {"orbit (OrbitEye)", [](int i) { OrbitEye(i % 2 != 0 ? 1.0f : -1.0f, 0.5f); }, DirectOrbitCalls},
     {"pan (PanCamera)", [](int i) { PanCamera(i % 2 != 0 ? 1.0f : -1.0f, 1.0f); }, DirectPanCalls},
+    {"orbit about selection", [](int i) { OrbitAboutSelection(i % 2 != 0 ? 1.0f : -1.0f, 0.5f); },
+     DirectOrbitAboutSelectionCalls},
     {"dolly (DollyEye)", [](int i) { DollyEye(static_cast<int16_t>(i % 2 != 0 ? 120 : -120), 0); }, DirectOrbitCalls},
     {"pane test", [](int) { CursorInPerspectivePane(); }, DirectPaneTestCalls},
 };
@@ -225,6 +242,10 @@ std::vector<OperationTiming> MeasureOperations()
     PluginSettings.Rotate = 1;
     const HookSystemCalls saved = HookSystem;
     HookSystem.getCursorPos = PointerInPerspectivePane;
+    // The pivot of the orbit about the selection is found at the press, before the steps.
+    SessionState.OrbitPivot = Vec3{2.0f, 1.0f, -3.0f};
+    SessionState.OrbitPivotTaken = 1;
+    SessionState.OrbitPivotFound = 1;
     std::vector<OperationTiming> results;
     for (const StepKind& kind : StepKinds) {
         std::vector<double> totals;

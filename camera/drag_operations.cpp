@@ -5,6 +5,7 @@
 
 #include "camera/figure_repaint.h"
 #include "camera/geometry.h"
+#include "camera/view_commands.h"
 #include "host/host.h"
 #include "state/session_state.h"
 
@@ -39,10 +40,40 @@ std::optional<Orbited> OrbitAbout(const Vec3& centre, const Vec3& moving, float 
     return Orbited{moved, polar < 0.0f || polar > Pi};
 }
 
-void TurnOverThePole(const Orbited& orbited)
+void TurnOverThePole(bool overThePole)
 {
-    if (orbited.overThePole)
+    if (overThePole)
         SessionState.OrbitVerticalSign = -SessionState.OrbitVerticalSign;
+}
+
+// One orbit step of the whole view as sines and cosines: the tilt about the
+// horizontal axis across the view, whose azimuth is `before`, then the turn
+// about the vertical that brings that azimuth to `after`.
+struct ViewTurn {
+    float sinBefore, cosBefore;
+    float sinAfter, cosAfter;
+    float sinTilt, cosTilt;
+};
+
+ViewTurn ViewTurnOf(float azimuth, float turn, float tilt)
+{
+    const float after = azimuth + turn;
+    return ViewTurn{std::sin(azimuth), std::cos(azimuth), std::sin(after),
+                    std::cos(after),   std::sin(tilt),    std::cos(tilt)};
+}
+
+// `point` turned about `pivot`: its offset split into the part along the
+// view's horizontal direction, the part across it and the height; the tilt
+// turns the first and the height together, as it turns the eye's polar angle.
+Vec3 TurnedAbout(const Vec3& pivot, const Vec3& point, const ViewTurn& t)
+{
+    const Vec3 q = Difference(point, pivot);
+    const float along = q.x * t.sinBefore + q.z * t.cosBefore;
+    const float across = q.x * t.cosBefore - q.z * t.sinBefore;
+    const float alongTilted = along * t.cosTilt + q.y * t.sinTilt;
+    const float height = q.y * t.cosTilt - along * t.sinTilt;
+    return Vec3{pivot.x + (alongTilted * t.sinAfter + across * t.cosAfter), pivot.y + height,
+                pivot.z + (alongTilted * t.cosAfter - across * t.sinAfter)};
 }
 
 }  // namespace
@@ -59,7 +90,7 @@ void OrbitEye(float dx, float dy)
     if (!moved)
         return;
     camera.set_eye(moved->point);
-    TurnOverThePole(*moved);
+    TurnOverThePole(moved->overThePole);
     RepaintFigureWindow();
 }
 
@@ -76,7 +107,7 @@ void OrbitTarget(float dx, float dy)
     if (!moved)
         return;
     camera.set_target(moved->point);
-    TurnOverThePole(*moved);
+    TurnOverThePole(moved->overThePole);
     RepaintFigureWindow();
 }
 
@@ -106,5 +137,58 @@ void PanCamera(float dx, float dy)
         return;
     camera.set_eye(newEye);
     camera.set_target(newTarget);
+    RepaintFigureWindow();
+}
+
+void TakeOrbitPivot()
+{
+    SessionState.OrbitPivotTaken = 1;
+    SessionState.OrbitPivotFound = 0;
+    if (SessionState.App == nullptr)
+        return;
+    const Scene scene = Scene::Of(*SessionState.App);
+    const std::optional<Vec3> centre = SelectedShapesCentre(scene);
+    if (!centre || !IsFinite(*centre))
+        return;
+    SessionState.OrbitPivot = *centre;
+    SessionState.OrbitPivotFound = 1;
+}
+
+void ForgetOrbitPivot()
+{
+    SessionState.OrbitPivotTaken = 0;
+}
+
+void OrbitAboutSelection(float dx, float dy)
+{
+    if ((dx == 0.0f && dy == 0.0f) || SessionState.App == nullptr)
+        return;
+    if (SessionState.OrbitPivotTaken == 0)
+        TakeOrbitPivot();
+    if (SessionState.OrbitPivotFound == 0) {
+        OrbitEye(dx, dy);
+        return;
+    }
+    const Scene scene = Scene::Of(*SessionState.App);
+    const Camera camera = scene.camera();
+    const Vec3 eye = camera.eye();
+    const Vec3 target = camera.target();
+    const Vec3& pivot = SessionState.OrbitPivot;
+
+    // The view's direction gives the axes and the pole, as in OrbitEye. Its
+    // polar angle serves only the pole test: coincident eye and target, or a
+    // height ratio past ±1, leave it NaN and the turn about the pivot intact.
+    const Vec3 d = Difference(eye, target);
+    const float length = std::sqrt((d.x * d.x + d.y * d.y) + d.z * d.z);
+    const float tilt = DegreesToRadians(dy * static_cast<float>(SessionState.OrbitVerticalSign));
+    const float polar = tilt + std::acos(d.y / length);
+    const ViewTurn turn = ViewTurnOf(std::atan2(d.x, d.z), DegreesToRadians(dx), tilt);
+    const Vec3 newEye = TurnedAbout(pivot, eye, turn);
+    const Vec3 newTarget = TurnedAbout(pivot, target, turn);
+    if (!IsFinite(newEye) || !IsFinite(newTarget))
+        return;
+    camera.set_eye(newEye);
+    camera.set_target(newTarget);
+    TurnOverThePole(polar < 0.0f || polar > Pi);
     RepaintFigureWindow();
 }

@@ -22,3 +22,21 @@ void OrbitTarget(float dx, float dy);
 
 // Moves eye and target together by (dx, −dy, 0) in the camera's view space.
 void PanCamera(float dx, float dy);
+
+// Looks for the pivot of an orbit about the selection: the centre of the
+// selected shapes, found as the zoom about the selection finds it. Called at
+// the press of the drag; with nothing selected, or a centre that is not
+// finite, there is no pivot.
+void TakeOrbitPivot();
+
+// A new press: its drag has not looked for its pivot yet.
+void ForgetOrbitPivot();
+
+// Turns eye and target together about the pivot, so that the selection stays
+// where it is in the view: dx degrees about the vertical line through the
+// pivot and dy degrees, times OrbitVerticalSign, about the horizontal line
+// through it across the view; the view turns as OrbitEye turns it, over the
+// pole too; eye and target at the same place turn about the pivot as well.
+// Without a pivot it is OrbitEye. A drag whose press did not look for the
+// pivot (one begun before the switch to CameraMode) looks at its first step.
+void OrbitAboutSelection(float dx, float dy);

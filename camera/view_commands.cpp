@@ -4,12 +4,12 @@
 
 #include "camera/geometry.h"
 
-Vec3 SelectionCentre(const Scene& scene)
+std::optional<Vec3> SelectedShapesCentre(const Scene& scene)
 {
     Vec3 centre{0.0f, 0.0f, 0.0f};
     const int count = scene.active_shape_count();
     if (count < 1)
-        return scene.drawing_centre();
+        return std::nullopt;
 
     // The shapes are borrowed from the host and never released.
     std::vector<HostShape*> shapes(static_cast<size_t>(count));
@@ -26,6 +26,12 @@ Vec3 SelectionCentre(const Scene& scene)
     centre.y /= n;
     centre.z /= n;
     return centre;
+}
+
+Vec3 SelectionCentre(const Scene& scene)
+{
+    const std::optional<Vec3> centre = SelectedShapesCentre(scene);
+    return centre ? *centre : scene.drawing_centre();
 }
 
 void ZoomAboutPoint(const Scene& scene, const Vec3& centre, ZoomDirection direction)

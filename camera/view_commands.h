@@ -4,11 +4,16 @@
 // the scene for the duration of a command. The host redraws the figure window
 // itself after these, so none of them repaints.
 
+#include <optional>
+
 #include "host/geometry_types.h"
 #include "host/host.h"
 
 // Mean world position of the centres of the active shapes, each mapped through
-// its own transformation; the drawing centre when no shape is active.
+// its own transformation; nothing when no shape is active.
+std::optional<Vec3> SelectedShapesCentre(const Scene& scene);
+
+// SelectedShapesCentre, or the drawing centre when no shape is active.
 Vec3 SelectionCentre(const Scene& scene);
 
 enum class ZoomDirection { In, Out };

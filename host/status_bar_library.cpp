@@ -99,11 +99,11 @@ void StatusBarSetText(HMODULE library, const char* text)
         setText(StatusPaneId, text);
 }
 
-void StatusBarSetIcon(HMODULE library, HINSTANCE iconModule, int iconId, int size)
+bool StatusBarSetIcon(HMODULE library, HICON icon)
 {
-    if (auto setIcon = Export<SetIconFunction>(library, "ZBR_SetIcon")) {
-        const HANDLE icon =
-            LoadImageA(iconModule, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, LR_LOADMAP3DCOLORS);
-        setIcon(StatusPaneId, static_cast<HICON>(icon));
-    }
+    auto setIcon = Export<SetIconFunction>(library, "ZBR_SetIcon");
+    if (setIcon == nullptr)
+        return false;
+    setIcon(StatusPaneId, icon);
+    return true;
 }

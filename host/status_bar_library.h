@@ -24,7 +24,7 @@ HMODULE LoadStatusBarLibrary(HINSTANCE plugin) noexcept;
 // `library` is what LoadStatusBarLibrary returned, null when there is none.
 void StatusBarAddPane(HMODULE library, WNDPROC paneProc);
 void StatusBarSetText(HMODULE library, const char* text);
-// Loads a fresh `size` x `size` copy of icon `iconId` of `iconModule` for
-// every call in which the library takes it, and never destroys one: the
-// library may keep it.
-void StatusBarSetIcon(HMODULE library, HINSTANCE iconModule, int iconId, int size);
+// Hands `icon` to the library; false when there is no library or export to
+// take it. The library may keep the icon, or destroy it when a later one
+// replaces it.
+bool StatusBarSetIcon(HMODULE library, HICON icon);

@@ -72,10 +72,19 @@ void RunDragOperation(uint16_t keys, float dx, float dy)
     case 1:
         OrbitTarget(dx, dy);
         break;
+    case 3:
+        OrbitAboutSelection(dx, dy);
+        break;
     default:
         PanCamera(dx, dy);
         break;
     }
+}
+
+void PrepareDragOperation(uint16_t button)
+{
+    if (DragSetting(button) == 3)
+        TakeOrbitPivot();
 }
 
 void RunWheelOperation(int16_t delta, uint16_t keys)

@@ -2,13 +2,18 @@
 
 // The operations the message hook dispatches to, each chosen by the setting
 // that belongs to the gesture. Every value outside a setting's set acts as the
-// last operation of the set.
+// last operation of the set, except for the drags: there it pans the camera,
+// as it did before the orbit about the selection joined the set.
 
 #include <cstdint>
 
 // CameraMode drag with dx, dy already scaled: Option1, Option2 or Option3 by
 // the first held button among left, right, middle (the caller has checked one).
 void RunDragOperation(uint16_t keys, float dx, float dy);
+
+// A CameraMode press of `button` was taken: a drag of that button that orbits
+// about the selection finds its pivot now.
+void PrepareDragOperation(uint16_t button);
 
 // CameraMode wheel: Option5, Option6, Option7 by left, right, middle, else Option4.
 void RunWheelOperation(int16_t delta, uint16_t keys);

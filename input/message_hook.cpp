@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "camera/camera_memory.h"
+#include "camera/drag_operations.h"
 #include "input/drag_capture.h"
 #include "input/gesture_dispatch.h"
 #include "input/hook_system_calls.h"
@@ -213,6 +214,9 @@ uint32_t ButtonOf(UINT message)
 // then, so a peeked and a removed delivery of one press end alike.
 Ending OnLeftOrRightDown(MSG& message, bool removed)
 {
+    // Every press begins a new drag, whose orbit about the selection has not
+    // looked for its pivot yet, wherever the press was.
+    ForgetOrbitPivot();
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();
@@ -230,6 +234,7 @@ Ending OnLeftOrRightDown(MSG& message, bool removed)
     }
     SessionState.PressesWithHost &= ~button;
     Act(SaveUndoSnapshot);
+    Act([&] { PrepareDragOperation(static_cast<uint16_t>(button)); });
     SessionState.OrbitVerticalSign = 1;
     BeginCameraDrag(button, Keys(message.wParam));
     return Ending::Consume;
@@ -251,6 +256,7 @@ Ending OnLeftOrRightUp(const MSG& message, bool removed)
 
 Ending OnMiddleDown(const MSG& message)
 {
+    ForgetOrbitPivot();
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();
@@ -259,6 +265,7 @@ Ending OnMiddleDown(const MSG& message)
         // take it, nor its moves, for the second.
         StopDoubleClickTimer();
         Act(SaveUndoSnapshot);
+        Act([] { PrepareDragOperation(MK_MBUTTON); });
         BeginCameraDrag(MK_MBUTTON, Keys(message.wParam));
         return Ending::Consume;
     }

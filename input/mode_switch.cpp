@@ -4,13 +4,12 @@
 #include "input/middle_pan.h"
 #include "state/session_state.h"
 #include "ui/control_window_layout.h"
-#include "ui/resource_ids.h"
 #include "ui/status_pane.h"
 #include "ui/texts/texts.h"
 
 namespace {
 
-void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* paneText, int paneIcon)
+void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* paneText)
 {
     // In the new mode a gesture's moves and releases mean something else.
     EndGestures();
@@ -23,7 +22,7 @@ void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* pan
     SetWindowPos(SessionState.ControlWindow, nullptr, 0, 0, ControlWindowWidth(clientWidth), ControlWindowHeight(),
                  SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     SetStatusPaneText(paneText);
-    SetStatusPaneIcon(paneIcon);
+    SetStatusPaneIcon(mode);
 }
 
 }  // namespace
@@ -38,13 +37,13 @@ void EndGestures()
 void EnterModelingMode()
 {
     EnterMode(ModelingMode, SessionState.ModelingIcon, ModelingClientWidth,
-              WindowTextsIn(SessionState.Language).modelingModeStatus, IDI_MODELING_MODE);
+              WindowTextsIn(SessionState.Language).modelingModeStatus);
 }
 
 void EnterCameraMode()
 {
     EnterMode(CameraMode, SessionState.CameraIcon, CameraClientWidth,
-              WindowTextsIn(SessionState.Language).cameraModeStatus, IDI_CAMERA_MODE);
+              WindowTextsIn(SessionState.Language).cameraModeStatus);
 }
 
 void ToggleMode()

@@ -33,10 +33,14 @@ struct SessionStateRecord {
     HWND ConfigWindow = nullptr;
     HWND ModeButton = nullptr;
     HWND ButtonTips = nullptr;  // the control window's tooltips, owned by it
+    HWND HostKeyboard = nullptr;  // the host's window that had the keyboard at the last press on the control window
     HINSTANCE ModuleInstance = nullptr;
     HMODULE StatusBarModule = nullptr;
     HICON ModelingIcon = nullptr;
     HICON CameraIcon = nullptr;
+    HICON PaneIcons[2] = {};  // each mode's status-pane icon at PaneIconSize, never handed out
+    int32_t PaneIconSize = 0;
+    HICON PaneIconShown = nullptr;  // the copy last handed to the status-bar library
     int32_t ControlDpi = 0;  // the control window's layout DPI, 0 until it is laid out
     HCURSOR PanCursor = nullptr;
     HCURSOR SavedCursor = nullptr;
@@ -48,6 +52,10 @@ struct SessionStateRecord {
     int32_t KeyLatch = 1;
     int32_t MiddleLatch = 1;
     int32_t OrbitVerticalSign = 1;
+    // The orbit about the selection's pivot, looked for at the press of its drag.
+    int32_t OrbitPivotTaken = 0;  // the drag going on has looked for it
+    int32_t OrbitPivotFound = 0;  // shapes were selected, and OrbitPivot is their centre
+    Vec3 OrbitPivot{};
     uint32_t MiddleTimerId = 0;
     int32_t FirstClickX = 0;  // client position of the press that started the timer
     int32_t FirstClickY = 0;

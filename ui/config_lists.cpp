@@ -7,25 +7,29 @@ namespace {
 
 template <int Count>
 constexpr ConfigList PositionList(int controlId, int32_t PluginSettingsRecord::*field,
-                                  const char* const (&items)[HostLanguageCount][Count])
+                                  const char* const (&items)[HostLanguageCount][Count], int outsideItem = Count - 1)
 {
-    return {controlId, field, {items[0], items[1]}, Count, ListEncoding::Position};
+    return {controlId, field, {items[0], items[1]}, Count, ListEncoding::Position, outsideItem};
 }
+
+// A drag stored outside its list pans the camera, as it did before the orbit
+// about the selection became the list's last item.
+constexpr int DragPanItem = 2;
 
 }  // namespace
 
 const ConfigList ConfigLists[14] = {
     {IDC_CONFIG_ROTATE, &PluginSettingsRecord::Rotate, {WheelDirectionItems[0], WheelDirectionItems[1]}, 2,
-     ListEncoding::WheelDirection},
+     ListEncoding::WheelDirection, 0},
     PositionList(IDC_CONFIG_OPTION11, &PluginSettingsRecord::Option11, DoubleClickActionItems),
     PositionList(IDC_CONFIG_OPTION12, &PluginSettingsRecord::Option12, DoubleClickActionItems),
     PositionList(IDC_CONFIG_OPTION13, &PluginSettingsRecord::Option13, DoubleClickActionItems),
     PositionList(IDC_CONFIG_OPTION8, &PluginSettingsRecord::Option8, ZoomCentreItems),
     PositionList(IDC_CONFIG_OPTION9, &PluginSettingsRecord::Option9, ZoomCentreItems),
     PositionList(IDC_CONFIG_OPTION10, &PluginSettingsRecord::Option10, ZoomCentreItems),
-    PositionList(IDC_CONFIG_OPTION1, &PluginSettingsRecord::Option1, DragActionItems),
-    PositionList(IDC_CONFIG_OPTION2, &PluginSettingsRecord::Option2, DragActionItems),
-    PositionList(IDC_CONFIG_OPTION3, &PluginSettingsRecord::Option3, DragActionItems),
+    PositionList(IDC_CONFIG_OPTION1, &PluginSettingsRecord::Option1, DragActionItems, DragPanItem),
+    PositionList(IDC_CONFIG_OPTION2, &PluginSettingsRecord::Option2, DragActionItems, DragPanItem),
+    PositionList(IDC_CONFIG_OPTION3, &PluginSettingsRecord::Option3, DragActionItems, DragPanItem),
     PositionList(IDC_CONFIG_OPTION4, &PluginSettingsRecord::Option4, WheelActionItems),
     PositionList(IDC_CONFIG_OPTION5, &PluginSettingsRecord::Option5, WheelActionItems),
     PositionList(IDC_CONFIG_OPTION6, &PluginSettingsRecord::Option6, WheelActionItems),
@@ -47,7 +51,7 @@ int ListSelectionFor(const ConfigList& list, int32_t value)
 {
     if (list.encoding == ListEncoding::WheelDirection)
         return value > 0 ? 1 : 0;
-    return value >= 0 && value < list.itemCount ? value : list.itemCount - 1;
+    return value >= 0 && value < list.itemCount ? value : list.outsideItem;
 }
 
 int32_t ListValueFor(const ConfigList& list, int selection)

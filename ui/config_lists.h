@@ -21,6 +21,7 @@ struct ConfigList {
     const char* const* items[HostLanguageCount];  // the same count in each language
     int itemCount;
     ListEncoding encoding;
+    int outsideItem;  // the item a value outside the list acts as
 };
 
 struct ConfigCheckBox {
@@ -36,9 +37,9 @@ extern const ConfigCheckBox ConfigCheckBoxes[3];
 const char* const* ListItems(const ConfigList& list, HostLanguage language);
 
 // The position to select for a setting's value. A value that names no item
-// acts as the last operation of its set, and shows that item. The wheel
-// direction selects its second item for any positive value and its first
-// otherwise.
+// shows the item it acts as: the last of its set, or for a drag the pan. The
+// wheel direction selects its second item for any positive value and its
+// first otherwise.
 int ListSelectionFor(const ConfigList& list, int32_t value);
 
 // The setting's value for the selected position (-1 when nothing is selected).

@@ -9,8 +9,10 @@
 #include "state/session_state.h"
 #include "state/settings_registry.h"
 #include "ui/config_dialog.h"
+#include "ui/control_window_buttons.h"
 #include "ui/control_window_layout.h"
 #include "ui/control_window_tips.h"
+#include "ui/host_keyboard.h"
 #include "ui/resource_ids.h"
 #include "ui/work_area.h"
 
@@ -131,13 +133,14 @@ void TakeNewDpi(HWND window, WPARAM dpis, const RECT& suggested)
     InvalidateRect(window, nullptr, TRUE);
 }
 
-// Whenever the window is shown or takes a new size (at the start, at a mode
-// switch, on a display of another DPI) it lies whole on its monitor's work
-// area, so that every button stays in reach; a stored place that no monitor
-// shows any more opens on the nearest one. A move by the user is left alone.
+// Whenever the window is shown, moves or takes a new size (at the start, at a
+// mode switch, on a display of another DPI, while the user drags it) it lies
+// whole on its monitor's work area, so that every button stays in reach; a
+// stored place that no monitor shows any more opens on the nearest one.
 void KeepOnWorkArea(HWND window, WINDOWPOS& position)
 {
-    if ((position.flags & SWP_NOSIZE) != 0 && (position.flags & SWP_SHOWWINDOW) == 0)
+    if ((position.flags & SWP_NOSIZE) != 0 && (position.flags & SWP_NOMOVE) != 0 &&
+        (position.flags & SWP_SHOWWINDOW) == 0)
         return;
     RECT frame;
     GetWindowRect(window, &frame);
@@ -163,6 +166,7 @@ void InitialiseControlWindow(HWND window)
     EnableWindow(GetDlgItem(window, IDC_RESTORE_BUTTON), FALSE);
     EnableWindow(GetDlgItem(window, IDC_UNDO_BUTTON), FALSE);
     AddButtonTips(window);
+    PushButtonsWithoutKeyboard(window);
 
     LoadControlWndPosition();
     SetWindowPos(window, nullptr, SessionState.PosX, SessionState.PosY, ControlWindowWidth(ModelingClientWidth),
@@ -190,11 +194,6 @@ void (*CommandAction(int id))()
     }
 }
 
-void ReturnFocusToHost()
-{
-    SetFocus(SessionState.MainWindow);
-}
-
 BOOL RunCommand(int id)
 {
     void (*action)() = CommandAction(id);
@@ -208,7 +207,7 @@ BOOL RunCommand(int id)
     }
     // The dialog the settings command opened keeps the keyboard it was given.
     if (id != IDM_SETTINGS || SessionState.ConfigWindow == nullptr)
-        ReturnFocusToHost();
+        LeaveKeyboardWithHost();
     return TRUE;
 }
 
@@ -244,7 +243,7 @@ INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NCLBUTTONUP:
     case WM_NCRBUTTONUP:
     case WM_NCMBUTTONUP:
-        ReturnFocusToHost();
+        LeaveKeyboardWithHost();
         return FALSE;
     default:
         return FALSE;

@@ -5,11 +5,11 @@
 // words), owned by the host's main window. It shows the activity strip, the
 // mode button and, in CameraMode, the store, restore and undo buttons with the
 // ZOOM and BANK read-outs. Its buttons have tooltips in the host's language.
-// It never takes the keyboard by itself. Its whole body is a drag handle, and
-// after every move and every command but the one that opens the configuration
-// dialog the keyboard focus goes back to the host's main window.
-// Its pixel layout, icons and pictures follow the DPI of the display it is on.
-// Shown or resized, it lies whole on its monitor's work area.
+// Neither a click on its buttons nor a drag by its body, which is a drag
+// handle, activates it or takes the keyboard: after each the keyboard is where
+// it was in the host. Its pixel layout, icons and pictures follow the DPI of
+// the display it is on. Shown, resized or dragged, it lies whole on its
+// monitor's work area.
 
 #include <windows.h>
 
@@ -19,9 +19,9 @@
 HWND CreateControlWindow();
 
 // The dialog procedure of template 102: initialisation, the commands of the
-// buttons and of the status pane's menu, the focus hand-back after a click on
-// the body and the place kept on the work area. The window never takes the
-// keyboard by itself; the settings command leaves it to the dialog it opened.
+// buttons and of the status pane's menu, the keyboard left with the host after
+// each and after a click on the body, and the place kept on the work area. The
+// settings command leaves the keyboard to the dialog it opened.
 INT_PTR CALLBACK ControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The window procedure put in front of the dialog's own: the activity strip,

@@ -7,6 +7,7 @@
 #include "state/settings_registry.h"
 #include "ui/control_window_layout.h"
 #include "ui/gdi_holders.h"
+#include "ui/host_keyboard.h"
 
 namespace {
 
@@ -48,16 +49,13 @@ void FollowPointer(HWND window, LPARAM clientPoint)
 }
 
 // However the mouse was lost (the release, or another window taking it), the
-// drag ends there. The keyboard stays where it was, with the host or an open
-// dialog, unless the window had it: a window manager may give it the window at
-// the press, and then it goes to the host.
-void EndBodyDrag(HWND window)
+// drag ends there, and the keyboard is the host's.
+void EndBodyDrag()
 {
     if (SessionState.NcLeftDown == 0)
         return;
     SessionState.NcLeftDown = 0;
-    if (GetActiveWindow() == window)
-        SetFocus(SessionState.MainWindow);
+    LeaveKeyboardWithHost();
 }
 
 }  // namespace
@@ -82,9 +80,9 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
     case WM_NCHITTEST:
         return HitTestAsCaption(CallDialogProc(window, message, wParam, lParam));
     case WM_MOUSEACTIVATE:
-        if (LOWORD(lParam) == HTCAPTION)
-            return MA_NOACTIVATE;
-        return CallDialogProc(window, message, wParam, lParam);
+        // Neither the body nor the buttons take the activation from the host.
+        RememberHostKeyboard();
+        return MA_NOACTIVATE;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
         if (wParam != HTCAPTION)
@@ -103,7 +101,7 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
         ReleaseCapture();
         return 0;
     case WM_CAPTURECHANGED:
-        EndBodyDrag(window);
+        EndBodyDrag();
         return CallDialogProc(window, message, wParam, lParam);
     default:
         return CallDialogProc(window, message, wParam, lParam);

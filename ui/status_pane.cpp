@@ -5,6 +5,7 @@
 #include "state/session_state.h"
 #include "ui/display_scale.h"
 #include "ui/gdi_holders.h"
+#include "ui/host_keyboard.h"
 #include "ui/resource_ids.h"
 #include "ui/texts/texts.h"
 
@@ -35,6 +36,30 @@ void ShowPaneMenu(LPARAM screenPoint)
     TrackPopupMenu(menu.get(), TPM_VCENTERALIGN | TPM_NONOTIFY, x, y, 0, SessionState.ControlWindow, nullptr);
 }
 
+bool IconAlive(HICON icon)
+{
+    ICONINFO parts{};
+    if (!GetIconInfo(icon, &parts))
+        return false;
+    DeleteObject(parts.hbmMask);
+    if (parts.hbmColor != nullptr)
+        DeleteObject(parts.hbmColor);
+    return true;
+}
+
+// Both modes' icons at `size`, replacing those of another scale.
+void LoadPaneIcons(int size)
+{
+    const int ids[] = {IDI_MODELING_MODE, IDI_CAMERA_MODE};
+    for (int mode = 0; mode < 2; ++mode) {
+        if (SessionState.PaneIcons[mode] != nullptr)
+            DestroyIcon(SessionState.PaneIcons[mode]);
+        SessionState.PaneIcons[mode] = static_cast<HICON>(LoadImageA(
+            SessionState.ModuleInstance, MAKEINTRESOURCEA(ids[mode]), IMAGE_ICON, size, size, LR_LOADMAP3DCOLORS));
+    }
+    SessionState.PaneIconSize = size;
+}
+
 }  // namespace
 
 void RegisterStatusPane()
@@ -47,11 +72,25 @@ void SetStatusPaneText(const char* text)
     StatusBarSetText(SessionState.StatusBarModule, text);
 }
 
-void SetStatusPaneIcon(int iconId)
+void SetStatusPaneIcon(int32_t mode)
 {
+    if (SessionState.StatusBarModule == nullptr)
+        return;
     // The pane sits in the host's main window, at that window's DPI.
-    StatusBarSetIcon(SessionState.StatusBarModule, SessionState.ModuleInstance, iconId,
-                     ScaledPixels(16, WindowDpi(SessionState.MainWindow)));
+    const int size = ScaledPixels(16, WindowDpi(SessionState.MainWindow));
+    if (size != SessionState.PaneIconSize)
+        LoadPaneIcons(size);
+    const HICON copy = CopyIcon(SessionState.PaneIcons[mode == CameraMode ? 1 : 0]);
+    if (copy == nullptr)
+        return;
+    if (!StatusBarSetIcon(SessionState.StatusBarModule, copy)) {
+        DestroyIcon(copy);
+        return;
+    }
+    const HICON replaced = SessionState.PaneIconShown;
+    SessionState.PaneIconShown = copy;
+    if (replaced != nullptr && replaced != copy && IconAlive(replaced))
+        DestroyIcon(replaced);
 }
 
 LRESULT CALLBACK StatusPaneProc(HWND, UINT message, WPARAM, LPARAM lParam)
@@ -59,7 +98,7 @@ LRESULT CALLBACK StatusPaneProc(HWND, UINT message, WPARAM, LPARAM lParam)
     switch (message) {
     case WM_LBUTTONDOWN:
         ToggleMode();
-        SetFocus(SessionState.MainWindow);
+        LeaveKeyboardWithHost();
         break;
     case WM_RBUTTONDOWN:
         ShowPaneMenu(lParam);

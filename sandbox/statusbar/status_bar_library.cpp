@@ -1,7 +1,8 @@
 // The stand-in status-bar library: one pane per registered id in the sandbox
 // host's status bar, showing its icon and text, with left and right clicks on it
-// forwarded to the registered procedure in screen coordinates. Every call is
-// logged for the tests.
+// forwarded to the registered procedure in screen coordinates. It takes over
+// the icons it is given, destroying each when the next replaces it. Every call
+// is logged for the tests.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -117,8 +118,11 @@ int ZBR_SetIcon(int paneId, HICON icon)
 {
     Record(StatusBarSetIconCall, paneId).icon = icon;
     if (paneId == ThePane.id) {
+        const HICON replaced = ThePane.icon;
         ThePane.icon = icon;
         ShowPane();
+        if (replaced != nullptr && replaced != icon && !Log.keepsReplacedIcons)
+            DestroyIcon(replaced);
     }
     return 1;
 }

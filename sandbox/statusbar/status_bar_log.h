@@ -17,6 +17,9 @@ struct StatusBarCall {
 
 struct StatusBarLog {
     int count;
+    // As some libraries do, the stand-in destroys the icon a later one
+    // replaces, unless a test asks it to leave it to the caller.
+    int keepsReplacedIcons;
     StatusBarCall calls[512];
 };
 

@@ -40,8 +40,8 @@ TEST(ConfigLists, EachListEditsItsSettingWithTheItemsOfItsValueSet)
         {1009, &PluginSettingsRecord::Rotate, 2},   {1022, &PluginSettingsRecord::Option11, 3},
         {1023, &PluginSettingsRecord::Option12, 3}, {1024, &PluginSettingsRecord::Option13, 3},
         {1008, &PluginSettingsRecord::Option8, 3},  {1020, &PluginSettingsRecord::Option9, 3},
-        {1021, &PluginSettingsRecord::Option10, 3}, {1010, &PluginSettingsRecord::Option1, 3},
-        {1011, &PluginSettingsRecord::Option2, 3},  {1012, &PluginSettingsRecord::Option3, 3},
+        {1021, &PluginSettingsRecord::Option10, 3}, {1010, &PluginSettingsRecord::Option1, 4},
+        {1011, &PluginSettingsRecord::Option2, 4},  {1012, &PluginSettingsRecord::Option3, 4},
         {1013, &PluginSettingsRecord::Option4, 4},  {1014, &PluginSettingsRecord::Option5, 4},
         {1015, &PluginSettingsRecord::Option6, 4},  {1016, &PluginSettingsRecord::Option7, 4},
     };
@@ -94,7 +94,7 @@ TEST(ConfigLists, TheWheelDirectionStoresOnlyMinusOneOrOne)
     EXPECT_EQ(ListValueFor(rotate, -1), -1);  // no selection
 }
 
-TEST(ConfigLists, AnOptionSelectsTheItemAtItsPositionAndTheLastOutsideTheList)
+TEST(ConfigLists, AnOptionSelectsTheItemAtItsPositionAndOutsideTheListTheOneItActsAs)
 {
     const ConfigList& wheel = ListOf(1013);
     EXPECT_EQ(ListSelectionFor(wheel, 0), 0);
@@ -103,10 +103,10 @@ TEST(ConfigLists, AnOptionSelectsTheItemAtItsPositionAndTheLastOutsideTheList)
     EXPECT_EQ(ListSelectionFor(wheel, 9), 3);
     EXPECT_EQ(ListSelectionFor(wheel, -1), 3);
     EXPECT_EQ(ListSelectionFor(wheel, INT_MIN), 3);
-    const ConfigList& drag = ListOf(1010);
-    EXPECT_EQ(ListSelectionFor(drag, 2), 2);
-    EXPECT_EQ(ListSelectionFor(drag, 3), 2);
-    EXPECT_EQ(ListSelectionFor(drag, 7), 2);
+    const ConfigList& drag = ListOf(1010);  // outside its list, a drag pans
+    EXPECT_EQ(ListSelectionFor(drag, 3), 3);
+    EXPECT_EQ(ListSelectionFor(drag, 4), 2);
+    EXPECT_EQ(ListSelectionFor(drag, -1), 2);
 }
 
 TEST(ConfigLists, AnOptionStoresTheSelectedPositionOrMinusOneWithoutSelection)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "camera/drag_operations.h"
@@ -112,6 +113,30 @@ TEST_F(DragTest, PolarAngleOfExactlyZeroOrPiKeepsTheSign)
     EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
     EXPECT_EQ(Calls(SandboxSetEye), 2);
     ExpectNear(host->eye, 0.0f, -10.0f, 0.0f);
+}
+
+// The pivot keeps its distances to eye and target, and the view turns as OrbitEye turns it, over the pole too.
+TEST_F(DragTest, OrbitAboutSelectionTurnsTheViewAsOrbitEyeAndKeepsThePivotsDistances)
+{
+    const struct { SandboxPoint eye, pivot; float dx, dy; int selected; } cases[] = {
+        {{0, 10, 10}, {4, 1, -3}, 0, -50, 1}, {{4, 6, -3}, {4, 1, -3}, 25, 40, 1}, {{0, 10, 0}, {-2, 3, 5}, 30, 20, 1},
+        {{3, 4, 10}, {4, 1, -3}, 15, -5, 0}, {{3, 4, 10}, {NAN, 1, -3}, 15, -5, 1}};  // no pivot: the target's
+    const auto apart = [](SandboxPoint a, SandboxPoint b) { return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z); };
+    for (const auto& c : cases) {
+        host->eye = c.eye;
+        host->shapeCount = c.selected;
+        host->shapes[0] = SandboxShape{c.pivot, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, 0, 1};
+        TakeOrbitPivot();
+        OrbitAboutSelection(c.dx, c.dy);
+        const SandboxPoint e = std::exchange(host->eye, c.eye), t = std::exchange(host->target, SandboxPoint{});
+        const int sign = std::exchange(SessionState.OrbitVerticalSign, 1);
+        OrbitEye(c.dx, c.dy);  // about the origin: its eye is the view's new direction
+        const SandboxPoint p = c.selected && !std::isnan(c.pivot.x) ? c.pivot : SandboxPoint{};
+        EXPECT_NEAR(apart(e, p), apart(c.eye, p), 1e-4f) << c.dx << ", " << c.dy;
+        EXPECT_NEAR(apart(t, p), apart(SandboxPoint{}, p), 1e-4f) << c.dx << ", " << c.dy;
+        ExpectNear(SandboxPoint{e.x - t.x, e.y - t.y, e.z - t.z}, host->eye.x, host->eye.y, host->eye.z);
+        EXPECT_EQ(std::exchange(SessionState.OrbitVerticalSign, 1), sign);
+    }
 }
 
 TEST_F(DragTest, NoMovementMeansNoHostCallAndNoRepaint)
@@ -264,14 +289,16 @@ TEST_F(DragTest, ADragStepAllocatesNothing)
     ASSERT_EQ(AllocationCount(), beforeProbe + 1);
 
     host->eye = SandboxPoint{3, 4, 10};
+    SessionState.OrbitPivotTaken = SessionState.OrbitPivotFound = 1;  // found at the press
     const int64_t before = AllocationCount();
     OrbitEye(3.0f, -2.0f);
     OrbitTarget(-1.5f, 0.5f);
     PanCamera(2.0f, 1.0f);
+    OrbitAboutSelection(2.0f, -1.0f);
     const int64_t after = AllocationCount();
     EXPECT_EQ(after, before);
-    EXPECT_EQ(Calls(SandboxSetEye), 2);
-    EXPECT_EQ(Calls(SandboxSetTarget), 2);
+    EXPECT_EQ(Calls(SandboxSetEye), 3);
+    EXPECT_EQ(Calls(SandboxSetTarget), 3);
 }
 
 }  // namespace

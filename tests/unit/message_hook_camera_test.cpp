@@ -53,7 +53,7 @@ TEST_F(CameraGestures, DragSettingsByLeftThenRightThenMiddle)
 {
     PluginSettings.Option1 = 2;  // left pans
     PluginSettings.Option2 = 1;  // right orbits the target
-    PluginSettings.Option3 = 9;  // middle: out of the set, pans
+    PluginSettings.Option3 = 4;  // middle: out of the set, pans
     Deliver(WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, At(3, -4));
     EXPECT_EQ(Calls(SandboxGetViewMatrix), 1) << "left before right";
     host->callCount = 0;
@@ -63,6 +63,19 @@ TEST_F(CameraGestures, DragSettingsByLeftThenRightThenMiddle)
     host->callCount = 0;
     Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(100, -4));
     EXPECT_EQ(Calls(SandboxGetViewMatrix), 1) << "an unknown value pans";
+}
+
+TEST_F(CameraGestures, ALeftDragSetToOrbitAboutTheSelectionTurnsTheViewAboutTheSelectedShape)
+{
+    PluginSettings.Option1 = 3;
+    host->shapes[host->shapeCount++] = SandboxShape{{4, 1, -3}, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, 0, 1};
+    ExpectConsume(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(0, 0)));
+    for (const int y : {0, 60, 0})  // 90 px right, then down and back up
+        ExpectConsume(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(90, y)));
+    // A quarter turn about the shape's vertical, +z to +x as OrbitEye turns: offsets (x, y, z) become (z, y, -x).
+    const SandboxPoint e = host->eye, t = host->target;  // from (0, 0, 10) and the origin
+    for (const float miss : {e.x - (4 + 13), e.y, e.z - (-3 + 4), t.x - (4 + 3), t.y, t.z - (-3 + 4)})
+        EXPECT_NEAR(miss, 0.0f, 1e-4f);
 }
 
 TEST_F(CameraGestures, ThePanMovesByTheScaledDelta)

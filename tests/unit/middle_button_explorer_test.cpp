@@ -38,6 +38,7 @@ struct World {
     int firstWaits;  // a ModelingMode press over the figure waits for its second
     int firstPlace;  // where a press was that a second one there would make a double click, or -1
     int swapped, captured, alphabet;  // the left-handed setting
+    int cameraHeld, lost;  // the buttons held from a camera press; those held when another window took the mouse
     int hostHeld, hostPressedLast;  // buttons the host got the press of and not yet the release; or the last press
 };
 
@@ -56,12 +57,13 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
         return SessionState.Mode == CameraMode && (!w.perspectiveOnly || (w.place < 2) == (w.inPerspective != 0));
     };
     // The event done to the world and the hook; false where it cannot happen, or is not in the world's alphabet:
-    // two keep the walk small, the middle button's machinery with the pan, and every button with the capture.
+    // two keep the walk small, the middle button's machinery with the pan, and every button with the capture and
+    // moves in place. The system refuses the timer of a press at the second place while a first click waits.
     const auto apply = [&](Event e, World& w, UINT& received) {
         const Gesture g = e < MoveInside ? Gestures[e] : Gesture{e <= MoveOutside ? WM_MOUSEMOVE : 0u, 0, 0};
         const bool elsewhere = e == MiddleDownElsewhere || e == MiddleUpElsewhere;
         const bool everyButton = (e >= RightDown && e <= RightDoubleClick) || e == CaptureTaken;
-        if ((w.alphabet ? !(e <= RightDoubleClick || e == CaptureTaken || e >= NonConvert) : everyButton) ||
+        if ((w.alphabet ? elsewhere || (e > MoveInside && e < CaptureTaken) : everyButton) ||
             (g.button && ((w.held & g.button) != 0) == (g.press != 0)) || (w.elsewhere && e <= RightDoubleClick) ||
             (elsewhere && w.captured) || (e == DoubleClickTimer && !w.clickTimer) || (e == PanPoll && !w.pollTimer) ||
             (e == CaptureTaken && !w.captured))
@@ -69,6 +71,7 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
         w.held = g.press ? w.held | g.button : w.held & ~g.button;
         w.elsewhere = elsewhere || (w.elsewhere && e >= DoubleClickTimer);
         w.place = e == MoveOutside ? (w.place + 1) % 3 : w.place;
+        fake.timerResult = g.press && w.place == 1 && w.clickTimer ? 0 : 1;
         const POINT places[2][3] = {{{30, 30}, {70, 30}, {150, 150}}, {{130, 130}, {170, 130}, {30, 30}}};
         fake.pointer = places[w.inPerspective][w.place];  // in the fixture's top and perspective panes
         fake.middleButtonState = w.held & M ? static_cast<SHORT>(0x8000) : 0;
@@ -106,14 +109,18 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             simulatedPress |= call.name == "keybd_event" && call.c == 0;
         }
         const Gesture g = e <= RightDoubleClick ? Gestures[e] : Gesture{0, 0, 0};
-        if ((g.press && e >= MiddleDoubleClick && received == g.message && !(before.hostPressedLast & g.button)) ||
+        if ((g.press && e >= MiddleDoubleClick &&
+             (received == g.message) != ((before.hostPressedLast & g.button) && !inCameraPane(w))) ||
             (g.button && !g.press && (received != WM_NULL) != ((before.hostHeld & g.button) != 0)))
-            return "the host got a lone double click, a release without its press, or not the release of its press";
+            return "the host got a lone double click or not the one after its press, a release without its press, "
+                   "or not the release of its press";
         w.hostHeld = !received ? w.hostHeld : g.press ? w.hostHeld | g.button : w.hostHeld & ~g.button;
         w.hostPressedLast = !g.press ? w.hostPressedLast : (w.hostPressedLast & ~g.button) | (received ? g.button : 0);
+        w.cameraHeld = g.press && inCameraPane(w) ? w.cameraHeld | g.button : w.cameraHeld & w.held;
+        w.lost = e == CaptureTaken ? w.cameraHeld : g.press ? 0 : w.lost & w.held;
         w.captured = fake.capture == Figure();
-        if (w.captured && !w.held)
-            return "the mouse held with every button up";
+        if ((w.captured ? !w.held : g.press && inCameraPane(w)) || (e == CaptureTaken && fake.capture != OtherWindow()))
+            return "the mouse held with every button up, not held from a camera press, or taken from another window";
         w.pressed += space;
         w.clickTimer = fake.timers.count(DoubleClickTimerId) != 0;
         w.pollTimer = fake.timers.count(PanPollTimerId) != 0;
@@ -135,10 +142,10 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             return "the poll without a pan, a pan without the poll, or the pan's cursor left";
         if (posts > 1 || (panEnded && posts != 1) || (posts && !panEnded && e != MiddleUp && e != MiddleUpPolledFirst))
             return "a pan's end told other than once, or a post without a release";
-        if (simulatedPress && inCameraPane(w))
-            return "input simulated over CameraMode's pane";
-        if (w.clickTimer && !w.firstWaits)
-            return "the double-click timer runs with no first click waiting";
+        if ((simulatedPress && inCameraPane(w)) || (e == MoveInside && w.lost && host->callCount))
+            return "input simulated over CameraMode's pane, or a drag's move acted after another window took the mouse";
+        if (w.clickTimer && (!w.firstWaits || SessionState.MiddleTimerId == 0))
+            return "the double-click timer runs with no first click waiting, or none to take its messages";
         if (e == AttachmentEnds && (w.clickTimer || w.pollTimer || w.pressed || w.captured))
             return "a timer, the pan's input or the capture left after the attachment ended";
         return "";
@@ -158,7 +165,7 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
     for (int start = 0; start < 16; ++start) {
         // The left-handed setting with the starts in the perspective pane.
         const int perspective = (start >> 2) & 1;
-        State s{{}, World{start & 1, perspective, 0, 0, 0, 0, 0, 1, 0, 0, -1, perspective, 0, start >> 3, 0, 0},
+        State s{{}, World{start & 1, perspective, 0, 0, 0, 0, 0, 1, 0, 0, -1, perspective, 0, start >> 3, 0, 0, 0, 0},
                 std::string(start & 2 ? "CameraMode" : "ModelingMode") + (start & 1 ? ", perspective only" : "") +
                     (start & 4 ? ", perspective pane, buttons swapped" : ", top pane")};
         std::memcpy(&s.session, &SessionState, sizeof SessionState);

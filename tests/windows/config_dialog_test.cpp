@@ -308,7 +308,7 @@ const ListTexts JapaneseLists = {
     {L"手前に回転で縮小", L"手前に回転で拡大"},
     {L"図面に合わせる", L"選択形状にスクロール", L"原点にスクロール"},
     {L"図面の中央を中心に拡大縮小", L"カーソル位置を中心に拡大縮小", L"選択形状を中心に拡大縮小"},
-    {L"視点移動", L"注視点移動", L"視点注視点移動"},
+    {L"視点移動", L"注視点移動", L"視点注視点移動", L"選択形状を中心に回転"},
     {L"視点前後移動", L"注視点前後移動", L"焦点距離", L"傾き"},
 };
 
@@ -316,7 +316,7 @@ const ListTexts EnglishLists = {
     {L"Turning toward you zooms out", L"Turning toward you zooms in"},
     {L"Fit the drawing", L"Scroll to the selected shape", L"Scroll to the origin"},
     {L"Zoom about the centre of the drawing", L"Zoom about the cursor position", L"Zoom about the selected shape"},
-    {L"Orbit the eye", L"Orbit the target", L"Pan eye and target"},
+    {L"Orbit the eye", L"Orbit the target", L"Pan eye and target", L"Orbit about the selected shapes"},
     {L"Move the eye forward and back", L"Move the target forward and back", L"Focal length", L"Bank"},
 };
 
@@ -460,25 +460,32 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     ExpectRegistryHolds(expected);
 }
 
-// A write refused (a locked-down account); a timer reads and closes the box, then stops before a later tick blanks it.
+// One write refused, in Japanese then English; a timer reads and closes the box, then stops before a tick blanks it.
 TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStillApply)
 {
-    const HWND dialog = OpenThroughComponent();
-    ASSERT_NE(dialog, nullptr);
-    Select(dialog, 1013, 3);
     static wchar_t shown[256];
-    const UINT_PTR reader = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR self, DWORD) {
-        const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
-        if (GetDlgItemTextW(box, 0xFFFF, shown, 256) > 0 && KillTimer(nullptr, self))
-            SendMessageW(box, WM_COMMAND, IDOK, 0);
-    });
-    SetSettingsValue = [](HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) -> LONG { return ERROR_ACCESS_DENIED; };
-    Click(dialog, IDOK);
-    SetSettingsValue = RegSetValueExA;
-    KillTimer(nullptr, reader);
-    EXPECT_STREQ(shown, L"設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。");
-    EXPECT_EQ(PluginSettings.Option4, 3);
-    EXPECT_FALSE(ReadSettingsValue("Option4").present);
+    for (const wchar_t* warning :
+         {L"設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。",
+          L"The settings could not be saved in the registry.\nThe changed settings apply until the host closes."}) {
+        const HWND dialog = OpenThroughComponent();
+        ASSERT_NE(dialog, nullptr);
+        Select(dialog, 1013, 3);
+        const UINT_PTR reader = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR self, DWORD) {
+            const HWND box = GetLastActivePopup(GetAncestor(GetActiveWindow(), GA_ROOTOWNER));
+            if (GetDlgItemTextW(box, 0xFFFF, shown, 256) > 0 && KillTimer(nullptr, self))
+                SendMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        SetSettingsValue = [](HKEY key, LPCSTR name, DWORD, DWORD type, const BYTE* data, DWORD size) -> LONG {
+            return lstrcmpA(name, "Option4") ? RegSetValueExA(key, name, 0, type, data, size) : ERROR_ACCESS_DENIED;
+        };
+        Click(dialog, IDOK);
+        SetSettingsValue = RegSetValueExA;
+        KillTimer(nullptr, reader);
+        EXPECT_STREQ(shown, warning);
+        EXPECT_EQ(PluginSettings.Option4, 3);
+        EXPECT_EQ(SettingsValueCount(), 17u) << "every value but the refused Option4";
+        SessionState.Language = HostLanguage::English;  // as the attachment records a host in English
+    }
 }
 
 TEST_F(ConfigDialog, OkWithAPositiveRotateOtherThanOneStoresOne)
@@ -503,7 +510,7 @@ TEST_F(ConfigDialog, OkTakesEveryListAndCheckBox)
     Select(dialog, 1020, 2);
     Select(dialog, 1021, 0);
     Select(dialog, 1010, 2);
-    Select(dialog, 1011, 0);
+    Select(dialog, 1011, 3);
     Select(dialog, 1012, 1);
     Select(dialog, 1013, 3);
     Select(dialog, 1014, 2);
@@ -523,7 +530,7 @@ TEST_F(ConfigDialog, OkTakesEveryListAndCheckBox)
     expected.Option9 = 2;
     expected.Option10 = 0;
     expected.Option1 = 2;
-    expected.Option2 = 0;
+    expected.Option2 = 3;
     expected.Option3 = 1;
     expected.Option4 = 3;
     expected.Option5 = 2;

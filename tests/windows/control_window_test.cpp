@@ -208,17 +208,6 @@ TEST_F(ControlWindowTest, RestoreAndUndoStartDisabledAndTheReadOutsEmpty)
     EXPECT_EQ(ControlText(control, IDC_BANK_VALUE), "");
 }
 
-TEST_F(ControlWindowTest, TheModeButtonTogglesTheModeAndHandsTheFocusBack)
-{
-    SetFocus(windows.figure);
-    SendMessageA(GetDlgItem(control, IDC_MODE_BUTTON), BM_CLICK, 0, 0);
-    EXPECT_EQ(SessionState.Mode, 1);
-    EXPECT_EQ(ClientSize(control).cx, 250);
-    EXPECT_EQ(GetFocus(), windows.main);
-    Command(IDC_MODE_BUTTON);
-    EXPECT_EQ(SessionState.Mode, 0);
-}
-
 TEST_F(ControlWindowTest, StoreRestoreAndUndoWorkOnTheHostsCamera)
 {
     EnterCameraMode();
@@ -226,10 +215,10 @@ TEST_F(ControlWindowTest, StoreRestoreAndUndoWorkOnTheHostsCamera)
     host->target = SandboxPoint{4, 5, 6};
     host->zoom = 50;
     host->bank = 0.25f;
-    SetFocus(windows.figure);
+    SetFocus(windows.nameBox);
     SendMessageA(GetDlgItem(control, IDC_STORE_BUTTON), BM_CLICK, 0, 0);
     EXPECT_TRUE(Enabled(IDC_RESTORE_BUTTON));
-    EXPECT_EQ(GetFocus(), windows.main);
+    EXPECT_EQ(GetFocus(), windows.nameBox);
 
     host->eye = SandboxPoint{9, 9, 9};
     host->zoom = 20;
@@ -247,13 +236,40 @@ TEST_F(ControlWindowTest, StoreRestoreAndUndoWorkOnTheHostsCamera)
     ExpectReferencesBalanced();
 }
 
+// As a user does it, with the keyboard in the host's name box: a real click on each button in each mode, and a right
+// click on the strip, act and leave the host the active window, and the letter typed after each lands in the box.
+TEST_F(ControlWindowTest, ClicksOnEveryButtonActAndLeaveTheKeyboardInTheHostsField)
+{
+    SetFocus(windows.nameBox);
+    PumpMessages();
+    ShowControlWindow(true);  // Wine without a window manager raises the window whose field took the keyboard
+    const int strip = 0, typed = GetWindowTextLengthA(windows.nameBox);  // a right press there awaits its release
+    const int ids[] = {IDC_MODE_BUTTON, IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON, IDC_MODE_BUTTON, strip};
+    for (const int id : ids) {
+        RECT button{};
+        GetWindowRect(GetDlgItem(control, id), &button);
+        POINT point = {5, 16};
+        ClientToScreen(control, &point);
+        point = id == strip ? point : Centre(button);
+        const DWORD press = id == strip ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+        SendButtonAt(point, press);
+        EXPECT_FALSE(id != strip && PumpUntil([&] { return GetActiveWindow() != windows.main; }, 200)) << id;
+        SendButtonAt(point, press * 2);
+        EXPECT_FALSE(PumpUntil([&] { return GetActiveWindow() != windows.main; }, 200)) << id;
+        TypeKey('A');
+    }
+    EXPECT_TRUE(Enabled(IDC_RESTORE_BUTTON)) << "the store button, shown in CameraMode, stored";
+    EXPECT_EQ(SessionState.Mode, ModelingMode) << "each click of the mode button switched";
+    EXPECT_EQ(GetWindowTextLengthA(windows.nameBox), typed + static_cast<int>(std::size(ids)));
+}
+
 TEST_F(ControlWindowTest, AHostFailureInACommandStaysInsideTheWindow)
 {
     host->throwFrom = SandboxGetZoom;
-    SetFocus(windows.figure);
+    SetFocus(GetDlgItem(control, IDC_STORE_BUTTON));  // something gave the control window the keyboard
     Command(IDC_STORE_BUTTON);
     EXPECT_FALSE(Enabled(IDC_RESTORE_BUTTON));
-    EXPECT_EQ(GetFocus(), windows.main);
+    EXPECT_EQ(GetFocus(), windows.main) << "no window of the host had it";
     ExpectReferencesBalanced();
 }
 
@@ -277,12 +293,14 @@ TEST_F(ControlWindowTest, TheBodyAndTheStripHitTestAsACaption)
     EXPECT_EQ(SendMessageA(control, WM_NCHITTEST, 0, ScreenPoint(-200, -200)), HTNOWHERE);
 }
 
-TEST_F(ControlWindowTest, NonClientButtonReleasesHandTheFocusBack)
+TEST_F(ControlWindowTest, NonClientButtonReleasesGiveTheKeyboardBackToTheHostsWindowThatHadIt)
 {
     for (UINT up : {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP}) {
-        SetFocus(windows.figure);
+        SetFocus(windows.nameBox);
+        EXPECT_EQ(SendMessageA(control, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCAPTION, up - 1)), MA_NOACTIVATE);
+        SetFocus(GetDlgItem(control, IDC_MODE_BUTTON));
         SendMessageA(control, up, HTCAPTION, ScreenPoint(5, 5));
-        EXPECT_EQ(GetFocus(), windows.main) << up;
+        EXPECT_EQ(GetFocus(), windows.nameBox) << up;
     }
 }
 
@@ -294,13 +312,15 @@ TEST_F(ControlWindowTest, DraggingByTheBodyMovesTheWindowUntilTheReleaseAndHands
     // in ms between the steps or all queued at once.
     const struct { const char* what; POINT grip; bool controlWindowActive; int pause; } drags[] = {
         {"by the strip, paced", {5, 16}, false, 100}, {"by the read-outs, paced", {150, 12}, false, 100},
-        {"by the read-outs, at once, the window active", {150, 12}, true, 0}};
+        {"by the read-outs, at once, the window active", {150, 12}, true, 0},
+        {"again where the last press was, within the double-click time", {130, 8}, false, 0}};
     EnterCameraMode();
     for (const auto& drag : drags) {
         SCOPED_TRACE(drag.what);
         SetForegroundWindow(drag.controlWindowActive ? control : windows.main);
-        SetFocus(drag.controlWindowActive ? GetDlgItem(control, IDC_MODE_BUTTON) : windows.main);
+        SetFocus(drag.controlWindowActive ? GetDlgItem(control, IDC_MODE_BUTTON) : windows.nameBox);
         PumpMessages();
+        ShowControlWindow(true);  // Wine without a window manager raises the window whose field took the keyboard
         const POINT before = WindowOrigin(control);
         POINT grip = drag.grip;
         ClientToScreen(control, &grip);
@@ -321,12 +341,14 @@ TEST_F(ControlWindowTest, DraggingByTheBodyMovesTheWindowUntilTheReleaseAndHands
             SendKey(VK_ESCAPE, true);
             done = true;
         });
-        PumpUntil([&] { return done.load(); }, 10000);
+        bool activated = false;
+        PumpUntil([&] { return (activated |= GetActiveWindow() == control, done.load()); }, 10000);
         user.join();
         PumpMessages();
         EXPECT_EQ(WindowOrigin(control).x - before.x, 20);
         EXPECT_EQ(WindowOrigin(control).y - before.y, 4);
-        EXPECT_EQ(GetFocus(), windows.main);
+        EXPECT_EQ(GetFocus(), windows.nameBox);
+        EXPECT_EQ(activated, drag.controlWindowActive);
         TypeKey(VK_SPACE);
         EXPECT_EQ(SessionState.Mode, CameraMode) << "the space reached the host, not a button";
     }
@@ -417,11 +439,21 @@ TEST_F(ControlWindowTest, MovedToADisplayAt200PercentItLaysItselfOutAgainWhereWi
     EXPECT_NE(ClientPixel(control, 20, 40), ClientPixel(control, 0, 0));
 }
 
-// Stored anywhere, it opens and widens whole on the work area, moved no further than needed, and is saved there.
+// Stored anywhere, dragged off or moved off hidden, it opens, widens, moves and shows whole, moved only as needed.
 TEST_F(ControlWindowTest, OpenedOrResizedItLiesWholeOnTheWorkAreaAndIsSavedWhereItStands)
 {
-    RECT work{};
+    RECT work{}, frame{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const auto whole = [&] {
+        GetWindowRect(SessionState.ControlWindow, &frame);
+        return frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
+               frame.bottom <= work.bottom;
+    };
+    EXPECT_TRUE(SetWindowPos(control, nullptr, -5000, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER) && whole());  // dragged off
+    ShowControlWindow(false);
+    SetWindowPos(control, nullptr, 90000, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING);  // monitor gone
+    ShowControlWindow(true);
+    EXPECT_TRUE(whole());
     const struct { int32_t x, y, startInCameraMode; } places[] = {
         {-5000, 300, 0}, {300, 90000, 0}, {INT32_MAX, INT32_MIN, 0}, {work.right - 10, work.bottom - 10, 0},
         {work.right - 10, work.bottom - 10, 1}};
@@ -434,12 +466,9 @@ TEST_F(ControlWindowTest, OpenedOrResizedItLiesWholeOnTheWorkAreaAndIsSavedWhere
         WriteSettingsDword("PosY", stored.y);
         WriteSettingsDword("StartCameraMode", stored.startInCameraMode);
         StartAgain();
-        RECT frame{};
         POINT from = {stored.x, stored.y};
         for (int mode = 0; mode < 2; ++mode, ToggleMode()) {
-            GetWindowRect(SessionState.ControlWindow, &frame);
-            EXPECT_TRUE(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
-                        frame.bottom <= work.bottom);
+            EXPECT_TRUE(whole());
             EXPECT_TRUE(frame.left == from.x || frame.left == work.left || frame.right == work.right);
             EXPECT_TRUE(frame.top == from.y || frame.top == work.top || frame.bottom == work.bottom);
             from = POINT{frame.left, frame.top};

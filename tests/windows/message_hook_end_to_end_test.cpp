@@ -218,6 +218,17 @@ TEST_F(MessageHookEndToEnd, AMiddleDragPansAtOnceAndLeavesNothingPressedHoweverI
          false},
         {"CameraMode, let go outside", [&] { MovePointerTo(outsideTheHost); SendButton(MOUSEEVENTF_MIDDLEUP); },
          false, [](POINT) { EnterCameraMode(); }, false},
+        {"CameraMode, the name box takes the mouse and lets it go, then moves with the button held",
+         [&] {
+             const SandboxPoint target = host->target;
+             SetCapture(windows.nameBox);
+             ReleaseCapture();
+             MovePointerTo(POINT{FigureCentre().x + 30, FigureCentre().y});
+             PumpMessages();
+             EXPECT_EQ(std::memcmp(&host->target, &target, sizeof target), 0) << "the drag went on without the mouse";
+             SendButton(MOUSEEVENTF_MIDDLEUP);
+         },
+         false, [](POINT) { EnterCameraMode(); }, false},
     };
     for (const Case& c : cases) {
         PluginSettings.PerspectiveOnly = c.cameraModeOverTheTopPane ? 1 : 0;

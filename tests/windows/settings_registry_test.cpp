@@ -104,11 +104,14 @@ TEST_F(SettingsRegistry, AValueOfAnotherSizeOrAModeKeyWithBitsAboveItsModifiersK
     EXPECT_EQ(PluginSettings.ModeKey, 0x1D);
 }
 
-TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithEighteenDwords)
+TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithEighteenDwordsOrFailsWhenItCannot)
 {
+    RegOverridePredefKey(HKEY_CURRENT_USER, reinterpret_cast<HKEY>(GetCurrentProcess()));  // no key opens or is created
+    EXPECT_FALSE(SaveSettings());
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i)
         PluginSettings.*SettingsFields[i].field = static_cast<int32_t>(i) - 8;
-    SaveSettings();
+    EXPECT_TRUE(SaveSettings());
     ASSERT_TRUE(SettingsKeyExists());
     EXPECT_EQ(SettingsValueCount(), 18u);
     for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i) {

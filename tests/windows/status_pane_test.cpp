@@ -147,13 +147,13 @@ TEST_F(StatusPaneTest, IsAddedOnceUnderItsIdWithItsProcedure)
     EXPECT_EQ(adds, 1);
 }
 
-TEST_F(StatusPaneTest, ALeftClickTogglesTheModeAndHandsTheFocusBack)
+TEST_F(StatusPaneTest, ALeftClickTogglesTheModeAndLeavesTheKeyboardWithTheHost)
 {
-    SetFocus(windows.figure);
+    SetFocus(windows.nameBox);
     EXPECT_EQ(StatusPaneProc(windows.statusBar, WM_LBUTTONDOWN, MK_LBUTTON, 0), 0);
     EXPECT_EQ(SessionState.Mode, 1);
     EXPECT_EQ(LastPaneText(), u8"Z_Vormelt カメラモード");
-    EXPECT_EQ(GetFocus(), windows.main);
+    EXPECT_EQ(GetFocus(), windows.nameBox);
     StatusPaneProc(windows.statusBar, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     EXPECT_EQ(SessionState.Mode, 0);
     EXPECT_EQ(LastPaneText(), u8"Z_Vormelt モデリングモード");
@@ -221,12 +221,12 @@ TEST_F(StatusPaneTest, AChosenItemReachesTheControlWindowAsItsCommand)
     EnterCameraMode();
     host->eye = SandboxPoint{3, 4, 5};
     KeysToPress = {VK_DOWN, VK_RETURN};
-    SetFocus(windows.figure);
+    SetFocus(windows.nameBox);
     RightClick(400, 300);
     EXPECT_EQ(SessionState.MemoryCamera.eye.x, 3);
     EXPECT_EQ(SessionState.MemoryCamera.eye.z, 5);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(SessionState.ControlWindow, IDC_RESTORE_BUTTON)));
-    EXPECT_EQ(GetFocus(), windows.main);
+    EXPECT_EQ(GetFocus(), windows.nameBox);
     ExpectReferencesBalanced();
 }
 

@@ -17,9 +17,9 @@ const char* const ZoomCentreItems[HostLanguageCount][3] = {
     {"Zoom about the centre of the drawing", "Zoom about the cursor position", "Zoom about the selected shape"},
 };
 
-const char* const DragActionItems[HostLanguageCount][3] = {
-    {"視点移動", "注視点移動", "視点注視点移動"},
-    {"Orbit the eye", "Orbit the target", "Pan eye and target"},
+const char* const DragActionItems[HostLanguageCount][4] = {
+    {"視点移動", "注視点移動", "視点注視点移動", "選択形状を中心に回転"},
+    {"Orbit the eye", "Orbit the target", "Pan eye and target", "Orbit about the selected shapes"},
 };
 
 const char* const WheelActionItems[HostLanguageCount][4] = {

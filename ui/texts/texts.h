@@ -53,5 +53,5 @@ const WindowTexts& WindowTextsIn(HostLanguage language);
 extern const char* const WheelDirectionItems[HostLanguageCount][2];
 extern const char* const DoubleClickActionItems[HostLanguageCount][3];
 extern const char* const ZoomCentreItems[HostLanguageCount][3];
-extern const char* const DragActionItems[HostLanguageCount][3];
+extern const char* const DragActionItems[HostLanguageCount][4];
 extern const char* const WheelActionItems[HostLanguageCount][4];
