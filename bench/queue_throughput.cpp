@@ -51,7 +51,7 @@ struct Kind {
 };
 
 // Messages the hook passes at once, as a host's own traffic brings them:
-// numbers it never looks at, and key presses of keys other than NONCONVERT.
+// numbers it never looks at, and key presses of keys other than the mode key.
 void PostUntouched(HWND figure, int index)
 {
     const UINT numbers[] = {WM_USER, WM_CHAR, WM_PAINT, WM_KEYDOWN, WM_APP + 7, WM_NULL};

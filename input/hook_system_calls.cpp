@@ -8,6 +8,7 @@ HookSystemCalls User32HookSystemCalls()
     calls.killTimer = KillTimer;
     calls.getDoubleClickTime = GetDoubleClickTime;
     calls.getAsyncKeyState = GetAsyncKeyState;
+    calls.getKeyState = GetKeyState;
     calls.keybdEvent = keybd_event;
     calls.mouseEvent = mouse_event;
     calls.setCursor = SetCursor;

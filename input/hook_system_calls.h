@@ -12,6 +12,7 @@ struct HookSystemCalls {
     BOOL (*killTimer)(HWND window, UINT_PTR id);
     UINT (*getDoubleClickTime)();
     SHORT (*getAsyncKeyState)(int key);
+    SHORT (*getKeyState)(int key);
     void (*keybdEvent)(BYTE key, BYTE scan, DWORD flags, ULONG_PTR extra);
     void (*mouseEvent)(DWORD flags, DWORD x, DWORD y, DWORD data, ULONG_PTR extra);
     HCURSOR (*setCursor)(HCURSOR cursor);

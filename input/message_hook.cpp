@@ -1,5 +1,7 @@
 #include "input/message_hook.h"
 
+#include <commctrl.h>
+
 #include <cstdint>
 
 #include "camera/camera_memory.h"
@@ -10,6 +12,7 @@
 #include "input/middle_pan.h"
 #include "input/mode_switch.h"
 #include "input/perspective_pane.h"
+#include "state/mode_key.h"
 #include "state/session_state.h"
 #include "state/settings.h"
 #include "state/wheel_accumulator.h"
@@ -19,7 +22,6 @@ namespace {
 
 enum class Ending { Pass, Keep, Consume };
 
-constexpr WPARAM NonConvertKey = 0x1D;
 constexpr LPARAM PreviousKeyState = 0x40000000;
 constexpr float CtrlDragFactor = 2.0f;
 constexpr float ShiftDragFactor = 0.5f;
@@ -75,13 +77,46 @@ void Act(Action&& action) noexcept
     }
 }
 
-Ending OnNonConvertKey(const MSG& message)
+bool KeyDown(int key)
 {
-    if (message.wParam != NonConvertKey)
-        return Ending::Pass;
+    return (HookSystem.getKeyState(key) & 0x8000) != 0;
+}
+
+// Shift, Ctrl and Alt as the thread's key state has them at this message,
+// in the hot-key control's flags.
+uint8_t ModifiersDown()
+{
+    return static_cast<uint8_t>((KeyDown(VK_SHIFT) ? HOTKEYF_SHIFT : 0) | (KeyDown(VK_CONTROL) ? HOTKEYF_CONTROL : 0) |
+                                (KeyDown(VK_MENU) ? HOTKEYF_ALT : 0));
+}
+
+// The stored key's press with exactly its modifiers (with Alt it comes as a
+// system key), not an auto-repeat; or the release of the press that switched,
+// with whatever modifiers are down by then. A release is no press: one whose
+// press did not switch passes. While a dialog's key field has the keyboard,
+// the key is the field's.
+bool IsModeKeyPressOrRelease(const MSG& message)
+{
     const bool previouslyDown = (message.lParam & PreviousKeyState) != 0;
-    if (previouslyDown != (message.message == WM_KEYUP))
-        return Ending::Pass;  // an auto-repeated key-down, or a key-up without its flag
+    bool taken = false;
+    if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP)
+        taken = previouslyDown && SessionState.KeyLatch == 0;
+    else if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)
+        taken = !previouslyDown && ModifiersDown() == ModeKeyModifiers(PluginSettings.ModeKey);
+    return taken && !IsConfigDialogKeyField(message.hwnd);
+}
+
+// Every other key leaves after one comparison.
+inline bool IsModeKeyMessage(const MSG& message)
+{
+    const WPARAM key = ModeKeyVirtualKey(PluginSettings.ModeKey);
+    return key != 0 && message.wParam == key && IsModeKeyPressOrRelease(message);
+}
+
+Ending OnModeKey(const MSG& message)
+{
+    if (!IsModeKeyMessage(message))
+        return Ending::Pass;
     if (!LatchActs(SessionState.KeyLatch))
         return Ending::Consume;
     Act(ToggleMode);
@@ -287,14 +322,13 @@ Ending OnWheel(const MSG& message)
 
 // The host's loop knows nothing of the modeless configuration dialog: its keys
 // go through the dialog's own handling here, once, on the delivery that
-// removes them. The mode key keeps its meaning in every window of the thread.
+// removes them. The mode key keeps its meaning in every window of the thread
+// but the dialog's key field.
 bool TakenByConfigDialog(WPARAM removal, MSG& message)
 {
     if (removal != PM_REMOVE || message.message - WM_KEYFIRST > WM_KEYLAST - WM_KEYFIRST)
         return false;
-    if ((message.message == WM_KEYDOWN || message.message == WM_KEYUP) && message.wParam == NonConvertKey)
-        return false;
-    return TakeConfigDialogKey(message);
+    return !IsModeKeyMessage(message) && TakeConfigDialogKey(message);
 }
 
 Ending Decide(MSG& message, bool removed)
@@ -302,7 +336,9 @@ Ending Decide(MSG& message, bool removed)
     switch (message.message) {
     case WM_KEYDOWN:
     case WM_KEYUP:
-        return OnNonConvertKey(message);
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+        return OnModeKey(message);
     case WM_TIMER:
         return OnTimer(message);
     case WM_MOUSEMOVE:

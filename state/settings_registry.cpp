@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "state/mode_key.h"
 #include "state/registry_key.h"
 #include "state/session_state.h"
 #include "state/settings.h"
@@ -19,6 +20,9 @@ constexpr int32_t DefaultControlWndCoordinate = 200;
 struct NamedSetting {
     const char* name;
     int32_t PluginSettingsRecord::*field;
+    // Whether a value read is one the field can hold; a value it refuses is
+    // treated as one that cannot be read. Any number will do where it is null.
+    bool (*accepts)(int32_t value) = nullptr;
 };
 
 // The order in which the values are read and written.
@@ -40,6 +44,7 @@ constexpr NamedSetting StoredSettings[] = {
     {"PerspectiveOnly", &PluginSettingsRecord::PerspectiveOnly},
     {"StartCameraMode", &PluginSettingsRecord::StartCameraMode},
     {"ShowControlWnd", &PluginSettingsRecord::ShowControlWnd},
+    {"ModeKey", &PluginSettingsRecord::ModeKey, IsModeKeyValue},
 };
 
 // The holder stays empty when the key cannot be had.
@@ -86,8 +91,11 @@ void LoadSettings()
     OpenForReading(key);
     if (!key)
         return;
-    for (const NamedSetting& setting : StoredSettings)
-        ReadInt32(key.get(), setting.name, PluginSettings.*setting.field);
+    for (const NamedSetting& setting : StoredSettings) {
+        int32_t value = 0;
+        if (ReadInt32(key.get(), setting.name, value) && (setting.accepts == nullptr || setting.accepts(value)))
+            PluginSettings.*setting.field = value;
+    }
 }
 
 bool SaveSettings()

@@ -1,5 +1,7 @@
 #include "ui/config_dialog.h"
 
+#include <commctrl.h>
+
 #include "state/session_state.h"
 #include "state/settings.h"
 #include "state/settings_registry.h"
@@ -39,6 +41,7 @@ void ShowCurrentSettings(HWND dialog)
     // Any nonzero flag counts as set; a plain check box knows only checked and cleared.
     for (const ConfigCheckBox& box : ConfigCheckBoxes)
         CheckDlgButton(dialog, box.controlId, PluginSettings.*box.field != 0 ? BST_CHECKED : BST_UNCHECKED);
+    SendDlgItemMessageA(dialog, IDC_CONFIG_MODE_KEY, HKM_SETHOTKEY, static_cast<WPARAM>(PluginSettings.ModeKey), 0);
 }
 
 // Every control is read before anything is written, so the record is never
@@ -52,6 +55,9 @@ void TakeSettingsFromControls(HWND dialog)
     }
     for (const ConfigCheckBox& box : ConfigCheckBoxes)
         settings.*box.field = IsDlgButtonChecked(dialog, box.controlId) == BST_CHECKED ? 1 : 0;
+    // The key and its modifier flags as the control reports them; an empty field is no key.
+    const LRESULT key = SendDlgItemMessageA(dialog, IDC_CONFIG_MODE_KEY, HKM_GETHOTKEY, 0, 0);
+    settings.ModeKey = static_cast<int32_t>(key & 0xFFFF);
     PluginSettings = settings;
 }
 
@@ -126,6 +132,9 @@ void StepAwayFromOtherDialogs(HWND dialog)
 
 void ShowConfigDialog()
 {
+    // The template's mode-key field is comctl32's hot-key control.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&classes);
     const HWND dialog = CreateDialogParamA(SessionState.ModuleInstance,
                                            MAKEINTRESOURCEA(ConfigDialogTemplate(SessionState.Language)),
                                            SessionState.MainWindow, ConfigDialogProc, 0);
@@ -142,6 +151,11 @@ bool TakeConfigDialogKey(MSG& message)
         return false;
     const HWND dialog = GetAncestor(message.hwnd, GA_ROOT);
     return dialog != nullptr && IsConfigDialog(dialog) && IsDialogMessageA(dialog, &message) != FALSE;
+}
+
+bool IsConfigDialogKeyField(HWND window)
+{
+    return OpenDialogs != 0 && GetDlgCtrlID(window) == IDC_CONFIG_MODE_KEY && IsConfigDialog(GetParent(window));
 }
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -20,5 +20,9 @@ void ShowConfigDialog();
 // dispatched it; the host must then not dispatch it again.
 bool TakeConfigDialogKey(MSG& message);
 
+// True when the window is the mode-key field of an open configuration dialog:
+// while it has the keyboard, every key is the field's, the mode key included.
+bool IsConfigDialogKeyField(HWND window);
+
 // The dialog procedure of template 108.
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

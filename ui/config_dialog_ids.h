@@ -25,6 +25,9 @@
 #define IDC_CONFIG_OPTION12 1023
 #define IDC_CONFIG_OPTION13 1024
 
+// The common hot-key control that shows and takes the mode key.
+#define IDC_CONFIG_MODE_KEY 1025
+
 // The check boxes.
 #define IDC_CONFIG_PERSPECTIVE_ONLY 1017
 #define IDC_CONFIG_START_CAMERA_MODE 1018

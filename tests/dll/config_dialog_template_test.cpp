@@ -1,5 +1,5 @@
 // The configuration dialog's templates as the built DLL carries them: 108 in
-// Japanese and 118 in English, each with its frame, font and 35 items in tab
+// Japanese and 118 in English, each with its frame, font and 37 items in tab
 // order. The English one has the same ids, kinds and order, so one settings
 // code serves both.
 
@@ -15,6 +15,7 @@ namespace {
 constexpr uint16_t ButtonClass = 0x80;
 constexpr uint16_t StaticClass = 0x82;
 constexpr uint16_t ComboBoxClass = 0x85;
+constexpr uint16_t HotKeyClass = 0;  // comctl32's has no atom: its name, which windres writes in capitals
 
 constexpr uint32_t List = 0x50210003;
 constexpr uint32_t RightLabel = 0x50020002;
@@ -29,42 +30,44 @@ struct ExpectedItem {
     const char16_t* text;
 };
 
-const ExpectedItem ExpectedItems[35] = {
+const ExpectedItem ExpectedItems[37] = {
     {-1, StaticClass, 0x50020000, 7, 9, 82, 8, u"ホイール回転操作"},
     {1009, ComboBoxClass, List, 96, 5, 115, 59, u""},
-    {-1, ButtonClass, GroupBox, 7, 23, 212, 105, u"モデリングモード"},
-    {-1, StaticClass, RightLabel, 13, 38, 76, 8, u"ホイールダブルクリック"},
-    {1022, ComboBoxClass, List, 96, 34, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 53, 76, 8, u"Ctrl＋ダブルクリック"},
-    {1023, ComboBoxClass, List, 96, 49, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 68, 76, 8, u"Shift＋ダブルクリック"},
-    {1024, ComboBoxClass, List, 96, 64, 115, 60, u""},
-    {-1, StaticClass, RightLabel, 13, 83, 76, 8, u"ホイール回転"},
-    {1008, ComboBoxClass, List, 96, 79, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 98, 76, 8, u"Ctrl＋回転"},
-    {1020, ComboBoxClass, List, 96, 94, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 113, 76, 8, u"Shift＋回転"},
-    {1021, ComboBoxClass, List, 96, 109, 115, 60, u""},
-    {-1, ButtonClass, GroupBox, 7, 132, 212, 144, u"カメラモード"},
-    {-1, StaticClass, RightLabel, 13, 146, 76, 8, u"左ボタン＋ドラッグ"},
-    {1010, ComboBoxClass, List, 96, 142, 115, 56, u""},
-    {-1, StaticClass, RightLabel, 13, 162, 76, 8, u"右ボタン＋ドラッグ"},
-    {1011, ComboBoxClass, List, 96, 157, 115, 57, u""},
-    {-1, StaticClass, RightLabel, 13, 177, 76, 8, u"中ボタン＋ドラッグ"},
-    {1012, ComboBoxClass, List, 96, 172, 115, 57, u""},
-    {-1, StaticClass, RightLabel, 45, 191, 44, 8, u"ホイール回転"},
-    {1013, ComboBoxClass, List, 96, 187, 115, 66, u""},
-    {-1, StaticClass, RightLabel, 39, 206, 50, 8, u"左ボタン＋回転"},
-    {1014, ComboBoxClass, List, 96, 202, 115, 66, u""},
-    {-1, StaticClass, RightLabel, 39, 221, 50, 8, u"右ボタン＋回転"},
-    {1015, ComboBoxClass, List, 96, 217, 115, 66, u""},
-    {-1, StaticClass, RightLabel, 39, 236, 50, 8, u"中ボタン＋回転"},
-    {1016, ComboBoxClass, List, 96, 232, 115, 66, u""},
-    {1017, ButtonClass, CheckBox, 96, 249, 54, 10, u"透視図限定"},
-    {1018, ButtonClass, CheckBox, 96, 261, 115, 13, u"カメラモードで起動"},
-    {1019, ButtonClass, CheckBox, 7, 282, 101, 10, u"コントロールウィンドウ表示"},
-    {1, ButtonClass, 0x50010001, 7, 298, 50, 14, u"OK"},
-    {2, ButtonClass, 0x50010000, 66, 298, 50, 14, u"ｷｬﾝｾﾙ"},
+    {-1, StaticClass, 0x50020000, 7, 22, 82, 8, u"モード切替キー"},
+    {1025, HotKeyClass, 0x50010000, 96, 20, 115, 12, u""},
+    {-1, ButtonClass, GroupBox, 7, 38, 212, 105, u"モデリングモード"},
+    {-1, StaticClass, RightLabel, 13, 53, 76, 8, u"ホイールダブルクリック"},
+    {1022, ComboBoxClass, List, 96, 49, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 68, 76, 8, u"Ctrl＋ダブルクリック"},
+    {1023, ComboBoxClass, List, 96, 64, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 83, 76, 8, u"Shift＋ダブルクリック"},
+    {1024, ComboBoxClass, List, 96, 79, 115, 60, u""},
+    {-1, StaticClass, RightLabel, 13, 98, 76, 8, u"ホイール回転"},
+    {1008, ComboBoxClass, List, 96, 94, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 113, 76, 8, u"Ctrl＋回転"},
+    {1020, ComboBoxClass, List, 96, 109, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 128, 76, 8, u"Shift＋回転"},
+    {1021, ComboBoxClass, List, 96, 124, 115, 60, u""},
+    {-1, ButtonClass, GroupBox, 7, 147, 212, 144, u"カメラモード"},
+    {-1, StaticClass, RightLabel, 13, 161, 76, 8, u"左ボタン＋ドラッグ"},
+    {1010, ComboBoxClass, List, 96, 157, 115, 56, u""},
+    {-1, StaticClass, RightLabel, 13, 177, 76, 8, u"右ボタン＋ドラッグ"},
+    {1011, ComboBoxClass, List, 96, 172, 115, 57, u""},
+    {-1, StaticClass, RightLabel, 13, 192, 76, 8, u"中ボタン＋ドラッグ"},
+    {1012, ComboBoxClass, List, 96, 187, 115, 57, u""},
+    {-1, StaticClass, RightLabel, 45, 206, 44, 8, u"ホイール回転"},
+    {1013, ComboBoxClass, List, 96, 202, 115, 66, u""},
+    {-1, StaticClass, RightLabel, 39, 221, 50, 8, u"左ボタン＋回転"},
+    {1014, ComboBoxClass, List, 96, 217, 115, 66, u""},
+    {-1, StaticClass, RightLabel, 39, 236, 50, 8, u"右ボタン＋回転"},
+    {1015, ComboBoxClass, List, 96, 232, 115, 66, u""},
+    {-1, StaticClass, RightLabel, 39, 251, 50, 8, u"中ボタン＋回転"},
+    {1016, ComboBoxClass, List, 96, 247, 115, 66, u""},
+    {1017, ButtonClass, CheckBox, 96, 264, 54, 10, u"透視図限定"},
+    {1018, ButtonClass, CheckBox, 96, 276, 115, 13, u"カメラモードで起動"},
+    {1019, ButtonClass, CheckBox, 7, 297, 101, 10, u"コントロールウィンドウ表示"},
+    {1, ButtonClass, 0x50010001, 7, 313, 50, 14, u"OK"},
+    {2, ButtonClass, 0x50010000, 66, 313, 50, 14, u"ｷｬﾝｾﾙ"},
 };
 
 // The English template's place and text of each item; its id, class and style
@@ -74,42 +77,44 @@ struct PlacedText {
     const char16_t* text;
 };
 
-const PlacedText EnglishItems[35] = {
+const PlacedText EnglishItems[37] = {
     {7, 9, 96, 8, u"Wheel direction"},
     {110, 5, 166, 59, u""},
-    {7, 23, 276, 105, u"Modeling mode"},
-    {13, 38, 90, 8, u"Wheel double-click"},
-    {110, 34, 166, 53, u""},
-    {13, 53, 90, 8, u"Ctrl + double-click"},
+    {7, 22, 96, 8, u"Mode switch key"},
+    {110, 20, 166, 12, u""},
+    {7, 38, 276, 105, u"Modeling mode"},
+    {13, 53, 90, 8, u"Wheel double-click"},
     {110, 49, 166, 53, u""},
-    {13, 68, 90, 8, u"Shift + double-click"},
-    {110, 64, 166, 60, u""},
-    {13, 83, 90, 8, u"Wheel"},
-    {110, 79, 166, 53, u""},
-    {13, 98, 90, 8, u"Ctrl + wheel"},
+    {13, 68, 90, 8, u"Ctrl + double-click"},
+    {110, 64, 166, 53, u""},
+    {13, 83, 90, 8, u"Shift + double-click"},
+    {110, 79, 166, 60, u""},
+    {13, 98, 90, 8, u"Wheel"},
     {110, 94, 166, 53, u""},
-    {13, 113, 90, 8, u"Shift + wheel"},
-    {110, 109, 166, 60, u""},
-    {7, 132, 276, 144, u"Camera mode"},
-    {13, 146, 90, 8, u"Left button + drag"},
-    {110, 142, 166, 56, u""},
-    {13, 162, 90, 8, u"Right button + drag"},
-    {110, 157, 166, 57, u""},
-    {13, 177, 90, 8, u"Middle button + drag"},
+    {13, 113, 90, 8, u"Ctrl + wheel"},
+    {110, 109, 166, 53, u""},
+    {13, 128, 90, 8, u"Shift + wheel"},
+    {110, 124, 166, 60, u""},
+    {7, 147, 276, 144, u"Camera mode"},
+    {13, 161, 90, 8, u"Left button + drag"},
+    {110, 157, 166, 56, u""},
+    {13, 177, 90, 8, u"Right button + drag"},
     {110, 172, 166, 57, u""},
-    {13, 191, 90, 8, u"Wheel"},
-    {110, 187, 166, 66, u""},
-    {13, 206, 90, 8, u"Left button + wheel"},
+    {13, 192, 90, 8, u"Middle button + drag"},
+    {110, 187, 166, 57, u""},
+    {13, 206, 90, 8, u"Wheel"},
     {110, 202, 166, 66, u""},
-    {13, 221, 90, 8, u"Right button + wheel"},
+    {13, 221, 90, 8, u"Left button + wheel"},
     {110, 217, 166, 66, u""},
-    {13, 236, 90, 8, u"Middle button + wheel"},
+    {13, 236, 90, 8, u"Right button + wheel"},
     {110, 232, 166, 66, u""},
-    {110, 249, 166, 10, u"Perspective view only"},
-    {110, 261, 166, 13, u"Start in camera mode"},
-    {7, 282, 120, 10, u"Show control window"},
-    {7, 298, 50, 14, u"OK"},
-    {66, 298, 50, 14, u"Cancel"},
+    {13, 251, 90, 8, u"Middle button + wheel"},
+    {110, 247, 166, 66, u""},
+    {110, 264, 166, 10, u"Perspective view only"},
+    {110, 276, 166, 13, u"Start in camera mode"},
+    {7, 297, 120, 10, u"Show control window"},
+    {7, 313, 50, 14, u"OK"},
+    {66, 313, 50, 14, u"Cancel"},
 };
 
 struct ExpectedTemplate {
@@ -125,10 +130,10 @@ struct ExpectedTemplate {
 };
 
 const ExpectedTemplate Templates[] = {
-    {"Japanese", 108, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 226, 319, u"Z_Vormelt 設定", 9, u"ＭＳ Ｐゴシック",
+    {"Japanese", 108, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 226, 334, u"Z_Vormelt 設定", 9, u"ＭＳ Ｐゴシック",
      0x80 /* Shift-JIS */, false},
     // The font English Windows gives its dialogs.
-    {"English", 118, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 290, 319, u"Z_Vormelt Configuration", 8,
+    {"English", 118, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 290, 334, u"Z_Vormelt Configuration", 8,
      u"MS Shell Dlg 2", 1 /* the default character set */, true},
 };
 
@@ -184,9 +189,9 @@ TEST_P(ConfigDialogTemplate, UsesTheFontOfItsLanguage)
     EXPECT_EQ(dialog.charset, GetParam().charset);
 }
 
-TEST_P(ConfigDialogTemplate, HoldsTheThirtyFiveItemsInTabOrder)
+TEST_P(ConfigDialogTemplate, HoldsTheThirtySevenItemsInTabOrder)
 {
-    ASSERT_EQ(dialog.items.size(), 35u);
+    ASSERT_EQ(dialog.items.size(), 37u);
     for (size_t i = 0; i < dialog.items.size(); ++i) {
         const DialogItemTemplate& item = dialog.items[i];
         const ExpectedItem& expected = ExpectedItems[i];
@@ -195,8 +200,9 @@ TEST_P(ConfigDialogTemplate, HoldsTheThirtyFiveItemsInTabOrder)
                                      : PlacedText{expected.x, expected.y, expected.cx, expected.cy, expected.text};
         SCOPED_TRACE("item " + std::to_string(i + 1) + ", id " + std::to_string(expected.id));
         EXPECT_EQ(item.id, expected.id);
-        EXPECT_TRUE(item.windowClass.isOrdinal);
+        EXPECT_EQ(item.windowClass.isOrdinal, expected.windowClass != HotKeyClass);
         EXPECT_EQ(item.windowClass.ordinal, expected.windowClass);
+        EXPECT_EQ(item.windowClass.text, expected.windowClass == HotKeyClass ? u"MSCTLS_HOTKEY32" : u"");
         EXPECT_EQ(item.style, expected.style);
         EXPECT_EQ(item.x, place.x);
         EXPECT_EQ(item.y, place.y);

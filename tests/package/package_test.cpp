@@ -128,13 +128,17 @@ TEST(Package, JapaneseReadMeIsCodePage932WithCrLfLineEnds)
     EXPECT_GT(lines, 100);
 }
 
-TEST(Package, JapaneseReadMeNamesTheVersionOfTheDll)
+// The version history of each read-me begins with the newest version.
+TEST(Package, TheZipsNameTheJapaneseReadMeAndBothHistoriesNameTheVersionOfTheDll)
 {
     const std::string version = ProductVersion("Z_Vormelt10.dll");
     ASSERT_FALSE(version.empty());
+    EXPECT_EQ(FilesIn("..\\package\\").count("Z_Vormelt10-" + version + "-win64.zip"), 1u);
     const std::wstring text = Decode(932, ReadFile(Contents + "readme.txt"));
     const std::wstring wide(version.begin(), version.end());
     EXPECT_NE(text.find(L"バージョン " + wide + L"\r\n"), std::wstring::npos) << version;
+    EXPECT_NE(text.find(L"■ 更新履歴\r\n\r\n  " + wide + L"\r\n"), std::wstring::npos) << version;
+    EXPECT_NE(ReadFile(Contents + "README.md").find("## Version history\n\n### " + version + "\n"), std::string::npos);
 }
 
 }  // namespace

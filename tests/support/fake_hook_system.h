@@ -25,6 +25,7 @@ struct FakeHookSystem {
     POINT lastWindowFromPoint = {0, 0};
     POINT pointer = {0, 0};
     SHORT middleButtonState = 0;
+    std::set<int> keysDown;  // what GetKeyState finds down
     UINT_PTR timerResult = 1;  // what SetTimer answers on success
     std::set<UINT_PTR> timers;  // the figure window's timers set and not killed
     HWND sibling = reinterpret_cast<HWND>(0x5151);

@@ -126,6 +126,7 @@ void InstallFakeHookSystem(FakeHookSystem& fake)
     HookSystem.killTimer = KillTimerFake;
     HookSystem.getDoubleClickTime = DoubleClickTime;
     HookSystem.getAsyncKeyState = AsyncKeyState;
+    HookSystem.getKeyState = [](int key) { return static_cast<SHORT>(Fake->keysDown.count(key) != 0 ? 0x8000 : 0); };
     HookSystem.keybdEvent = KeybdEvent;
     HookSystem.mouseEvent = MouseEvent;
     HookSystem.setCursor = SetCursorFake;

@@ -1,4 +1,4 @@
-// Which messages the hook looks at, and the NONCONVERT mode key.
+// Which messages the hook looks at, and the mode key: NONCONVERT or the one stored.
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@ using NonConvertKey = MessageHookTest;
 constexpr WPARAM NonConvert = 0x1D;
 constexpr LPARAM Repeat = 0x40000000;
 
-TEST_F(HookFilter, MessagesOutsideTheFourteenPassWithTheHooksOwnArguments)
+TEST_F(HookFilter, MessagesOutsideTheSixteenPassWithTheHooksOwnArguments)
 {
-    const UINT others[] = {WM_USER + 5, WM_PAINT, WM_CHAR, WM_NCMOUSEMOVE, WM_SYSKEYDOWN, WM_MOUSEHWHEEL};
+    const UINT others[] = {WM_USER + 5, WM_PAINT, WM_CHAR, WM_NCMOUSEMOVE, WM_SYSCHAR, WM_MOUSEHWHEEL};
     SessionState.Mode = CameraMode;
     for (UINT message : others) {
         fake.calls.clear();
@@ -86,6 +86,31 @@ TEST_F(NonConvertKey, OtherKeysPass)
     ExpectPass(Deliver(WM_KEYDOWN, VK_SPACE, 1), WM_KEYDOWN);
     ExpectPass(Deliver(WM_KEYDOWN, 0x1C, 1), WM_KEYDOWN);
     EXPECT_EQ(SessionState.KeyLatch, 1);
+}
+
+// Each press from another window than the figure window, held to auto-repeat, the modifier let go before the key.
+TEST_F(NonConvertKey, AStoredKeySwitchesOncePerPressWithExactlyItsModifiers)
+{
+    const UINT Down = WM_KEYDOWN, SysDown = WM_SYSKEYDOWN;  // the release is the message after each
+    const int32_t Ctrl = 0x2 << 8, Alt = 0x4 << 8, Extended = 0x8 << 8;  // the hot-key control's modifier flags
+    const struct { int32_t stored; UINT down; WPARAM key; int modifier; bool switches; } presses[] = {
+        {VK_F9, Down, VK_F9, 0, true},                 {VK_F9, Down, NonConvert, 0, false},
+        {VK_F9, Down, VK_F9, VK_CONTROL, false},       {Ctrl | VK_F11, Down, VK_F11, VK_CONTROL, true},
+        {Ctrl | VK_F11, Down, VK_F11, 0, false},       {Ctrl | VK_F11, Down, VK_F11, VK_SHIFT, false},
+        {Alt | VK_F9, SysDown, VK_F9, VK_MENU, true},  {Extended | VK_INSERT, Down, VK_INSERT, 0, true},
+        {0, Down, NonConvert, 0, false},               {0, Down, 0, 0, false}};
+    for (const auto& press : presses) {
+        SCOPED_TRACE(testing::Message() << "stored " << press.stored << ", key " << press.key);
+        SessionState.Mode = ModelingMode;
+        PluginSettings.ModeKey = press.stored;
+        fake.keysDown = {press.modifier};
+        EXPECT_EQ(Deliver(press.down, press.key, 1, OtherWindow()).passedOn, !press.switches);
+        ExpectPass(Deliver(press.down, press.key, 1 | Repeat, OtherWindow()), press.down);
+        fake.keysDown.clear();
+        const UINT release = Deliver(press.down + 1, press.key, 1 | Repeat | 0x80000000, OtherWindow()).messageAfter;
+        EXPECT_EQ(release, press.switches ? WM_NULL : press.down + 1);
+        EXPECT_EQ(SessionState.Mode, press.switches ? CameraMode : ModelingMode);
+    }
 }
 
 TEST_F(NonConvertKey, IsTakenWhicheverWindowHasTheFocus)

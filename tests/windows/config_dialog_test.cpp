@@ -32,7 +32,7 @@ void ExpectSettingsEqual(const PluginSettingsRecord& actual, const PluginSetting
         EXPECT_EQ(actual.*f.field, expected.*f.field) << f.name;
 }
 
-// Every one of the 17 values is a REG_DWORD holding the field.
+// Every one of the 18 values is a REG_DWORD holding the field.
 void ExpectRegistryHolds(const PluginSettingsRecord& expected)
 {
     for (const SettingsField& f : SettingsFields) {
@@ -51,7 +51,7 @@ std::vector<std::string> RegistrySnapshot()
     std::vector<std::string> values;
     for (const char* name : {"PerspectiveOnly", "Rotate", "ShowControlWnd", "StartCameraMode", "Option1", "Option2",
                              "Option3", "Option4", "Option5", "Option6", "Option7", "Option8", "Option9", "Option10",
-                             "Option11", "Option12", "Option13", "PosX", "PosY"}) {
+                             "Option11", "Option12", "Option13", "ModeKey", "PosX", "PosY"}) {
         const StoredValue value = ReadSettingsValue(name);
         if (value.present)
             values.push_back(std::string(name) + ":" + std::to_string(value.type) + ":" +
@@ -143,6 +143,7 @@ protected:
         WriteSettingsDword("Option8", -1);
         WriteSettingsDword("StartCameraMode", 2);
         WriteSettingsDword("PerspectiveOnly", 1);
+        WriteSettingsDword("ModeKey", HOTKEYF_CONTROL << 8 | VK_F11);
         Attach();
     }
 };
@@ -415,6 +416,7 @@ TEST_F(ConfigDialogWithStoredSettings, ShowsOptionsOutsideTheirListsAsTheLastIte
     EXPECT_TRUE(Checked(dialog, 1017));
     EXPECT_TRUE(Checked(dialog, 1018));  // any nonzero flag is set
     EXPECT_FALSE(Checked(dialog, 1019));
+    EXPECT_EQ(SendDlgItemMessageA(dialog, 1025, HKM_GETHOTKEY, 0, 0), HOTKEYF_CONTROL << 8 | VK_F11);
 }
 
 TEST_F(ConfigDialog, TheWheelDirectionFollowsTheSignOfRotate)
@@ -438,7 +440,7 @@ TEST_F(ConfigDialog, OkWithoutChangesSavesTheDefaultsItWasOpenedWith)
     EXPECT_EQ(SessionState.ConfigWindow, nullptr);
     ExpectSettingsEqual(PluginSettings, PluginSettingsRecord{});
     ExpectRegistryHolds(PluginSettingsRecord{});
-    EXPECT_EQ(SettingsValueCount(), 17u);
+    EXPECT_EQ(SettingsValueCount(), 18u);
 }
 
 TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControlsCannotShow)
@@ -453,6 +455,7 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     expected.Option8 = 2;  // -1
     expected.StartCameraMode = 1;  // 2 was stored
     expected.PerspectiveOnly = 1;
+    expected.ModeKey = HOTKEYF_CONTROL << 8 | VK_F11;
     ExpectSettingsEqual(PluginSettings, expected);
     ExpectRegistryHolds(expected);
 }
@@ -480,7 +483,7 @@ TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStill
         KillTimer(nullptr, reader);
         EXPECT_STREQ(shown, warning);
         EXPECT_EQ(PluginSettings.Option4, 3);
-        EXPECT_EQ(SettingsValueCount(), 16u) << "every value but the refused Option4";
+        EXPECT_EQ(SettingsValueCount(), 17u) << "every value but the refused Option4";
         SessionState.Language = HostLanguage::English;  // as the attachment records a host in English
     }
 }
@@ -625,11 +628,15 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
 {
     HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
+    TypeKey(VK_TAB);  // to the key field, which takes every key, NONCONVERT too
+    TypeKey(VK_NONCONVERT);
+    TypeKey(VK_F9);
+    EXPECT_EQ(SessionState.Mode, ModelingMode);
     int stops = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
         stops += (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) != 0 ? 1 : 0;
     RECT previous = ChildRect(dialog, GetDlgCtrlID(GetFocus()));
-    for (int tab = 1; tab < stops; ++tab) {
+    for (int tab = 2; tab < stops; ++tab) {
         TypeKey(VK_TAB);
         const RECT place = ChildRect(dialog, GetDlgCtrlID(GetFocus()));
         EXPECT_TRUE(place.top > previous.top || (place.top == previous.top && place.left > previous.left)) << tab;
@@ -648,6 +655,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     TypeKey(VK_RETURN);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(ReadSettingsValue("Option5").AsInt32(), 2);
+    EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), VK_F9);
 
     dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);

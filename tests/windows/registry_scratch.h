@@ -35,6 +35,7 @@ inline const SettingsField SettingsFields[] = {
     {"Option13", &PluginSettingsRecord::Option13},
     {"Option12", &PluginSettingsRecord::Option12},
     {"Option11", &PluginSettingsRecord::Option11},
+    {"ModeKey", &PluginSettingsRecord::ModeKey},
 };
 
 inline void DeleteSettingsKey()

@@ -37,7 +37,7 @@ protected:
 
 TEST_F(SettingsRegistry, TheBuiltInDefaultsAreThoseOfTheRecord)
 {
-    const int32_t expected[] = {0, 1, 0, 0, 3, 2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0};
+    const int32_t expected[] = {0, 1, 0, 0, 3, 2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0, 0x1D};
     for (size_t i = 0; i < sizeof expected / sizeof expected[0]; ++i)
         EXPECT_EQ(PluginSettings.*SettingsFields[i].field, expected[i]) << SettingsFields[i].name;
 }
@@ -88,7 +88,7 @@ TEST_F(SettingsRegistry, AFourByteValueOfAnyTypeIsReadAsASignedNumber)
     EXPECT_EQ(PluginSettings.Option9, -2);
 }
 
-TEST_F(SettingsRegistry, AValueOfAnotherSizeKeepsTheFieldWhole)
+TEST_F(SettingsRegistry, AValueOfAnotherSizeOrAModeKeyWithBitsAboveItsModifiersKeepsTheField)
 {
     PluginSettings.Option5 = 0x01020304;
     const unsigned char two[2] = {9, 9};
@@ -96,13 +96,15 @@ TEST_F(SettingsRegistry, AValueOfAnotherSizeKeepsTheFieldWhole)
     WriteSettingsValue("Option5", REG_BINARY, two, 2);
     WriteSettingsValue("Option6", REG_QWORD, &eight, 8);
     WriteSettingsValue("Option7", REG_SZ, "12345678", 9);
+    WriteSettingsDword("ModeKey", 0x10078);
     LoadSettings();
     EXPECT_EQ(PluginSettings.Option5, 0x01020304);
     EXPECT_EQ(PluginSettings.Option6, 2);
     EXPECT_EQ(PluginSettings.Option7, 3);
+    EXPECT_EQ(PluginSettings.ModeKey, 0x1D);
 }
 
-TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithSeventeenDwordsOrFailsWhenItCannot)
+TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithEighteenDwordsOrFailsWhenItCannot)
 {
     RegOverridePredefKey(HKEY_CURRENT_USER, reinterpret_cast<HKEY>(GetCurrentProcess()));  // no key opens or is created
     EXPECT_FALSE(SaveSettings());
@@ -111,7 +113,7 @@ TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithSeventeenDwordsOrFail
         PluginSettings.*SettingsFields[i].field = static_cast<int32_t>(i) - 8;
     EXPECT_TRUE(SaveSettings());
     ASSERT_TRUE(SettingsKeyExists());
-    EXPECT_EQ(SettingsValueCount(), 17u);
+    EXPECT_EQ(SettingsValueCount(), 18u);
     for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i) {
         const StoredValue value = ReadSettingsValue(SettingsFields[i].name);
         ASSERT_TRUE(value.present) << SettingsFields[i].name;
@@ -129,7 +131,7 @@ TEST_F(SettingsRegistry, SavingReplacesStoredSettingsAndLeavesThePositionAlone)
     SaveSettings();
     EXPECT_EQ(ReadSettingsValue("Option3").AsInt32(), 1);
     EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), 640);
-    EXPECT_EQ(SettingsValueCount(), 18u);
+    EXPECT_EQ(SettingsValueCount(), 19u);
 }
 
 TEST_F(SettingsRegistry, WithoutTheKeyTheControlWindowOpensAt200200)
