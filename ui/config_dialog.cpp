@@ -8,6 +8,8 @@
 #include "ui/config_dialog_ids.h"
 #include "ui/config_lists.h"
 #include "ui/control_window.h"
+#include "ui/host_keyboard.h"
+#include "ui/mode_key_field.h"
 #include "ui/texts/texts.h"
 #include "ui/work_area.h"
 
@@ -55,7 +57,7 @@ void TakeSettingsFromControls(HWND dialog)
     }
     for (const ConfigCheckBox& box : ConfigCheckBoxes)
         settings.*box.field = IsDlgButtonChecked(dialog, box.controlId) == BST_CHECKED ? 1 : 0;
-    // The key and its modifier flags as the control reports them; an empty field is no key.
+    // The key and its modifier flags as the field holds them; an empty field is no key.
     const LRESULT key = SendDlgItemMessageA(dialog, IDC_CONFIG_MODE_KEY, HKM_GETHOTKEY, 0, 0);
     settings.ModeKey = static_cast<int32_t>(key & 0xFFFF);
     PluginSettings = settings;
@@ -74,23 +76,6 @@ BOOL CALLBACK ShowSavedSettingsUnlessAccepted(HWND window, LPARAM accepted) noex
     if (window != reinterpret_cast<HWND>(accepted) && IsConfigDialog(window))
         ShowCurrentSettings(window);
     return TRUE;
-}
-
-// A dialog still showing the values it was opened with would save them back
-// with its own OK: every other open dialog shows what was just saved. Settings
-// that could not be saved still apply until the host closes; the user is told
-// that they will be gone then.
-void Accept(HWND dialog)
-{
-    TakeSettingsFromControls(dialog);
-    const bool saved = SaveSettings();
-    EnumThreadWindows(GetCurrentThreadId(), ShowSavedSettingsUnlessAccepted, reinterpret_cast<LPARAM>(dialog));
-    DestroyWindow(dialog);
-    ShowControlWindow(PluginSettings.ShowControlWnd != 0);
-    if (!saved) {
-        const WindowTexts& texts = WindowTextsIn(SessionState.Language);
-        MessageBoxA(SessionState.MainWindow, texts.settingsNotSaved, texts.settingsCaption, MB_OK | MB_ICONWARNING);
-    }
 }
 
 BOOL CALLBACK FindOtherDialog(HWND window, LPARAM found) noexcept
@@ -113,6 +98,50 @@ HWND NewestOtherDialog(HWND dialog)
     return dialogs[1];
 }
 
+// After the dialog that had the keyboard closed: another open dialog keeps
+// it; the last one gives it back to the host's window where the user typed.
+void PassKeyboardOn(HWND closed)
+{
+    const HWND other = NewestOtherDialog(closed);
+    if (other != nullptr)
+        SetActiveWindow(other);
+    else
+        GiveKeyboardBackAfterDialog();
+}
+
+// True when the dialog had the keyboard.
+bool Close(HWND dialog)
+{
+    const bool hadKeyboard = GetActiveWindow() == dialog;
+    DestroyWindow(dialog);
+    return hadKeyboard;
+}
+
+void Cancel(HWND dialog)
+{
+    if (Close(dialog))
+        PassKeyboardOn(dialog);
+}
+
+// A dialog still showing the values it was opened with would save them back
+// with its own OK: every other open dialog shows what was just saved. Settings
+// that could not be saved still apply until the host closes; the user is told
+// that they will be gone then.
+void Accept(HWND dialog)
+{
+    TakeSettingsFromControls(dialog);
+    const bool saved = SaveSettings();
+    EnumThreadWindows(GetCurrentThreadId(), ShowSavedSettingsUnlessAccepted, reinterpret_cast<LPARAM>(dialog));
+    const bool hadKeyboard = Close(dialog);
+    ShowControlWindow(PluginSettings.ShowControlWnd != 0);
+    if (!saved) {
+        const WindowTexts& texts = WindowTextsIn(SessionState.Language);
+        MessageBoxA(SessionState.MainWindow, texts.settingsNotSaved, texts.settingsCaption, MB_OK | MB_ICONWARNING);
+    }
+    if (hadKeyboard)
+        PassKeyboardOn(dialog);
+}
+
 // Centred by its template, a second dialog would lie exactly over the first:
 // it steps a caption's height down and right of the newest one instead, and
 // stays whole on the work area.
@@ -132,9 +161,11 @@ void StepAwayFromOtherDialogs(HWND dialog)
 
 void ShowConfigDialog()
 {
-    // The template's mode-key field is comctl32's hot-key control.
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS};
+    // The template's mode-key field is comctl32's hot-key control; its note is a tooltip.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
+    if (!IsConfigDialog(GetAncestor(GetFocus(), GA_ROOT)))
+        RememberKeyboardBeforeDialog();
     const HWND dialog = CreateDialogParamA(SessionState.ModuleInstance,
                                            MAKEINTRESOURCEA(ConfigDialogTemplate(SessionState.Language)),
                                            SessionState.MainWindow, ConfigDialogProc, 0);
@@ -167,6 +198,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             // destroyed without ever being initialised.
             SetWindowLongPtrA(dialog, DWLP_USER, 1);
             ++OpenDialogs;
+            TakeOverModeKeyField(GetDlgItem(dialog, IDC_CONFIG_MODE_KEY));
             FillLists(dialog);
             ShowCurrentSettings(dialog);
             return TRUE;  // the system sets the initial focus
@@ -175,7 +207,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             if (LOWORD(wParam) == IDOK)
                 Accept(dialog);
             else if (LOWORD(wParam) == IDCANCEL)
-                DestroyWindow(dialog);
+                Cancel(dialog);
             return FALSE;
         case WM_DESTROY:
             // No handle of a dialog that is gone stays behind.

@@ -32,3 +32,14 @@ void LeaveKeyboardWithHost()
         return;
     SetFocus(CanTakeKeyboard(SessionState.HostKeyboard) ? SessionState.HostKeyboard : SessionState.MainWindow);
 }
+
+void RememberKeyboardBeforeDialog()
+{
+    const HWND focus = GetFocus();
+    SessionState.DialogKeyboard = CanTakeKeyboard(focus) ? focus : nullptr;
+}
+
+void GiveKeyboardBackAfterDialog()
+{
+    SetFocus(CanTakeKeyboard(SessionState.DialogKeyboard) ? SessionState.DialogKeyboard : SessionState.MainWindow);
+}

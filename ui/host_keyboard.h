@@ -18,3 +18,12 @@ void RememberHostKeyboard();
 // nobody does, it goes back to the host's window that had it before the
 // click, or to the host's main window when that one is gone.
 void LeaveKeyboardWithHost();
+
+// Called as a configuration dialog opens while no other one has the keyboard:
+// remembers which window of the host has it.
+void RememberKeyboardBeforeDialog();
+
+// Called when the dialog that had the keyboard has closed and no other is
+// open: the keyboard goes back to the host's window that had it before, or to
+// the host's main window when that one is gone, hidden or disabled.
+void GiveKeyboardBackAfterDialog();

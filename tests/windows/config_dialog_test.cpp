@@ -23,6 +23,7 @@
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
 #include "ui/config_dialog.h"
+#include "ui/mode_key_field.h"
 
 namespace {
 
@@ -228,22 +229,30 @@ TEST_F(ConfigDialog, AClickOnThePlugInsEntryInTheHostsMenuOpensIt)
     EXPECT_EQ(WindowText(opened.dialog), L"Z_Vormelt 設定");
 }
 
-TEST_F(ConfigDialog, TheSettingsEntryOfTheStatusPanesMenuOpensIt)
+// Opened from the name box, closed by Esc, OK and Cancel in turn: the letter typed after each lands in the box.
+TEST_F(ConfigDialog, TheSettingsEntryOfTheStatusPanesMenuOpensItAndItsCloseGivesTheKeyboardBack)
 {
     SetForegroundWindow(windows.main);
+    SetFocus(windows.nameBox);
     PumpMessages();
     RECT pane{};
     SendMessageA(windows.statusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&pane));
     MapWindowPoints(windows.statusBar, nullptr, reinterpret_cast<POINT*>(&pane), 2);
-    // In ModelingMode "設定" is the menu's only entry.
-    const HWND dialog = OpenThroughMenu(Centre(pane), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 0);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(IsWindowVisible(dialog));
-    EXPECT_EQ(GetWindow(dialog, GW_OWNER), windows.main);
-    EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
-    EXPECT_EQ(GetActiveWindow(), dialog);
-    TypeKey(VK_ESCAPE);
-    EXPECT_FALSE(IsWindow(dialog)) << "the dialog has the keyboard";
+    const int typed = GetWindowTextLengthA(windows.nameBox);
+    for (const int close : {VK_ESCAPE, VK_RETURN, IDCANCEL}) {
+        // In ModelingMode "設定" is the menu's only entry.
+        const HWND dialog = OpenThroughMenu(Centre(pane), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 0);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), windows.main);
+        EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
+        EXPECT_EQ(GetActiveWindow(), dialog);
+        close == IDCANCEL ? ClickWithMouse(dialog, IDCANCEL) : TypeKey(static_cast<BYTE>(close));
+        EXPECT_FALSE(IsWindow(dialog)) << "the dialog has the keyboard";
+        TypeKey('A');
+        EXPECT_EQ(GetFocus(), windows.nameBox) << close;
+    }
+    EXPECT_EQ(GetWindowTextLengthA(windows.nameBox), typed + 3);
 }
 
 TEST_F(ConfigDialog, TheComponentsOpenConfigurationOpensItOwnedByTheMainWindowAndShown)
@@ -663,6 +672,39 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     TypeKey(VK_ESCAPE);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(PluginSettings.ShowControlWnd, 0);
+}
+
+// Real keys into the field holding Ctrl+F11, then OK by Enter (or by a click with Ctrl still down): a press
+// is a positive key, its release the negative one. Only a whole key that types nothing, or one with Ctrl or Alt,
+// replaces the key; Backspace clears it; a refused key is explained under the field.
+TEST_F(ConfigDialogWithStoredSettings, TheKeyFieldKeepsItsKeyUntilAWholeKeyThatTypesNothingOrBackspace)
+{
+    constexpr int CtrlF11 = HOTKEYF_CONTROL << 8 | VK_F11, ClickOk = 0;
+    const struct { std::vector<int> keys; int saved; bool note; } rows[] = {
+        {{VK_SHIFT, VK_TAB, -VK_TAB, -VK_SHIFT, VK_TAB, -VK_TAB}, CtrlF11, false},
+        {{VK_CONTROL, -VK_CONTROL, VK_SHIFT, VK_MENU, -VK_MENU, -VK_SHIFT}, CtrlF11, false},
+        {{VK_CONTROL, ClickOk}, CtrlF11, false},
+        {{'Q', -'Q'}, CtrlF11, true},
+        {{VK_SHIFT, VK_SPACE, -VK_SPACE, -VK_SHIFT}, CtrlF11, true},
+        {{VK_LEFT, -VK_LEFT}, CtrlF11, true},
+        {{VK_CONTROL, 'Q', -'Q', -VK_CONTROL}, HOTKEYF_CONTROL << 8 | 'Q', false},
+        {{VK_F9, -VK_F9}, VK_F9, false},
+        {{VK_BACK, -VK_BACK}, 0, false},
+    };
+    for (const auto& row : rows) {
+        PluginSettings.ModeKey = CtrlF11;
+        const HWND dialog = OpenThroughComponent();
+        ASSERT_NE(dialog, nullptr);
+        TypeKey(VK_TAB);
+        for (const int key : row.keys)
+            key == ClickOk ? ClickWithMouse(dialog, IDOK) : SendKey(static_cast<BYTE>(std::abs(key)), key < 0);
+        PumpMessages();
+        EXPECT_EQ(ModeKeyNoteShown(GetDlgItem(dialog, 1025)), row.note) << row.keys[0];
+        TypeKey(VK_RETURN);
+        SendKey(VK_CONTROL, true);
+        EXPECT_FALSE(IsWindow(dialog));
+        EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), row.saved) << row.keys[0];
+    }
 }
 
 TEST_F(ConfigDialogWithStoredSettings, CancelLeavesSettingsRegistryAndControlWindowUntouched)

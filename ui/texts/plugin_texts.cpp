@@ -28,6 +28,7 @@ const WindowTexts JapaneseTexts = {
     "モデリングモードに切替",
     "設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。",
     "Z_Vormelt 設定",
+    "文字の入力や編集に使うキーは Ctrl か Alt と組み合わせてください",
 };
 
 const WindowTexts EnglishTexts = {
@@ -45,6 +46,7 @@ const WindowTexts EnglishTexts = {
     "Switch to modeling mode",
     "The settings could not be saved in the registry.\nThe changed settings apply until the host closes.",
     "Z_Vormelt Configuration",
+    "Keys that type or edit text need Ctrl or Alt",
 };
 
 }  // namespace
