@@ -93,7 +93,7 @@ void HideNote(HWND field)
 HWND MakeNote(HWND field)
 {
     const HWND dialog = GetParent(field);
-    const HWND note = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+    const HWND note = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | TTS_NOANIMATE | TTS_NOFADE,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
                                       SessionState.ModuleInstance, nullptr);
     if (note == nullptr)

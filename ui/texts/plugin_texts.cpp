@@ -28,7 +28,7 @@ const WindowTexts JapaneseTexts = {
     "モデリングモードに切替",
     "設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。",
     "Z_Vormelt 設定",
-    "文字の入力や編集に使うキーは Ctrl か Alt と組み合わせてください",
+    "入力・編集用のキーには Ctrl か Alt が必要です",
 };
 
 const WindowTexts EnglishTexts = {
