@@ -25,13 +25,14 @@ bool Decodes(UINT codePage, const std::string& bytes)
                                nullptr, 0) > 0;
 }
 
+// Two Japanese characters or more, as every Japanese text has: a single one is
+// as likely to be machine code that happens to decode.
 bool HasJapanese(const std::wstring& text)
 {
-    for (wchar_t c : text) {
-        if ((c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF00 && c <= 0xFFEF))
-            return true;
-    }
-    return false;
+    int count = 0;
+    for (wchar_t c : text)
+        count += (c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF00 && c <= 0xFFEF);
+    return count >= 2;
 }
 
 template <size_t Count>

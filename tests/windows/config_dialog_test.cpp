@@ -692,7 +692,10 @@ TEST_F(ConfigDialogWithStoredSettings, TheKeyFieldKeepsItsKeyUntilAWholeKeyThatT
         for (const int key : row.keys)
             key == 0 ? ClickWithMouse(dialog, IDOK) : SendKey(static_cast<BYTE>(std::abs(key)), key < 0);
         PumpMessages();
-        EXPECT_EQ(ModeKeyNoteShown(GetDlgItem(dialog, 1025)), row.note) << row.keys[0];
+        const HWND field = GetDlgItem(dialog, 1025);
+        const auto control = reinterpret_cast<WNDPROC>(GetClassLongPtrA(field, GCLP_WNDPROC));  // what it draws
+        EXPECT_EQ(field == nullptr ? row.saved : CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), row.saved);
+        EXPECT_EQ(ModeKeyNoteShown(field), row.note) << row.keys[0];
         TypeKey(VK_RETURN);
         SendKey(VK_CONTROL, true);
         EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), row.saved) << row.keys[0];
