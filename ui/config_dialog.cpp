@@ -87,40 +87,38 @@ BOOL CALLBACK FindOtherDialog(HWND window, LPARAM found) noexcept
     return FALSE;
 }
 
-// The dialog opened last that is still open; the topmost other one when that
-// one was closed; null when no other is open.
+// The dialog opened last that is still open, other than this one; the
+// topmost other one when that one was closed; null when no other is open.
 HWND NewestOtherDialog(HWND dialog)
 {
-    if (SessionState.ConfigWindow != nullptr)
+    if (SessionState.ConfigWindow != nullptr && SessionState.ConfigWindow != dialog)
         return SessionState.ConfigWindow;
     HWND dialogs[2] = {dialog, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), FindOtherDialog, reinterpret_cast<LPARAM>(dialogs));
     return dialogs[1];
 }
 
-// After the dialog that had the keyboard closed: another open dialog keeps
-// it; the last one gives it back to the host's window where the user typed.
-void PassKeyboardOn(HWND closed)
+// Another open dialog keeps the keyboard; the last one gives it back to the
+// host's window where the user typed.
+void PassKeyboardOn(HWND closing)
 {
-    const HWND other = NewestOtherDialog(closed);
+    const HWND other = NewestOtherDialog(closing);
     if (other != nullptr)
-        SetActiveWindow(other);
+        SetForegroundWindow(other);
     else
         GiveKeyboardBackAfterDialog();
 }
 
-// True when the dialog had the keyboard.
+// The keyboard goes on before the dialog that has it is destroyed, so that no
+// window manager hands it to a window of its own choosing in between. True
+// when the dialog had it.
 bool Close(HWND dialog)
 {
     const bool hadKeyboard = GetActiveWindow() == dialog;
+    if (hadKeyboard)
+        PassKeyboardOn(dialog);
     DestroyWindow(dialog);
     return hadKeyboard;
-}
-
-void Cancel(HWND dialog)
-{
-    if (Close(dialog))
-        PassKeyboardOn(dialog);
 }
 
 // A dialog still showing the values it was opened with would save them back
@@ -137,9 +135,9 @@ void Accept(HWND dialog)
     if (!saved) {
         const WindowTexts& texts = WindowTextsIn(SessionState.Language);
         MessageBoxA(SessionState.MainWindow, texts.settingsNotSaved, texts.settingsCaption, MB_OK | MB_ICONWARNING);
+        if (hadKeyboard)
+            PassKeyboardOn(dialog);
     }
-    if (hadKeyboard)
-        PassKeyboardOn(dialog);
 }
 
 // Centred by its template, a second dialog would lie exactly over the first:
@@ -207,7 +205,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             if (LOWORD(wParam) == IDOK)
                 Accept(dialog);
             else if (LOWORD(wParam) == IDCANCEL)
-                Cancel(dialog);
+                Close(dialog);
             return FALSE;
         case WM_DESTROY:
             // No handle of a dialog that is gone stays behind.
