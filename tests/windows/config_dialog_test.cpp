@@ -619,6 +619,7 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
 
     Click(second, IDOK);
     EXPECT_EQ(PluginSettings.Option4, 2);
+    EXPECT_EQ(GetActiveWindow(), first) << "the dialog still open keeps the keyboard";
     ASSERT_TRUE(IsWindow(first));
     EXPECT_EQ(Selection(first, 1013), 2);
     EXPECT_TRUE(Checked(first, 1019));
