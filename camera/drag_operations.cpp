@@ -1,5 +1,6 @@
 #include "camera/drag_operations.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -32,14 +33,9 @@ float VerticalSign()
 // the pole moves it at once. Without a polar angle (NaN) the step stays whole.
 float VerticalStep(float polar, float step)
 {
-    if (PluginSettings.StopAtPoles == 0)
+    if (PluginSettings.StopAtPoles == 0 || std::isnan(polar))
         return step;
-    const float stepped = polar + step;
-    if (stepped < PoleMargin)
-        return PoleMargin - polar;
-    if (stepped > Pi - PoleMargin)
-        return (Pi - PoleMargin) - polar;
-    return step;
+    return std::min(std::max(polar + step, PoleMargin), Pi - PoleMargin) - polar;
 }
 
 struct Orbited {
