@@ -187,6 +187,21 @@ const StepKind StepKinds[] = {
     {"pan (PanCamera)", [](int i) { PanCamera(i % 2 != 0 ? 1.0f : -1.0f, 1.0f); }, DirectPanCalls},
     {"orbit about selection", [](int i) { OrbitAboutSelection(i % 2 != 0 ? 1.0f : -1.0f, 0.5f); },
      DirectOrbitAboutSelectionCalls},
+    // With the stop at the poles: after some 180 steps the orbit runs into the stop and stays there.
+    {"orbit, stop at poles",
+     [](int i) {
+         PluginSettings.StopAtPoles = 1;
+         OrbitEye(i % 2 != 0 ? 1.0f : -1.0f, 0.5f);
+         PluginSettings.StopAtPoles = 0;
+     },
+     DirectOrbitCalls},
+    {"about selection, stop",
+     [](int i) {
+         PluginSettings.StopAtPoles = 1;
+         OrbitAboutSelection(i % 2 != 0 ? 1.0f : -1.0f, 0.5f);
+         PluginSettings.StopAtPoles = 0;
+     },
+     DirectOrbitAboutSelectionCalls},
     {"dolly (DollyEye)", [](int i) { DollyEye(static_cast<int16_t>(i % 2 != 0 ? 120 : -120), 0); }, DirectOrbitCalls},
     {"pane test", [](int) { CursorInPerspectivePane(); }, DirectPaneTestCalls},
 };

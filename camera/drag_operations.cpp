@@ -1,5 +1,6 @@
 #include "camera/drag_operations.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -8,8 +9,34 @@
 #include "camera/view_commands.h"
 #include "host/host.h"
 #include "state/session_state.h"
+#include "state/settings.h"
 
 namespace {
+
+// With StopAtPoles an orbit keeps the view this far short of looking straight
+// down or up: exactly there the host's view, which keeps the world's up, has
+// no sideways direction. Half a degree, 0.5 × 0.017453292.
+constexpr float PoleMargin = 0.008726646f;
+
+// The vertical sign of a drag step. A view that stops at the poles is never
+// drawn the other way round, so a sign left negative by an earlier drag over
+// a pole does not reverse it.
+float VerticalSign()
+{
+    return PluginSettings.StopAtPoles != 0 ? 1.0f : static_cast<float>(SessionState.OrbitVerticalSign);
+}
+
+// The part of a vertical step of `step` radians from the polar angle `polar`
+// that the orbit takes: all of it, or with StopAtPoles as much as keeps the
+// view PoleMargin short of either pole. A view already past the margin is
+// brought back to it, whichever way the step goes, so that a step away from
+// the pole moves it at once. Without a polar angle (NaN) the step stays whole.
+float VerticalStep(float polar, float step)
+{
+    if (PluginSettings.StopAtPoles == 0 || std::isnan(polar))
+        return step;
+    return std::min(std::max(polar + step, PoleMargin), Pi - PoleMargin) - polar;
+}
 
 struct Orbited {
     Vec3 point;
@@ -17,8 +44,9 @@ struct Orbited {
 };
 
 // `moving` turned about `centre` at the same distance: by `azimuthStep` radians
-// about the vertical and by `dy` degrees, times OrbitVerticalSign, in polar angle
-// measured from +y. Leaving the range 0..π carries the point over the pole;
+// about the vertical and by `dy` degrees, times the vertical sign and shortened
+// short of a pole with StopAtPoles, in polar angle measured from +y. Leaving
+// the range 0..π carries the point over the pole;
 // OrbitVerticalSign is negated for that once the host has taken the point, so
 // that a write that fails leaves the direction of the next drag as it was.
 // Nothing results when the point would not be finite: coincident points have
@@ -29,8 +57,8 @@ std::optional<Orbited> OrbitAbout(const Vec3& centre, const Vec3& moving, float 
     const Vec3 d = Difference(moving, centre);
     const float length = std::sqrt((d.x * d.x + d.y * d.y) + d.z * d.z);
     const float azimuth = std::atan2(d.x, d.z) + azimuthStep;
-    const float sign = static_cast<float>(SessionState.OrbitVerticalSign);
-    const float polar = DegreesToRadians(dy * sign) + std::acos(d.y / length);
+    const float before = std::acos(d.y / length);
+    const float polar = VerticalStep(before, DegreesToRadians(dy * VerticalSign())) + before;
 
     const float horizontal = std::sin(polar) * length;
     const Vec3 moved{centre.x + std::sin(azimuth) * horizontal, centre.y + std::cos(polar) * length,
@@ -176,12 +204,14 @@ void OrbitAboutSelection(float dx, float dy)
     const Vec3& pivot = SessionState.OrbitPivot;
 
     // The view's direction gives the axes and the pole, as in OrbitEye. Its
-    // polar angle serves only the pole test: coincident eye and target, or a
-    // height ratio past ±1, leave it NaN and the turn about the pivot intact.
+    // polar angle serves only the pole test and the stop short of the poles:
+    // coincident eye and target, or a height ratio past ±1, leave it NaN and
+    // the turn about the pivot intact.
     const Vec3 d = Difference(eye, target);
     const float length = std::sqrt((d.x * d.x + d.y * d.y) + d.z * d.z);
-    const float tilt = DegreesToRadians(dy * static_cast<float>(SessionState.OrbitVerticalSign));
-    const float polar = tilt + std::acos(d.y / length);
+    const float before = std::acos(d.y / length);
+    const float tilt = VerticalStep(before, DegreesToRadians(dy * VerticalSign()));
+    const float polar = tilt + before;
     const ViewTurn turn = ViewTurnOf(std::atan2(d.x, d.z), DegreesToRadians(dx), tilt);
     const Vec3 newEye = TurnedAbout(pivot, eye, turn);
     const Vec3 newTarget = TurnedAbout(pivot, target, turn);

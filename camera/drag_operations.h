@@ -15,6 +15,11 @@
 // the vertical (+y), dy degrees of polar angle times OrbitVerticalSign. Going
 // over a pole negates OrbitVerticalSign, so that the same screen direction keeps
 // the motion going on the far side.
+//
+// With PluginSettings.StopAtPoles set, no orbit goes over a pole: the vertical
+// part of a step stops half a degree short of looking straight down or up (a
+// view already closer is brought back there), the horizontal part still
+// turns, and OrbitVerticalSign is neither read nor changed.
 void OrbitEye(float dx, float dy);
 
 // Moves the target on the sphere about the eye; the azimuth turns the other way.
@@ -36,7 +41,7 @@ void ForgetOrbitPivot();
 // where it is in the view: dx degrees about the vertical line through the
 // pivot and dy degrees, times OrbitVerticalSign, about the horizontal line
 // through it across the view; the view turns as OrbitEye turns it, over the
-// pole too; eye and target at the same place turn about the pivot as well.
+// pole or stopping short of it too; eye and target at the same place turn about the pivot as well.
 // Without a pivot it is OrbitEye. A drag whose press did not look for the
 // pivot (one begun before the switch to CameraMode) looks at its first step.
 void OrbitAboutSelection(float dx, float dy);

@@ -25,6 +25,7 @@ struct PluginSettingsRecord {
     int32_t Option12 = 1;  // Ctrl + middle double click (DoubleClickAction)
     int32_t Option11 = 0;  // middle double click alone (DoubleClickAction)
     int32_t ModeKey = 0x1D;  // the key that switches the mode (state/mode_key.h); NONCONVERT
+    int32_t StopAtPoles = 0;  // camera orbits stop short of looking straight down or up
 };
 
 extern PluginSettingsRecord PluginSettings;

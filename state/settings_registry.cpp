@@ -45,6 +45,7 @@ constexpr NamedSetting StoredSettings[] = {
     {"StartCameraMode", &PluginSettingsRecord::StartCameraMode},
     {"ShowControlWnd", &PluginSettingsRecord::ShowControlWnd},
     {"ModeKey", &PluginSettingsRecord::ModeKey, IsModeKeyValue},
+    {"StopAtPoles", &PluginSettingsRecord::StopAtPoles},
 };
 
 // The holder stays empty when the key cannot be had.

@@ -14,10 +14,10 @@ extern const char SettingsKeyPath[];
 extern LONG(WINAPI* SetSettingsValue)(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
                                       DWORD size);
 
-// Overlays the 18 settings with what the key holds.
+// Overlays the 19 settings with what the key holds.
 void LoadSettings();
 
-// Writes the 18 settings, creating the key when it does not exist yet. False
+// Writes the 19 settings, creating the key when it does not exist yet. False
 // when the key could be neither opened nor created, or a value's write failed.
 bool SaveSettings();
 

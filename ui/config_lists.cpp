@@ -36,9 +36,10 @@ const ConfigList ConfigLists[14] = {
     PositionList(IDC_CONFIG_OPTION7, &PluginSettingsRecord::Option7, WheelActionItems),
 };
 
-const ConfigCheckBox ConfigCheckBoxes[3] = {
+const ConfigCheckBox ConfigCheckBoxes[4] = {
     {IDC_CONFIG_PERSPECTIVE_ONLY, &PluginSettingsRecord::PerspectiveOnly},
     {IDC_CONFIG_START_CAMERA_MODE, &PluginSettingsRecord::StartCameraMode},
+    {IDC_CONFIG_STOP_AT_POLES, &PluginSettingsRecord::StopAtPoles},
     {IDC_CONFIG_SHOW_CONTROL_WND, &PluginSettingsRecord::ShowControlWnd},
 };
 

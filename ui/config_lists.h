@@ -31,7 +31,7 @@ struct ConfigCheckBox {
 
 // In the order in which the dialog fills them.
 extern const ConfigList ConfigLists[14];
-extern const ConfigCheckBox ConfigCheckBoxes[3];
+extern const ConfigCheckBox ConfigCheckBoxes[4];
 
 // The list's items in the host's language.
 const char* const* ListItems(const ConfigList& list, HostLanguage language);

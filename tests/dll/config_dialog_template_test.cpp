@@ -1,5 +1,5 @@
 // The configuration dialog's templates as the built DLL carries them: 108 in
-// Japanese and 118 in English, each with its frame, font and 37 items in tab
+// Japanese and 118 in English, each with its frame, font and 38 items in tab
 // order. The English one has the same ids, kinds and order, so one settings
 // code serves both.
 
@@ -30,7 +30,7 @@ struct ExpectedItem {
     const char16_t* text;
 };
 
-const ExpectedItem ExpectedItems[37] = {
+const ExpectedItem ExpectedItems[38] = {
     {-1, StaticClass, 0x50020000, 7, 9, 82, 8, u"ホイール回転操作"},
     {1009, ComboBoxClass, List, 96, 5, 115, 59, u""},
     {-1, StaticClass, 0x50020000, 7, 22, 82, 8, u"モード切替キー"},
@@ -48,7 +48,7 @@ const ExpectedItem ExpectedItems[37] = {
     {1020, ComboBoxClass, List, 96, 109, 115, 53, u""},
     {-1, StaticClass, RightLabel, 13, 128, 76, 8, u"Shift＋回転"},
     {1021, ComboBoxClass, List, 96, 124, 115, 60, u""},
-    {-1, ButtonClass, GroupBox, 7, 147, 212, 144, u"カメラモード"},
+    {-1, ButtonClass, GroupBox, 7, 147, 212, 156, u"カメラモード"},
     {-1, StaticClass, RightLabel, 13, 161, 76, 8, u"左ボタン＋ドラッグ"},
     {1010, ComboBoxClass, List, 96, 157, 115, 56, u""},
     {-1, StaticClass, RightLabel, 13, 177, 76, 8, u"右ボタン＋ドラッグ"},
@@ -65,9 +65,10 @@ const ExpectedItem ExpectedItems[37] = {
     {1016, ComboBoxClass, List, 96, 247, 115, 66, u""},
     {1017, ButtonClass, CheckBox, 96, 264, 54, 10, u"透視図限定"},
     {1018, ButtonClass, CheckBox, 96, 276, 115, 13, u"カメラモードで起動"},
-    {1019, ButtonClass, CheckBox, 7, 297, 101, 10, u"コントロールウィンドウ表示"},
-    {1, ButtonClass, 0x50010001, 7, 313, 50, 14, u"OK"},
-    {2, ButtonClass, 0x50010000, 66, 313, 50, 14, u"ｷｬﾝｾﾙ"},
+    {1026, ButtonClass, CheckBox, 96, 291, 115, 10, u"真上と真下で止める"},
+    {1019, ButtonClass, CheckBox, 7, 309, 101, 10, u"コントロールウィンドウ表示"},
+    {1, ButtonClass, 0x50010001, 7, 325, 50, 14, u"OK"},
+    {2, ButtonClass, 0x50010000, 66, 325, 50, 14, u"ｷｬﾝｾﾙ"},
 };
 
 // The English template's place and text of each item; its id, class and style
@@ -77,7 +78,7 @@ struct PlacedText {
     const char16_t* text;
 };
 
-const PlacedText EnglishItems[37] = {
+const PlacedText EnglishItems[38] = {
     {7, 9, 96, 8, u"Wheel direction"},
     {110, 5, 166, 59, u""},
     {7, 22, 96, 8, u"Mode switch key"},
@@ -95,7 +96,7 @@ const PlacedText EnglishItems[37] = {
     {110, 109, 166, 53, u""},
     {13, 128, 90, 8, u"Shift + wheel"},
     {110, 124, 166, 60, u""},
-    {7, 147, 276, 144, u"Camera mode"},
+    {7, 147, 276, 156, u"Camera mode"},
     {13, 161, 90, 8, u"Left button + drag"},
     {110, 157, 166, 56, u""},
     {13, 177, 90, 8, u"Right button + drag"},
@@ -112,9 +113,10 @@ const PlacedText EnglishItems[37] = {
     {110, 247, 166, 66, u""},
     {110, 264, 166, 10, u"Perspective view only"},
     {110, 276, 166, 13, u"Start in camera mode"},
-    {7, 297, 120, 10, u"Show control window"},
-    {7, 313, 50, 14, u"OK"},
-    {66, 313, 50, 14, u"Cancel"},
+    {110, 291, 166, 10, u"Stop at the top and bottom"},
+    {7, 309, 120, 10, u"Show control window"},
+    {7, 325, 50, 14, u"OK"},
+    {66, 325, 50, 14, u"Cancel"},
 };
 
 struct ExpectedTemplate {
@@ -130,10 +132,10 @@ struct ExpectedTemplate {
 };
 
 const ExpectedTemplate Templates[] = {
-    {"Japanese", 108, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 226, 334, u"Z_Vormelt 設定", 9, u"ＭＳ Ｐゴシック",
+    {"Japanese", 108, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 226, 346, u"Z_Vormelt 設定", 9, u"ＭＳ Ｐゴシック",
      0x80 /* Shift-JIS */, false},
     // The font English Windows gives its dialogs.
-    {"English", 118, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 290, 334, u"Z_Vormelt Configuration", 8,
+    {"English", 118, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 290, 346, u"Z_Vormelt Configuration", 8,
      u"MS Shell Dlg 2", 1 /* the default character set */, true},
 };
 
@@ -189,9 +191,9 @@ TEST_P(ConfigDialogTemplate, UsesTheFontOfItsLanguage)
     EXPECT_EQ(dialog.charset, GetParam().charset);
 }
 
-TEST_P(ConfigDialogTemplate, HoldsTheThirtySevenItemsInTabOrder)
+TEST_P(ConfigDialogTemplate, HoldsTheThirtyEightItemsInTabOrder)
 {
-    ASSERT_EQ(dialog.items.size(), 37u);
+    ASSERT_EQ(dialog.items.size(), 38u);
     for (size_t i = 0; i < dialog.items.size(); ++i) {
         const DialogItemTemplate& item = dialog.items[i];
         const ExpectedItem& expected = ExpectedItems[i];

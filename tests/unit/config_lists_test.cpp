@@ -65,14 +65,16 @@ TEST(ConfigLists, ListsOfOneValueSetShareTheirItemsInEachLanguage)
     }
 }
 
-TEST(ConfigLists, TheCheckBoxesEditTheThreeFlags)
+TEST(ConfigLists, TheCheckBoxesEditTheFourFlags)
 {
     EXPECT_EQ(ConfigCheckBoxes[0].controlId, 1017);
     EXPECT_TRUE(ConfigCheckBoxes[0].field == &PluginSettingsRecord::PerspectiveOnly);
     EXPECT_EQ(ConfigCheckBoxes[1].controlId, 1018);
     EXPECT_TRUE(ConfigCheckBoxes[1].field == &PluginSettingsRecord::StartCameraMode);
-    EXPECT_EQ(ConfigCheckBoxes[2].controlId, 1019);
-    EXPECT_TRUE(ConfigCheckBoxes[2].field == &PluginSettingsRecord::ShowControlWnd);
+    EXPECT_EQ(ConfigCheckBoxes[2].controlId, 1026);
+    EXPECT_TRUE(ConfigCheckBoxes[2].field == &PluginSettingsRecord::StopAtPoles);
+    EXPECT_EQ(ConfigCheckBoxes[3].controlId, 1019);
+    EXPECT_TRUE(ConfigCheckBoxes[3].field == &PluginSettingsRecord::ShowControlWnd);
 }
 
 TEST(ConfigLists, TheWheelDirectionShowsZoomInForAnyPositiveRotate)

@@ -115,27 +115,46 @@ TEST_F(DragTest, PolarAngleOfExactlyZeroOrPiKeepsTheSign)
     ExpectNear(host->eye, 0.0f, -10.0f, 0.0f);
 }
 
-// The pivot keeps its distances to eye and target, and the view turns as OrbitEye turns it, over the pole too.
+// The pivot keeps its distances, the view turns to `polar` as OrbitEye and, both ways reversed, OrbitTarget turn it,
+// over the pole or stopping short of it; then a sign -1 left by a drag over a pole plays no part.
 TEST_F(DragTest, OrbitAboutSelectionTurnsTheViewAsOrbitEyeAndKeepsThePivotsDistances)
 {
-    const struct { SandboxPoint eye, pivot; float dx, dy; int selected; } cases[] = {
-        {{0, 10, 10}, {4, 1, -3}, 0, -50, 1}, {{4, 6, -3}, {4, 1, -3}, 25, 40, 1}, {{0, 10, 0}, {-2, 3, 5}, 30, 20, 1},
-        {{3, 4, 10}, {4, 1, -3}, 15, -5, 0}, {{3, 4, 10}, {NAN, 1, -3}, 15, -5, 1}};  // no pivot: the target's
+    const struct { SandboxPoint eye, pivot; float dx, dy; int selected, stop; float polar; } cases[] = {
+        {{0, 10, 10}, {4, 1, -3}, 0, -50, 1, 0, -5}, {{4, 6, -3}, {4, 1, -3}, 25, 40, 1, 0, 79.8056f},
+        {{0, 10, 0}, {-2, 3, 5}, 30, 20, 1, 0, 20}, {{3, 4, 10}, {4, 1, -3}, 15, -5, 0, 0, 64.0366f},
+        {{3, 4, 10}, {NAN, 1, -3}, 15, -5, 1, 0, 64.0366f},  // no pivot: the target's
+        {{0, 10, 10}, {4, 1, -3}, 20, -50, 1, 1, 0.5f}, {{0, -10, 10}, {-2, 3, 5}, -15, 50, 1, 1, 179.5f},  // the stops
+        {{0, 9.99962f, 0.0872654f}, {4, 1, -3}, 10, 1, 1, 1, 1.5f},  // from the stop back at once
+        {{0, 9.99994f, 0.0349065f}, {4, 1, -3}, 0, 0.1f, 1, 1, 0.5f},  // from past the stop, away from the pole
+        {{0, 10, 0}, {-2, 3, 5}, 30, -20, 1, 1, 0.5f}, {{0, -10, 0}, {-2, 3, 5}, 5, -20, 1, 1, 160}};  // at a pole
     const auto apart = [](SandboxPoint a, SandboxPoint b) { return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z); };
     for (const auto& c : cases) {
+        const int start = c.stop ? -1 : 1;
+        PluginSettings.StopAtPoles = c.stop;
+        SessionState.OrbitVerticalSign = start;
         host->eye = c.eye;
         host->shapeCount = c.selected;
         host->shapes[0] = SandboxShape{c.pivot, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, 0, 1};
         TakeOrbitPivot();
         OrbitAboutSelection(c.dx, c.dy);
         const SandboxPoint e = std::exchange(host->eye, c.eye), t = std::exchange(host->target, SandboxPoint{});
-        const int sign = std::exchange(SessionState.OrbitVerticalSign, 1);
+        const int sign = std::exchange(SessionState.OrbitVerticalSign, start);
         OrbitEye(c.dx, c.dy);  // about the origin: its eye is the view's new direction
         const SandboxPoint p = c.selected && !std::isnan(c.pivot.x) ? c.pivot : SandboxPoint{};
         EXPECT_NEAR(apart(e, p), apart(c.eye, p), 1e-4f) << c.dx << ", " << c.dy;
         EXPECT_NEAR(apart(t, p), apart(SandboxPoint{}, p), 1e-4f) << c.dx << ", " << c.dy;
         ExpectNear(SandboxPoint{e.x - t.x, e.y - t.y, e.z - t.z}, host->eye.x, host->eye.y, host->eye.z);
-        EXPECT_EQ(std::exchange(SessionState.OrbitVerticalSign, 1), sign);
+        EXPECT_EQ(std::exchange(SessionState.OrbitVerticalSign, start), sign);
+        EXPECT_TRUE(c.stop == 0 || sign == start) << "stopping at the poles never flips the sign";
+        const float a = std::atan2(c.eye.x, c.eye.z) + DegreesToRadians(c.dx), f = DegreesToRadians(c.polar);
+        const float r = apart(c.eye, SandboxPoint{});
+        ExpectNear(host->eye, r * std::sin(a) * std::sin(f), r * std::cos(f), r * std::cos(a) * std::sin(f), 1e-3f);
+        const SandboxPoint view = std::exchange(host->eye, SandboxPoint{});
+        host->target = SandboxPoint{-c.eye.x, -c.eye.y, -c.eye.z};
+        OrbitTarget(-c.dx, -c.dy);
+        ExpectNear(SandboxPoint{-host->target.x, -host->target.y, -host->target.z}, view.x, view.y, view.z, 1e-3f);
+        EXPECT_EQ(SessionState.OrbitVerticalSign, sign) << c.dx << ", " << c.dy;
+        host->target = SandboxPoint{};
     }
 }
 

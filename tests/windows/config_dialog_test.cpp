@@ -33,7 +33,7 @@ void ExpectSettingsEqual(const PluginSettingsRecord& actual, const PluginSetting
         EXPECT_EQ(actual.*f.field, expected.*f.field) << f.name;
 }
 
-// Every one of the 18 values is a REG_DWORD holding the field.
+// Every one of the 19 values is a REG_DWORD holding the field.
 void ExpectRegistryHolds(const PluginSettingsRecord& expected)
 {
     for (const SettingsField& f : SettingsFields) {
@@ -52,7 +52,7 @@ std::vector<std::string> RegistrySnapshot()
     std::vector<std::string> values;
     for (const char* name : {"PerspectiveOnly", "Rotate", "ShowControlWnd", "StartCameraMode", "Option1", "Option2",
                              "Option3", "Option4", "Option5", "Option6", "Option7", "Option8", "Option9", "Option10",
-                             "Option11", "Option12", "Option13", "ModeKey", "PosX", "PosY"}) {
+                             "Option11", "Option12", "Option13", "ModeKey", "StopAtPoles", "PosX", "PosY"}) {
         const StoredValue value = ReadSettingsValue(name);
         if (value.present)
             values.push_back(std::string(name) + ":" + std::to_string(value.type) + ":" +
@@ -409,7 +409,7 @@ TEST_F(ConfigDialog, WithTheDefaultsShowsZoomInThePlainCtrlAndShiftChoicesAndNoF
     wchar_t bank[32] = L"";
     SendDlgItemMessageW(dialog, 1016, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(bank));
     EXPECT_STREQ(bank, L"傾き");
-    for (int id : {1017, 1018, 1019})
+    for (int id : {1017, 1018, 1026, 1019})
         EXPECT_FALSE(Checked(dialog, id)) << id;
 }
 
@@ -448,7 +448,7 @@ TEST_F(ConfigDialog, OkWithoutChangesSavesTheDefaultsItWasOpenedWith)
     EXPECT_EQ(SessionState.ConfigWindow, nullptr);
     ExpectSettingsEqual(PluginSettings, PluginSettingsRecord{});
     ExpectRegistryHolds(PluginSettingsRecord{});
-    EXPECT_EQ(SettingsValueCount(), 18u);
+    EXPECT_EQ(SettingsValueCount(), 19u);
 }
 
 TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControlsCannotShow)
@@ -491,7 +491,7 @@ TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStill
         KillTimer(nullptr, reader);
         EXPECT_STREQ(shown, warning);
         EXPECT_EQ(PluginSettings.Option4, 3);
-        EXPECT_EQ(SettingsValueCount(), 17u) << "every value but the refused Option4";
+        EXPECT_EQ(SettingsValueCount(), 18u) << "every value but the refused Option4";
         SessionState.Language = HostLanguage::English;  // as the attachment records a host in English
     }
 }
@@ -526,6 +526,7 @@ TEST_F(ConfigDialog, OkTakesEveryListAndCheckBox)
     Select(dialog, 1016, -1);  // no selection
     Check(dialog, 1017, true);
     Check(dialog, 1018, true);
+    Check(dialog, 1026, true);
     Check(dialog, 1019, false);
     Click(dialog, IDOK);
 
@@ -546,6 +547,7 @@ TEST_F(ConfigDialog, OkTakesEveryListAndCheckBox)
     expected.Option7 = -1;
     expected.PerspectiveOnly = 1;
     expected.StartCameraMode = 1;
+    expected.StopAtPoles = 1;
     expected.ShowControlWnd = 0;
     ExpectSettingsEqual(PluginSettings, expected);
     ExpectRegistryHolds(expected);

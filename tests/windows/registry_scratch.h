@@ -36,6 +36,7 @@ inline const SettingsField SettingsFields[] = {
     {"Option12", &PluginSettingsRecord::Option12},
     {"Option11", &PluginSettingsRecord::Option11},
     {"ModeKey", &PluginSettingsRecord::ModeKey},
+    {"StopAtPoles", &PluginSettingsRecord::StopAtPoles},
 };
 
 inline void DeleteSettingsKey()
