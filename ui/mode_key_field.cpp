@@ -11,7 +11,6 @@ constexpr UINT_PTR FieldSubclassId = 0x5A4B;
 // The field's note, made at its first refusal.
 constexpr char NoteProperty[] = "Z_Vormelt10.ModeKeyNote";
 constexpr LPARAM ExtendedKey = 1 << 24;
-constexpr LPARAM RepeatedKey = 1 << 30;
 // Punctuation: VK_OEM_1 to VK_OEM_3 and the two keys of Brazilian keyboards
 // after them, VK_OEM_4 to VK_OEM_8, and the key beside the left Shift.
 constexpr uint8_t FirstPunctuation = VK_OEM_1;
@@ -127,8 +126,6 @@ void ShowNote(HWND field)
 
 void OnKeyDown(HWND field, WPARAM key, LPARAM flags)
 {
-    if ((flags & RepeatedKey) != 0)
-        return;
     HideNote(field);
     const uint8_t modifiers = ModifiersHeld();
     switch (ModeKeyFieldVerdictFor(static_cast<uint8_t>(key), modifiers)) {

@@ -25,9 +25,7 @@ bool Decodes(UINT codePage, const std::string& bytes)
                                nullptr, 0) > 0;
 }
 
-// Two Japanese characters or more, as every Japanese text has: a single one is
-// as likely to be machine code that happens to decode.
-bool HasJapanese(const std::wstring& text)
+bool HasJapanese(const std::wstring& text)  // two or more, as in every Japanese text: one may be machine code
 {
     int count = 0;
     for (wchar_t c : text)
