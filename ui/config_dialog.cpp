@@ -110,34 +110,29 @@ void PassKeyboardOn(HWND closing)
 }
 
 // The keyboard goes on before the dialog that has it is destroyed, so that no
-// window manager hands it to a window of its own choosing in between. True
-// when the dialog had it.
-bool Close(HWND dialog)
+// window manager hands it to a window of its own choosing in between.
+void Close(HWND dialog)
 {
-    const bool hadKeyboard = GetActiveWindow() == dialog;
-    if (hadKeyboard)
+    if (GetActiveWindow() == dialog)
         PassKeyboardOn(dialog);
     DestroyWindow(dialog);
-    return hadKeyboard;
 }
 
 // A dialog still showing the values it was opened with would save them back
 // with its own OK: every other open dialog shows what was just saved. Settings
 // that could not be saved still apply until the host closes; the user is told
-// that they will be gone then.
+// that they will be gone then, over the dialog, which closes after.
 void Accept(HWND dialog)
 {
     TakeSettingsFromControls(dialog);
     const bool saved = SaveSettings();
     EnumThreadWindows(GetCurrentThreadId(), ShowSavedSettingsUnlessAccepted, reinterpret_cast<LPARAM>(dialog));
-    const bool hadKeyboard = Close(dialog);
     ShowControlWindow(PluginSettings.ShowControlWnd != 0);
     if (!saved) {
         const WindowTexts& texts = WindowTextsIn(SessionState.Language);
-        MessageBoxA(SessionState.MainWindow, texts.settingsNotSaved, texts.settingsCaption, MB_OK | MB_ICONWARNING);
-        if (hadKeyboard)
-            PassKeyboardOn(dialog);
+        MessageBoxA(dialog, texts.settingsNotSaved, texts.settingsCaption, MB_OK | MB_ICONWARNING);
     }
+    Close(dialog);
 }
 
 // Centred by its template, a second dialog would lie exactly over the first:
