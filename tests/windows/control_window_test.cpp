@@ -236,9 +236,8 @@ TEST_F(ControlWindowTest, StoreRestoreAndUndoWorkOnTheHostsCamera)
     ExpectReferencesBalanced();
 }
 
-// As a user does it, with the keyboard in the host's name box: a real click on each button in each mode, the mode
-// button's twice quickly and once slid off onto the strip, and a right click on the strip (whose press awaits its
-// release) act and leave the host the active window and the button drawn released; each letter typed lands in the box.
+// Real clicks with the keyboard in the host's name box: on each button in each mode, a quick second one, one slid off
+// onto the strip (no click) and a right one there; each leaves the host active, the button released, a letter typed.
 TEST_F(ControlWindowTest, ClicksOnEveryButtonActAndLeaveTheKeyboardInTheHostsField)
 {
     SetFocus(windows.nameBox);
@@ -299,15 +298,14 @@ TEST_F(ControlWindowTest, TheBodyAndTheStripHitTestAsACaption)
     EXPECT_EQ(SendMessageA(control, WM_NCHITTEST, 0, ScreenPoint(-200, -200)), HTNOWHERE);
 }
 
-// Pressed again once a window manager activated the control window; before the last release the host hides the box.
 TEST_F(ControlWindowTest, NonClientButtonReleasesGiveTheKeyboardBackToTheHostsWindowThatHadIt)
 {
     for (UINT up : {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP}) {
         SetFocus(windows.nameBox);
         EXPECT_EQ(SendMessageA(control, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCAPTION, up - 1)), MA_NOACTIVATE);
         SetFocus(GetDlgItem(control, IDC_MODE_BUTTON));
-        SendMessageA(control, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCAPTION, up - 1));
-        ShowWindow(windows.nameBox, up == WM_NCMBUTTONUP ? SW_HIDE : SW_SHOW);
+        SendMessageA(control, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCAPTION, up - 1));  // a window manager activated it
+        ShowWindow(windows.nameBox, up == WM_NCMBUTTONUP ? SW_HIDE : SW_SHOW);  // the host hides it before the last
         SendMessageA(control, up, HTCAPTION, ScreenPoint(5, 5));
         EXPECT_EQ(GetFocus(), up == WM_NCMBUTTONUP ? windows.main : windows.nameBox) << up;
     }
