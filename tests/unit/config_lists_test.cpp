@@ -105,10 +105,10 @@ TEST(ConfigLists, AnOptionSelectsTheItemAtItsPositionAndOutsideTheListTheOneItAc
     EXPECT_EQ(ListSelectionFor(wheel, 9), 3);
     EXPECT_EQ(ListSelectionFor(wheel, -1), 3);
     EXPECT_EQ(ListSelectionFor(wheel, INT_MIN), 3);
-    const ConfigList& drag = ListOf(1010);  // outside its list, a drag pans
-    EXPECT_EQ(ListSelectionFor(drag, 3), 3);
-    EXPECT_EQ(ListSelectionFor(drag, 4), 2);
-    EXPECT_EQ(ListSelectionFor(drag, -1), 2);
+    EXPECT_EQ(ListSelectionFor(ListOf(1010), 3), 3);  // outside its list, the left, right or middle drag pans
+    EXPECT_EQ(ListSelectionFor(ListOf(1010), 4), 2);
+    EXPECT_EQ(ListSelectionFor(ListOf(1011), -1), 2);
+    EXPECT_EQ(ListSelectionFor(ListOf(1012), 4), 2);
 }
 
 TEST(ConfigLists, AnOptionStoresTheSelectedPositionOrMinusOneWithoutSelection)

@@ -64,17 +64,21 @@ TEST_F(DragTest, OrbitTargetQuarterTurnGoesTheOtherWay)
 
 TEST_F(DragTest, OrbitingOverThePoleFlipsTheVerticalSignAndContinuesOnTheFarSide)
 {
-    host->eye = SandboxPoint{0, 10, 10};
-    OrbitEye(0.0f, -50.0f);  // polar angle 45° − 50° = −5°
-    ExpectNear(host->eye, 0.0f, 14.088f, -1.233f, 1e-3f);
-    EXPECT_EQ(SessionState.OrbitVerticalSign, -1);
+    host->shapes[host->shapeCount++] = SandboxShape{{}, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, 0, 1};
+    for (const auto orbit : {OrbitEye, OrbitAboutSelection}) {  // about the selection at the target as about it
+        host->eye = SandboxPoint{0, 10, 10};
+        orbit(0.0f, -50.0f);  // polar angle 45° − 50° = −5°
+        ExpectNear(host->eye, 0.0f, 14.088f, -1.233f, 1e-3f);
+        EXPECT_EQ(SessionState.OrbitVerticalSign, -1);
 
-    OrbitEye(0.0f, -10.0f);  // with the sign −1: 5° + 10° = 15° on the far side
-    ExpectNear(host->eye, 0.0f, 13.660f, -3.660f, 1e-3f);
-    EXPECT_EQ(SessionState.OrbitVerticalSign, -1);
-    const float distance = std::sqrt(host->eye.x * host->eye.x + host->eye.y * host->eye.y +
-                                     host->eye.z * host->eye.z);
-    EXPECT_NEAR(distance, std::sqrt(200.0f), 1e-4f);
+        orbit(0.0f, -10.0f);  // with the sign −1: 5° + 10° = 15° on the far side
+        ExpectNear(host->eye, 0.0f, 13.660f, -3.660f, 1e-3f);
+        EXPECT_EQ(std::exchange(SessionState.OrbitVerticalSign, 1), -1);
+        const float distance = std::sqrt(host->eye.x * host->eye.x + host->eye.y * host->eye.y +
+                                         host->eye.z * host->eye.z);
+        EXPECT_NEAR(distance, std::sqrt(200.0f), 1e-4f);
+    }
+    EXPECT_EQ(Repaints(), 4) << "one per step";
     ExpectReferencesBalanced();
 }
 
@@ -103,16 +107,20 @@ TEST_F(DragTest, OrbitTargetOverThePoleFlipsTheSameSign)
 
 TEST_F(DragTest, PolarAngleOfExactlyZeroOrPiKeepsTheSign)
 {
-    host->eye = SandboxPoint{0, 10, 0};  // straight above the target: polar angle 0
-    OrbitEye(30.0f, 0.0f);
-    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
-    EXPECT_EQ(Calls(SandboxSetEye), 1);
+    host->shapes[host->shapeCount++] = SandboxShape{{}, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, 0, 1};
+    for (const auto orbit : {OrbitEye, OrbitAboutSelection}) {  // about the selection at the target as about it
+        ClearCallLog();
+        host->eye = SandboxPoint{0, 10, 0};  // straight above the target: polar angle 0
+        orbit(30.0f, 0.0f);
+        EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+        EXPECT_EQ(Calls(SandboxSetEye), 1);
 
-    host->eye = SandboxPoint{0, -10, 0};  // straight below: acos(−1) is exactly π
-    OrbitEye(30.0f, 0.0f);
-    EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
-    EXPECT_EQ(Calls(SandboxSetEye), 2);
-    ExpectNear(host->eye, 0.0f, -10.0f, 0.0f);
+        host->eye = SandboxPoint{0, -10, 0};  // straight below: acos(−1) is exactly π
+        orbit(30.0f, 0.0f);
+        EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
+        EXPECT_EQ(Calls(SandboxSetEye), 2);
+        ExpectNear(host->eye, 0.0f, -10.0f, 0.0f);
+    }
 }
 
 // The pivot keeps its distances, the view turns to `polar` as OrbitEye and, both ways reversed, OrbitTarget turn it,

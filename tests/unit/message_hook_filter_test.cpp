@@ -98,6 +98,7 @@ TEST_F(NonConvertKey, AStoredKeySwitchesOncePerPressWithExactlyItsModifiers)
         {VK_F9, Down, VK_F9, VK_CONTROL, false},       {Ctrl | VK_F11, Down, VK_F11, VK_CONTROL, true},
         {Ctrl | VK_F11, Down, VK_F11, 0, false},       {Ctrl | VK_F11, Down, VK_F11, VK_SHIFT, false},
         {Alt | VK_F9, SysDown, VK_F9, VK_MENU, true},  {Extended | VK_INSERT, Down, VK_INSERT, 0, true},
+        {VK_F24, Down, VK_F24, 0, true},               {Ctrl | VK_OEM_1, Down, VK_OEM_1, VK_CONTROL, true},
         {0, Down, NonConvert, 0, false},               {0, Down, 0, 0, false}};
     for (const auto& press : presses) {
         SCOPED_TRACE(testing::Message() << "stored " << press.stored << ", key " << press.key);

@@ -53,6 +53,7 @@ using MiddleButtonExplorer = MessageHookTest;
 TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
 {
     const HCURSOR userCursor = fake.currentCursor;
+    PluginSettings.Option1 = PluginSettings.Option3 = 3;  // the left and middle drags orbit about the selection
     const auto inCameraPane = [](const World& w) {
         return SessionState.Mode == CameraMode && (!w.perspectiveOnly || (w.place < 2) == (w.inPerspective != 0));
     };
@@ -148,6 +149,8 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             return "the double-click timer runs with no first click waiting, or none to take its messages";
         if (e == AttachmentEnds && (w.clickTimer || w.pollTimer || w.pressed || w.captured))
             return "a timer, the pan's input or the capture left after the attachment ended";
+        if (g.message && g.press && SessionState.OrbitPivotTaken != (inCameraPane(w) && g.button != R))
+            return "a press kept the last drag's pivot, or a camera press set to orbit about the selection took none";
         return "";
     };
     // Only the camera's drags read the fields left out; the world's hostPressedLast is PressesWithHost.

@@ -369,6 +369,9 @@ TEST_F(Attachment, TogglingTwiceReturnsToTheFirstModeInPlace)
 TEST_F(Attachment, EachModeSwitchHandsThePaneALiveIconAndNoneAccumulate)
 {
     Attach();
+    for (HICON& icon : SessionState.PaneIcons)  // as loaded on a display at 200 %, before the host moved to this one
+        icon = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, 32, 32, LR_COPYDELETEORG));
+    SessionState.PaneIconSize = 32;
     for (const bool libraryKeeps : {true, false}) {  // the library's own way last
         reinterpret_cast<SandboxStatusBarLogFunction>(reinterpret_cast<void*>(
             GetProcAddress(SessionState.StatusBarModule, "SandboxStatusBarLog")))()->keepsReplacedIcons = libraryKeeps;

@@ -635,7 +635,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     ASSERT_NE(dialog, nullptr);
     TypeKey(VK_TAB);  // to the key field, which takes every key, NONCONVERT too
     TypeKey(VK_NONCONVERT);
-    TypeKey(VK_F9);
+    TypeKey(VK_F24);  // above 0x7F, as F17 to F24 and the OEM keys are
     EXPECT_EQ(SessionState.Mode, ModelingMode);
     int stops = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
@@ -660,10 +660,11 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     TypeKey(VK_RETURN);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(ReadSettingsValue("Option5").AsInt32(), 2);
-    EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), VK_F9);
+    EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), VK_F24);
 
     dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(SendDlgItemMessageA(dialog, 1025, HKM_GETHOTKEY, 0, 0), VK_F24);
     Check(dialog, 1019, true);
     TypeKey(VK_ESCAPE);
     EXPECT_FALSE(IsWindow(dialog));

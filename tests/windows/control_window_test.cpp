@@ -236,30 +236,37 @@ TEST_F(ControlWindowTest, StoreRestoreAndUndoWorkOnTheHostsCamera)
     ExpectReferencesBalanced();
 }
 
-// As a user does it, with the keyboard in the host's name box: a real click on each button in each mode, and a right
-// click on the strip, act and leave the host the active window, and the letter typed after each lands in the box.
+// Real clicks with the keyboard in the host's name box: on each button in each mode, twice quickly, slid off or with
+// the capture lost (no click), right on the strip; each leaves the host active, the button released, a letter typed.
 TEST_F(ControlWindowTest, ClicksOnEveryButtonActAndLeaveTheKeyboardInTheHostsField)
 {
     SetFocus(windows.nameBox);
     PumpMessages();
     ShowControlWindow(true);  // Wine without a window manager raises the window whose field took the keyboard
-    const int strip = 0, typed = GetWindowTextLengthA(windows.nameBox);  // a right press there awaits its release
-    const int ids[] = {IDC_MODE_BUTTON, IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON, IDC_MODE_BUTTON, strip};
-    for (const int id : ids) {
+    EnableWindow(GetDlgItem(control, IDC_UNDO_BUTTON), TRUE);  // as after a camera drag
+    const int strip = 0, twice = -1, off = -2, lost = -3, typed = GetWindowTextLengthA(windows.nameBox);
+    const int ids[] = {IDC_MODE_BUTTON, IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON, twice, off, lost, strip};
+    for (const int row : ids) {
+        const int id = row < 0 ? IDC_MODE_BUTTON : row;
         RECT button{};
         GetWindowRect(GetDlgItem(control, id), &button);
         POINT point = {5, 16};
         ClientToScreen(control, &point);
-        point = id == strip ? point : Centre(button);
+        const POINT at = id == strip ? point : Centre(button);
         const DWORD press = id == strip ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-        SendButtonAt(point, press);
-        EXPECT_FALSE(id != strip && PumpUntil([&] { return GetActiveWindow() != windows.main; }, 200)) << id;
-        SendButtonAt(point, press * 2);
-        EXPECT_FALSE(PumpUntil([&] { return GetActiveWindow() != windows.main; }, 200)) << id;
+        if (row == twice)
+            ClickAt(at, press, press * 2);
+        SendButtonAt(at, press);
+        EXPECT_FALSE(id != strip && PumpUntil([&] { return GetActiveWindow() != windows.main; }, 200)) << row;
+        if (row == lost)
+            ReleaseCapture();
+        SendButtonAt(row == off ? point : at, press * 2);
+        EXPECT_FALSE(PumpUntil([&] { return GetActiveWindow() != windows.main; }, 200)) << row;
+        EXPECT_FALSE(SendDlgItemMessageA(control, id, BM_GETSTATE, 0, 0) & BST_PUSHED) << row;
         TypeKey('A');
     }
     EXPECT_TRUE(Enabled(IDC_RESTORE_BUTTON)) << "the store button, shown in CameraMode, stored";
-    EXPECT_EQ(SessionState.Mode, ModelingMode) << "each click of the mode button switched";
+    EXPECT_EQ(SessionState.Mode, CameraMode) << "each click of the mode button switched, but for two";
     EXPECT_EQ(GetWindowTextLengthA(windows.nameBox), typed + static_cast<int>(std::size(ids)));
 }
 
@@ -299,8 +306,10 @@ TEST_F(ControlWindowTest, NonClientButtonReleasesGiveTheKeyboardBackToTheHostsWi
         SetFocus(windows.nameBox);
         EXPECT_EQ(SendMessageA(control, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCAPTION, up - 1)), MA_NOACTIVATE);
         SetFocus(GetDlgItem(control, IDC_MODE_BUTTON));
+        SendMessageA(control, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCAPTION, up - 1));  // a window manager activated it
+        ShowWindow(windows.nameBox, up == WM_NCMBUTTONUP ? SW_HIDE : SW_SHOW);  // the host hides it before the last
         SendMessageA(control, up, HTCAPTION, ScreenPoint(5, 5));
-        EXPECT_EQ(GetFocus(), windows.nameBox) << up;
+        EXPECT_EQ(GetFocus(), up == WM_NCMBUTTONUP ? windows.main : windows.nameBox) << up;
     }
 }
 

@@ -62,10 +62,10 @@ TEST_F(SettingsRegistry, AKeyWithOnlyOption4ChangesOnlyThatField)
 TEST_F(SettingsRegistry, EachValueReachesTheFieldOfItsName)
 {
     for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i)
-        WriteSettingsDword(SettingsFields[i].name, static_cast<int32_t>(100 + i));
+        WriteSettingsDword(SettingsFields[i].name, static_cast<int32_t>(0xEE + i));  // the 18th, ModeKey: key 0xFF
     LoadSettings();
     for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i)
-        EXPECT_EQ(PluginSettings.*SettingsFields[i].field, static_cast<int32_t>(100 + i)) << SettingsFields[i].name;
+        EXPECT_EQ(PluginSettings.*SettingsFields[i].field, static_cast<int32_t>(0xEE + i)) << SettingsFields[i].name;
 }
 
 TEST_F(SettingsRegistry, ValuesOutsideTheirSetsAreTakenAsStored)
