@@ -675,7 +675,7 @@ TEST_F(ConfigDialogWithStoredSettings, TheKeyFieldKeepsItsKeyUntilAWholeKeyThatT
 {
     const int ctrlF11 = PluginSettings.ModeKey;
     const struct { std::vector<int> keys; int saved; bool note; } rows[] = {  // held key next byte; 0 OK, Ctrl held
-        {{VK_TAB | VK_SHIFT << 8, VK_TAB, VK_CONTROL, VK_MENU, VK_SHIFT}, ctrlF11, false},
+        {{VK_CONTROL, VK_MENU, VK_SHIFT, VK_TAB | VK_SHIFT << 8}, ctrlF11, false},
         {{0}, ctrlF11, false},
         {{'A', VK_SPACE | VK_SHIFT << 8, VK_DOWN, 'Z', VK_NUMPAD0, VK_DIVIDE, VK_OEM_1, 0xC2, VK_OEM_8}, ctrlF11, true},
         {{'Q' | VK_CONTROL << 8}, HOTKEYF_CONTROL << 8 | 'Q', false},
