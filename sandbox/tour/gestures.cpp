@@ -55,8 +55,13 @@ void Settle(DWORD quietMilliseconds, DWORD limitMilliseconds)
     const DWORD start = GetTickCount();
     DWORD quietSince = start;
     while (GetTickCount() - start < limitMilliseconds) {
+        // A timer's tick alone is no activity: the pan's poll of the middle
+        // button and the host's view ticks go on for as long as they run.
+        // What a tick does, input or a repaint, counts at its own turn.
+        const bool onlyTimers = (HIWORD(GetQueueStatus(QS_ALLINPUT)) & ~QS_TIMER) == 0;
         if (PumpOneMessage(false)) {
-            quietSince = GetTickCount();
+            if (!onlyTimers)
+                quietSince = GetTickCount();
             continue;
         }
         if (GetTickCount() - quietSince >= quietMilliseconds)
