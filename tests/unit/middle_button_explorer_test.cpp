@@ -6,8 +6,9 @@
 
 #include <cstring>
 #include <deque>
-#include <set>
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 #include "input/drag_capture.h"
 #include "input/middle_pan.h"
@@ -42,10 +43,16 @@ struct World {
     int hostHeld, hostPressedLast;  // buttons the host got the press of and not yet the release; or the last press
 };
 
+// The way to a state is kept as a link to the state it came from, and spelled out only for a failure.
+struct Step {
+    int from;
+    const char* what;
+};
+
 struct State {
     SessionStateRecord session;
     World world;
-    std::string path;
+    int step;
 };
 
 using MiddleButtonExplorer = MessageHookTest;
@@ -160,14 +167,28 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
                std::string(reinterpret_cast<const char*>(&s.world), sizeof s.world);
     };
 
+    const char* const starts[] = {"ModelingMode, top pane", "ModelingMode, perspective only, top pane",
+                                  "CameraMode, top pane", "CameraMode, perspective only, top pane",
+                                  "ModelingMode, perspective pane, buttons swapped",
+                                  "ModelingMode, perspective only, perspective pane, buttons swapped",
+                                  "CameraMode, perspective pane, buttons swapped",
+                                  "CameraMode, perspective only, perspective pane, buttons swapped"};
+    std::vector<Step> steps;
+    const auto path = [&](int step) {
+        std::string text;
+        for (; steps[step].from >= 0; step = steps[step].from)
+            text = std::string(" / ") + steps[step].what + text;
+        return steps[step].what + text;
+    };
     std::deque<State> queue;
-    std::set<std::string> seen;
+    std::unordered_set<std::string> seen;
+    seen.reserve(1 << 17);
     for (int start = 0; start < 16; ++start) {
         // The left-handed setting with the starts in the perspective pane.
         const int perspective = (start >> 2) & 1;
+        steps.push_back(Step{-1, starts[start & 7]});
         State s{{}, World{start & 1, perspective, 0, 0, 0, 0, 0, 1, 0, 0, -1, perspective, 0, start >> 3, 0, 0, 0, 0},
-                std::string(start & 2 ? "CameraMode" : "ModelingMode") + (start & 1 ? ", perspective only" : "") +
-                    (start & 4 ? ", perspective pane, buttons swapped" : ", top pane")};
+                static_cast<int>(steps.size()) - 1};
         std::memcpy(&s.session, &SessionState, sizeof SessionState);
         s.session.Mode = start & 2 ? CameraMode : ModelingMode;
         if (seen.insert(key(s)).second)
@@ -189,16 +210,20 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             fake.currentCursor = from.world.userCursorShown ? userCursor : SessionState.PanCursor;
             fake.calls.clear();
             host->callCount = 0;
-            State to{{}, from.world, from.path + " / " + EventNames[e]};
+            State to{{}, from.world, from.step};
             UINT received = WM_NULL;
             if (!apply(static_cast<Event>(e), to.world, received))
                 continue;
-            ASSERT_EQ(check(static_cast<Event>(e), from.world, to.world, received), "") << "after: " << to.path;
+            ASSERT_EQ(check(static_cast<Event>(e), from.world, to.world, received), "")
+                << "after: " << path(from.step) << " / " << EventNames[e];
             pans += to.world.pressed > from.world.pressed;
             doubleClicks += Calls(SandboxFitDrawing);
             std::memcpy(&to.session, &SessionState, sizeof SessionState);
-            if (e != AttachmentEnds && seen.insert(key(to)).second)
+            if (e != AttachmentEnds && seen.insert(key(to)).second) {
+                steps.push_back(Step{from.step, EventNames[e]});
+                to.step = static_cast<int>(steps.size()) - 1;
                 queue.push_back(to);
+            }
         }
     }
     std::printf("[ explorer ] %zu states, %d pans begun, %d double clicks\n", seen.size(), pans, doubleClicks);
