@@ -11,11 +11,9 @@
 #include "ui/texts/texts.h"
 #include "ui/work_area.h"
 
-namespace {
+int OpenConfigDialogs = 0;
 
-// The hook asks at every key whether a dialog is open; without one it must
-// not pay for looking.
-int OpenDialogs = 0;
+namespace {
 
 void FillLists(HWND dialog)
 {
@@ -147,7 +145,7 @@ void ShowConfigDialog()
 
 bool TakeConfigDialogKey(MSG& message)
 {
-    if (OpenDialogs == 0)
+    if (OpenConfigDialogs == 0)
         return false;
     const HWND dialog = GetAncestor(message.hwnd, GA_ROOT);
     return dialog != nullptr && IsConfigDialog(dialog) && IsDialogMessageA(dialog, &message) != FALSE;
@@ -155,7 +153,7 @@ bool TakeConfigDialogKey(MSG& message)
 
 bool IsConfigDialogKeyField(HWND window)
 {
-    return OpenDialogs != 0 && GetDlgCtrlID(window) == IDC_CONFIG_MODE_KEY && IsConfigDialog(GetParent(window));
+    return OpenConfigDialogs != 0 && GetDlgCtrlID(window) == IDC_CONFIG_MODE_KEY && IsConfigDialog(GetParent(window));
 }
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -166,7 +164,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             // Marked as counted: a dialog whose creation failed earlier is
             // destroyed without ever being initialised.
             SetWindowLongPtrA(dialog, DWLP_USER, 1);
-            ++OpenDialogs;
+            ++OpenConfigDialogs;
             FillLists(dialog);
             ShowCurrentSettings(dialog);
             return TRUE;  // the system sets the initial focus
@@ -182,7 +180,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             if (SessionState.ConfigWindow == dialog)
                 SessionState.ConfigWindow = nullptr;
             if (SetWindowLongPtrA(dialog, DWLP_USER, 0) != 0)
-                --OpenDialogs;
+                --OpenConfigDialogs;
             return FALSE;
         default:
             return FALSE;
