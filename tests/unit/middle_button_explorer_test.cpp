@@ -43,11 +43,8 @@ struct World {
     int hostHeld, hostPressedLast;  // buttons the host got the press of and not yet the release; or the last press
 };
 
-// The way to a state is kept as a link to the state it came from, and spelled out only for a failure.
-struct Step {
-    int from;
-    const char* what;
-};
+// The way to a state: the step before it and the event, or for a start none and -1 - its number.
+struct Step { int from, event; };
 
 struct State {
     SessionStateRecord session;
@@ -167,18 +164,14 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
                std::string(reinterpret_cast<const char*>(&s.world), sizeof s.world);
     };
 
-    const char* const starts[] = {"ModelingMode, top pane", "ModelingMode, perspective only, top pane",
-                                  "CameraMode, top pane", "CameraMode, perspective only, top pane",
-                                  "ModelingMode, perspective pane, buttons swapped",
-                                  "ModelingMode, perspective only, perspective pane, buttons swapped",
-                                  "CameraMode, perspective pane, buttons swapped",
-                                  "CameraMode, perspective only, perspective pane, buttons swapped"};
     std::vector<Step> steps;
-    const auto path = [&](int step) {
-        std::string text;
+    const auto path = [&](int step) {  // spelled out only for a failure
+        std::string way;
         for (; steps[step].from >= 0; step = steps[step].from)
-            text = std::string(" / ") + steps[step].what + text;
-        return steps[step].what + text;
+            way = std::string(" / ") + EventNames[steps[step].event] + way;
+        const int start = -1 - steps[step].event;
+        return std::string(start & 2 ? "CameraMode" : "ModelingMode") + (start & 1 ? ", perspective only" : "") +
+               (start & 4 ? ", perspective pane, buttons swapped" : ", top pane") + way;
     };
     std::deque<State> queue;
     std::unordered_set<std::string> seen;
@@ -186,7 +179,7 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
     for (int start = 0; start < 16; ++start) {
         // The left-handed setting with the starts in the perspective pane.
         const int perspective = (start >> 2) & 1;
-        steps.push_back(Step{-1, starts[start & 7]});
+        steps.push_back(Step{-1, -1 - start});
         State s{{}, World{start & 1, perspective, 0, 0, 0, 0, 0, 1, 0, 0, -1, perspective, 0, start >> 3, 0, 0, 0, 0},
                 static_cast<int>(steps.size()) - 1};
         std::memcpy(&s.session, &SessionState, sizeof SessionState);
@@ -220,7 +213,7 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             doubleClicks += Calls(SandboxFitDrawing);
             std::memcpy(&to.session, &SessionState, sizeof SessionState);
             if (e != AttachmentEnds && seen.insert(key(to)).second) {
-                steps.push_back(Step{from.step, EventNames[e]});
+                steps.push_back(Step{from.step, e});
                 to.step = static_cast<int>(steps.size()) - 1;
                 queue.push_back(to);
             }
