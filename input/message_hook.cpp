@@ -161,8 +161,8 @@ Ending OnMouseMove(const MSG& message)
         return Ending::Pass;
     // Every move over the figure window counts, so that a drag going on across
     // a switch to CameraMode starts where the pointer is.
-    float dx = static_cast<float>(x - SessionState.LastMouseX);
-    float dy = static_cast<float>(y - SessionState.LastMouseY);
+    const int lastX = SessionState.LastMouseX;
+    const int lastY = SessionState.LastMouseY;
     SessionState.LastMouseX = x;
     SessionState.LastMouseY = y;
     // What only a drag or a pan needs comes after the test for a held button;
@@ -194,6 +194,8 @@ Ending OnMouseMove(const MSG& message)
     }
     if (MoveOfCancelledDrag(keys))
         return Ending::Consume;
+    float dx = static_cast<float>(x - lastX);
+    float dy = static_cast<float>(y - lastY);
     if (keys & MK_CONTROL) {
         dx *= CtrlDragFactor;
         dy *= CtrlDragFactor;
