@@ -6,7 +6,7 @@
 # turns (their RESOURCE_LOCK). The prefix's server is stopped at the end, so
 # that the next test in it starts afresh on its own display.
 set -u
-prefix=$1
+prefix=$(realpath -m "$1")
 shift
 here=$(cd "$(dirname "$0")" && pwd)
 
