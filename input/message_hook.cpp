@@ -113,10 +113,14 @@ inline bool IsModeKeyMessage(const MSG& message)
     return key != 0 && message.wParam == key && IsModeKeyPressOrRelease(message);
 }
 
-Ending OnModeKey(const MSG& message)
+// The host's loop knows nothing of the modeless configuration dialog: its keys
+// go through the dialog's own handling here, once, on the delivery that
+// removes them. The mode key keeps its meaning in every window of the thread
+// but the dialog's key field.
+Ending OnKey(MSG& message, bool removed)
 {
     if (!IsModeKeyMessage(message))
-        return Ending::Pass;
+        return removed && TakeConfigDialogKey(message) ? Ending::Consume : Ending::Pass;
     if (!LatchActs(SessionState.KeyLatch))
         return Ending::Consume;
     Act(ToggleMode);
@@ -157,10 +161,19 @@ Ending OnMouseMove(const MSG& message)
         return Ending::Pass;
     // Every move over the figure window counts, so that a drag going on across
     // a switch to CameraMode starts where the pointer is.
-    float dx = static_cast<float>(x - SessionState.LastMouseX);
-    float dy = static_cast<float>(y - SessionState.LastMouseY);
+    const int lastX = SessionState.LastMouseX;
+    const int lastY = SessionState.LastMouseY;
     SessionState.LastMouseX = x;
     SessionState.LastMouseY = y;
+    // What only a drag or a pan needs comes after the test for a held button;
+    // without one, a CameraMode move ends a drag cancelled while its buttons
+    // were held.
+    const uint16_t keys = Keys(message.wParam);
+    if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
+        if (InCameraMode())
+            MoveOfCancelledDrag(keys);
+        return Ending::Pass;
+    }
     // A middle press that waits for a double click was taken as ModelingMode's,
     // in CameraMode too where the perspective-only setting leaves the pointer's
     // pane to ModelingMode: its moves are ModelingMode's until the pan begins.
@@ -179,9 +192,10 @@ Ending OnMouseMove(const MSG& message)
         }
         return Ending::Consume;
     }
-    const uint16_t keys = Keys(message.wParam);
     if (MoveOfCancelledDrag(keys))
         return Ending::Consume;
+    float dx = static_cast<float>(x - lastX);
+    float dy = static_cast<float>(y - lastY);
     if (keys & MK_CONTROL) {
         dx *= CtrlDragFactor;
         dy *= CtrlDragFactor;
@@ -320,25 +334,11 @@ Ending OnWheel(const MSG& message)
     return Ending::Consume;
 }
 
-// The host's loop knows nothing of the modeless configuration dialog: its keys
-// go through the dialog's own handling here, once, on the delivery that
-// removes them. The mode key keeps its meaning in every window of the thread
-// but the dialog's key field.
-bool TakenByConfigDialog(WPARAM removal, MSG& message)
-{
-    if (removal != PM_REMOVE || message.message - WM_KEYFIRST > WM_KEYLAST - WM_KEYFIRST)
-        return false;
-    return !IsModeKeyMessage(message) && TakeConfigDialogKey(message);
-}
-
 Ending Decide(MSG& message, bool removed)
 {
+    if (message.message - WM_KEYFIRST <= WM_KEYLAST - WM_KEYFIRST)
+        return OnKey(message, removed);
     switch (message.message) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP:
-        return OnModeKey(message);
     case WM_TIMER:
         return OnTimer(message);
     case WM_MOUSEMOVE:
@@ -363,19 +363,54 @@ Ending Decide(MSG& message, bool removed)
     }
 }
 
-}  // namespace
-
-LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam)
+// The kinds the hook passes most, each after the fewest tests that decide
+// it, from the message and the records alone: a number it never looks at, a
+// key that is not the mode key while no dialog takes keys, a timer or a move
+// of another window, and a move over the figure window that is no drag and no
+// pan, whose position is kept. Decide passes every one of them alike; the
+// rest, and these where a pan or a cancelled drag is to be ended, go to it.
+bool PassedAtOnce(MSG& message, WPARAM removal)
 {
-    if (code < 0)
-        return HookSystem.callNextHook(SessionState.HookHandle, code, wParam, lParam);
-    if (TakenByConfigDialog(wParam, *reinterpret_cast<MSG*>(lParam))) {
-        reinterpret_cast<MSG*>(lParam)->message = WM_NULL;
-        return 0;
+    const UINT number = message.message;
+    if (number - WM_MOUSEFIRST <= WM_MOUSEWHEEL - WM_MOUSEFIRST) {
+        if (number != WM_MOUSEMOVE || (SessionState.PanPressed != 0 && (message.wParam & MK_MBUTTON) == 0))
+            return false;
+        if (message.hwnd != SessionState.FigureWindow)
+            return true;
+        // Over the figure window ModelingMode takes only the middle button's
+        // moves, CameraMode those with a button held and those of a drag that
+        // was cancelled while its buttons were held.
+        if (InCameraMode() ? (message.wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0 ||
+                                 SessionState.CameraDragEnded != 0
+                           : message.wParam == MK_MBUTTON)
+            return false;
+        SessionState.LastMouseX = X(message.lParam);
+        SessionState.LastMouseY = Y(message.lParam);
+        return true;
     }
+    if (number - WM_KEYFIRST > WM_TIMER - WM_KEYFIRST)
+        return true;
+    if (number == WM_TIMER)
+        return message.hwnd != SessionState.FigureWindow;
+    if (number > WM_KEYLAST)
+        return true;
+    const WPARAM modeKey = ModeKeyVirtualKey(PluginSettings.ModeKey);
+    return (modeKey == 0 || message.wParam != modeKey) && (removal != PM_REMOVE || OpenConfigDialogs == 0);
+}
+
+// Whatever the hook may take, out of line, so that the passes above save and
+// restore no more than they use.
+#if defined(_MSC_VER)
+__declspec(noinline)
+#else
+__attribute__((noinline))
+#endif
+LRESULT Take(int code, WPARAM wParam, LPARAM lParam) noexcept
+{
+    MSG& message = *reinterpret_cast<MSG*>(lParam);
     Ending ending = Ending::Pass;
     try {
-        ending = Decide(*reinterpret_cast<MSG*>(lParam), wParam == PM_REMOVE);
+        ending = Decide(message, wParam == PM_REMOVE);
     } catch (...) {
         // The host failed while a condition asked it: the message goes on untouched.
         ending = Ending::Pass;
@@ -384,10 +419,19 @@ LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam)
     case Ending::Keep:
         return 0;
     case Ending::Consume:
-        reinterpret_cast<MSG*>(lParam)->message = WM_NULL;
+        message.message = WM_NULL;
         return 0;
     case Ending::Pass:
     default:
         return HookSystem.callNextHook(SessionState.HookHandle, code, wParam, lParam);
     }
+}
+
+}  // namespace
+
+LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code < 0 || PassedAtOnce(*reinterpret_cast<MSG*>(lParam), wParam))
+        return HookSystem.callNextHook(SessionState.HookHandle, code, wParam, lParam);
+    return Take(code, wParam, lParam);
 }

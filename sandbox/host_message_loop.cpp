@@ -23,7 +23,7 @@ bool IsMouseMessage(UINT message)
 
 }  // namespace
 
-bool PumpOneMessage(bool wait)
+bool PumpOneMessage(bool wait, UINT* dispatched)
 {
     for (;;) {
         // One peek per mouse message, then retrieval in queue order, so that
@@ -43,6 +43,8 @@ bool PumpOneMessage(bool wait)
             QuitCode = static_cast<int>(message.wParam);
             return false;
         }
+        if (dispatched != nullptr)
+            *dispatched = message.message;
         TranslateMessage(&message);
         DispatchMessageA(&message);
         return true;

@@ -7,13 +7,19 @@ build="$root/build"
 
 cmake --preset mingw -S "$root" >/dev/null
 cmake --build "$build"
-# The tests' prefix, and those of displays at 150 % and 200 %.
-"$root/tools/wine-prefix.sh" "$build"
-for dpi in 144 192; do "$root/tools/wine-prefix.sh" "$build" $dpi; done
+# The tests' prefixes, made side by side: one for each group of tests that
+# runs beside the others, and those of displays at 150 % and 200 %.
+groups=("" unit tour 144 192)
+makers=()
+for group in "${groups[@]}"; do
+    "$root/tools/wine-prefix.sh" "$build" $group &
+    makers+=($!)
+done
+for maker in "${makers[@]}"; do wait "$maker"; done
 
 status=0
-(cd "$build" && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure) || status=$?
-for prefix in wineprefix wineprefix-144 wineprefix-192; do
-    WINEPREFIX="$build/$prefix" wineserver -k 2>/dev/null || true
+(cd "$build" && ctest --output-on-failure --parallel 4) || status=$?
+for group in "${groups[@]}"; do
+    WINEPREFIX="$build/wineprefix${group:+-$group}" wineserver -k 2>/dev/null || true
 done
 exit $status

@@ -3,13 +3,17 @@
 # for the host's "MS UI Gothic" and "ＭＳ Ｐゴシック", Wine's own Marlett for the
 # glyphs of the caption buttons Wine draws, and unmanaged windows for
 # the window tests (Xvfb has no window manager, which Wine would wait for at
-# every hide). Usage: wine-prefix.sh BUILD_DIR [DPI]
+# every hide). Usage: wine-prefix.sh BUILD_DIR [DPI | GROUP]
 # With a DPI (144 for a display at 150 %, 192 for one at 200 %) the prefix is
-# BUILD_DIR/wineprefix-DPI, the same but with its display set to that DPI.
+# BUILD_DIR/wineprefix-DPI, the same but with its display set to that DPI. With
+# the name of a group of tests (unit, tour) it is BUILD_DIR/wineprefix-GROUP,
+# the same as BUILD_DIR/wineprefix, for tests that run beside those in it.
 set -euo pipefail
 build=$(realpath -m "$1")
-dpi=${2:-}
-prefix="$build/wineprefix${dpi:+-$dpi}"
+name=${2:-}
+dpi=
+if [[ "$name" =~ ^[0-9]+$ ]]; then dpi=$name; fi
+prefix="$build/wineprefix${name:+-$name}"
 here=$(cd "$(dirname "$0")" && pwd)
 marker="$prefix/.vormelt-ready-4"
 if [ ! -f "$marker" ]; then

@@ -13,11 +13,9 @@
 #include "ui/texts/texts.h"
 #include "ui/work_area.h"
 
-namespace {
+int OpenConfigDialogs = 0;
 
-// The hook asks at every key whether a dialog is open; without one it must
-// not pay for looking.
-int OpenDialogs = 0;
+namespace {
 
 void FillLists(HWND dialog)
 {
@@ -171,7 +169,7 @@ void ShowConfigDialog()
 
 bool TakeConfigDialogKey(MSG& message)
 {
-    if (OpenDialogs == 0)
+    if (OpenConfigDialogs == 0)
         return false;
     const HWND dialog = GetAncestor(message.hwnd, GA_ROOT);
     return dialog != nullptr && IsConfigDialog(dialog) && IsDialogMessageA(dialog, &message) != FALSE;
@@ -179,7 +177,7 @@ bool TakeConfigDialogKey(MSG& message)
 
 bool IsConfigDialogKeyField(HWND window)
 {
-    return OpenDialogs != 0 && GetDlgCtrlID(window) == IDC_CONFIG_MODE_KEY && IsConfigDialog(GetParent(window));
+    return OpenConfigDialogs != 0 && GetDlgCtrlID(window) == IDC_CONFIG_MODE_KEY && IsConfigDialog(GetParent(window));
 }
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -190,7 +188,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             // Marked as counted: a dialog whose creation failed earlier is
             // destroyed without ever being initialised.
             SetWindowLongPtrA(dialog, DWLP_USER, 1);
-            ++OpenDialogs;
+            ++OpenConfigDialogs;
             TakeOverModeKeyField(GetDlgItem(dialog, IDC_CONFIG_MODE_KEY));
             FillLists(dialog);
             ShowCurrentSettings(dialog);
@@ -207,7 +205,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             if (SessionState.ConfigWindow == dialog)
                 SessionState.ConfigWindow = nullptr;
             if (SetWindowLongPtrA(dialog, DWLP_USER, 0) != 0)
-                --OpenDialogs;
+                --OpenConfigDialogs;
             return FALSE;
         default:
             return FALSE;

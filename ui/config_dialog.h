@@ -9,6 +9,10 @@
 
 #include <windows.h>
 
+// How many dialogs are open. The hook looks at it at every key: without a
+// dialog it must not pay for a call.
+extern int OpenConfigDialogs;
+
 // Opens a new dialog, also while another one is open, records it in
 // SessionState.ConfigWindow and shows it. When the dialog cannot be created
 // nothing is shown.

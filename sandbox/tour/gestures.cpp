@@ -48,6 +48,11 @@ void MoveBy(POINT from, int dx, int dy)
     }
 }
 
+bool SpaceOrLeftHeld()
+{
+    return GetKeyState(VK_SPACE) < 0 || GetKeyState(VK_LBUTTON) < 0;
+}
+
 }  // namespace
 
 void Settle(DWORD quietMilliseconds, DWORD limitMilliseconds)
@@ -55,8 +60,16 @@ void Settle(DWORD quietMilliseconds, DWORD limitMilliseconds)
     const DWORD start = GetTickCount();
     DWORD quietSince = start;
     while (GetTickCount() - start < limitMilliseconds) {
-        if (PumpOneMessage(false)) {
-            quietSince = GetTickCount();
+        // A timer's tick alone is no activity: the pan's poll of the middle
+        // button and the host's view ticks go on for as long as they run.
+        // What a tick does, input or a repaint, counts at its own turn. A
+        // tick comes only when nothing else is pending; the plug-in's hook
+        // blanks its own.
+        const bool onlyTimers = (HIWORD(GetQueueStatus(QS_ALLINPUT)) & ~QS_TIMER) == 0;
+        UINT dispatched = WM_NULL;
+        if (PumpOneMessage(false, &dispatched)) {
+            if (dispatched != WM_TIMER && !(dispatched == WM_NULL && onlyTimers))
+                quietSince = GetTickCount();
             continue;
         }
         if (GetTickCount() - quietSince >= quietMilliseconds)
@@ -169,6 +182,7 @@ void MiddleDragAtOnce(const HostSession& session, POINT from, int dx, int dy)
     SendButton(MOUSEEVENTF_MIDDLEDOWN);
     MoveBy(from, dx, dy);
     SendButton(MOUSEEVENTF_MIDDLEUP);
+    PumpUntil([] { return !SpaceOrLeftHeld(); });
     Settle();
 }
 
@@ -180,6 +194,7 @@ void MiddleDragPressingKey(const HostSession& session, POINT from, int dx, int d
     SendButton(MOUSEEVENTF_MIDDLEDOWN);
     MoveBy(from, dx, dy);
     PressKey(key);
+    PumpUntil([] { return !SpaceOrLeftHeld(); });
     SendButton(MOUSEEVENTF_MIDDLEUP);
     Settle();
     PressKey(key);
@@ -198,7 +213,7 @@ void MiddleButtonPan(const HostSession& session, POINT from, int dx, int dy)
     Settle();
     MoveBy(from, dx, dy);
     SendButton(MOUSEEVENTF_MIDDLEUP);
-    PumpUntil([] { return GetKeyState(VK_SPACE) >= 0 && GetKeyState(VK_LBUTTON) >= 0; });
+    PumpUntil([] { return !SpaceOrLeftHeld(); });
     Settle();
 }
 

@@ -68,17 +68,20 @@ protected:
             mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x * 65536 / GetSystemMetrics(SM_CXSCREEN),
                         point.y * 65536 / GetSystemMetrics(SM_CYSCREEN), 0, 0);
         };
+        // The tip waits the double-click time before it shows, by default:
+        // the text is what counts here, not the wait.
+        SendMessageA(SessionState.ButtonTips, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(20, 0));
         moveTo(POINT{2, 2});
-        for (int turn = 0; turn < 40 && VisibleTip() != nullptr; ++turn) {
-            Sleep(50);
+        for (int turn = 0; turn < 200 && VisibleTip() != nullptr; ++turn) {
+            Sleep(10);
             PumpMessages();
         }
         RECT button{};
         GetWindowRect(GetDlgItem(control, id), &button);
         moveTo(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2 - 2});
         moveTo(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
-        for (int turn = 0; turn < 60; ++turn) {
-            Sleep(50);
+        for (int turn = 0; turn < 300; ++turn) {
+            Sleep(10);
             PumpMessages();
             char text[128] = "";
             if (const HWND tip = VisibleTip(); tip != nullptr && GetWindowTextA(tip, text, sizeof text) > 0)
