@@ -8,7 +8,6 @@
 #include <deque>
 #include <string>
 #include <unordered_set>
-#include <vector>
 
 #include "input/drag_capture.h"
 #include "input/middle_pan.h"
@@ -43,13 +42,10 @@ struct World {
     int hostHeld, hostPressedLast;  // buttons the host got the press of and not yet the release; or the last press
 };
 
-// The way to a state: the step before it and the event, or for a start none and -1 - its number.
-struct Step { int from, event; };
-
 struct State {
     SessionStateRecord session;
     World world;
-    int step;
+    std::string path;
 };
 
 using MiddleButtonExplorer = MessageHookTest;
@@ -167,24 +163,15 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
                std::string(reinterpret_cast<const char*>(&s.world), sizeof s.world);
     };
 
-    std::vector<Step> steps;
-    const auto path = [&](int step) {  // spelled out only for a failure
-        std::string way;
-        for (; steps[step].from >= 0; step = steps[step].from)
-            way = std::string(" / ") + EventNames[steps[step].event] + way;
-        const int start = -1 - steps[step].event;
-        return std::string(start & 2 ? "CameraMode" : "ModelingMode") + (start & 1 ? ", perspective only" : "") +
-               (start & 4 ? ", perspective pane, buttons swapped" : ", top pane") + way;
-    };
     std::deque<State> queue;
     std::unordered_set<std::string> seen;
     seen.reserve(1 << 17);
     for (int start = 0; start < 16; ++start) {
         // The left-handed setting with the starts in the perspective pane.
         const int perspective = (start >> 2) & 1;
-        steps.push_back(Step{-1, -1 - start});
         State s{{}, World{start & 1, perspective, 0, 0, 0, 0, 0, 1, 0, 0, -1, perspective, 0, start >> 3, 0, 0, 0, 0},
-                static_cast<int>(steps.size()) - 1};
+                std::string(start & 2 ? "CameraMode" : "ModelingMode") + (start & 1 ? ", perspective only" : "") +
+                    (start & 4 ? ", perspective pane, buttons swapped" : ", top pane")};
         std::memcpy(&s.session, &SessionState, sizeof SessionState);
         s.session.Mode = start & 2 ? CameraMode : ModelingMode;
         if (seen.insert(key(s)).second)
@@ -206,20 +193,16 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             fake.currentCursor = from.world.userCursorShown ? userCursor : SessionState.PanCursor;
             fake.calls.clear();
             host->callCount = 0;
-            State to{{}, from.world, from.step};
+            State to{{}, from.world, from.path + " / " + EventNames[e]};
             UINT received = WM_NULL;
             if (!apply(static_cast<Event>(e), to.world, received))
                 continue;
-            ASSERT_EQ(check(static_cast<Event>(e), from.world, to.world, received), "")
-                << "after: " << path(from.step) << " / " << EventNames[e];
+            ASSERT_EQ(check(static_cast<Event>(e), from.world, to.world, received), "") << "after: " << to.path;
             pans += to.world.pressed > from.world.pressed;
             doubleClicks += Calls(SandboxFitDrawing);
             std::memcpy(&to.session, &SessionState, sizeof SessionState);
-            if (e != AttachmentEnds && seen.insert(key(to)).second) {
-                steps.push_back(Step{from.step, e});
-                to.step = static_cast<int>(steps.size()) - 1;
+            if (e != AttachmentEnds && seen.insert(key(to)).second)
                 queue.push_back(to);
-            }
         }
     }
     std::printf("[ explorer ] %zu states, %d pans begun, %d double clicks\n", seen.size(), pans, doubleClicks);
