@@ -165,7 +165,6 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
 
     std::deque<State> queue;
     std::unordered_set<std::string> seen;
-    seen.reserve(1 << 17);
     for (int start = 0; start < 16; ++start) {
         // The left-handed setting with the starts in the perspective pane.
         const int perspective = (start >> 2) & 1;

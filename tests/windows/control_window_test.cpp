@@ -68,8 +68,7 @@ protected:
             mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x * 65536 / GetSystemMetrics(SM_CXSCREEN),
                         point.y * 65536 / GetSystemMetrics(SM_CYSCREEN), 0, 0);
         };
-        // The text counts here, not the tip's wait of a double-click time.
-        SendMessageA(SessionState.ButtonTips, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(20, 0));
+        SendMessageA(SessionState.ButtonTips, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(20, 0));  // the text counts
         moveTo(POINT{2, 2});
         for (int turn = 0; turn < 200 && VisibleTip() != nullptr; ++turn) {
             Sleep(10);
