@@ -69,6 +69,22 @@ bool IsConfigDialog(HWND window)
            GetWindowLongPtrA(window, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(ConfigDialogProc);
 }
 
+// A window of a dialog or of what a dialog opened over itself (its message box).
+bool OfConfigDialog(HWND window)
+{
+    const HWND root = GetAncestor(window, GA_ROOT);
+    return root != nullptr && (IsConfigDialog(root) || IsConfigDialog(GetWindow(root, GW_OWNER)));
+}
+
+// The keyboard comes to a dialog from where it was: from the host's window
+// where the user typed, or from another window of the plug-in's dialogs.
+void TakeKeyboardFromHost()
+{
+    const HWND focus = GetFocus();
+    if (!OfConfigDialog(focus))
+        RememberKeyboardTakenByDialog(focus);
+}
+
 BOOL CALLBACK ShowSavedSettingsUnlessAccepted(HWND window, LPARAM accepted) noexcept
 {
     if (window != reinterpret_cast<HWND>(accepted) && IsConfigDialog(window))
@@ -152,11 +168,9 @@ void StepAwayFromOtherDialogs(HWND dialog)
 
 void ShowConfigDialog()
 {
-    // The template's mode-key field is comctl32's hot-key control; its note is a tooltip.
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
+    // The template's mode-key field is comctl32's hot-key control.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&classes);
-    if (!IsConfigDialog(GetAncestor(GetFocus(), GA_ROOT)))
-        RememberKeyboardBeforeDialog();
     const HWND dialog = CreateDialogParamA(SessionState.ModuleInstance,
                                            MAKEINTRESOURCEA(ConfigDialogTemplate(SessionState.Language)),
                                            SessionState.MainWindow, ConfigDialogProc, 0);
@@ -172,7 +186,13 @@ bool TakeConfigDialogKey(MSG& message)
     if (OpenConfigDialogs == 0)
         return false;
     const HWND dialog = GetAncestor(message.hwnd, GA_ROOT);
-    return dialog != nullptr && IsConfigDialog(dialog) && IsDialogMessageA(dialog, &message) != FALSE;
+    if (dialog == nullptr || !IsConfigDialog(dialog))
+        return false;
+    // Alt+F4 closes the dialog from every control, a list too, which would
+    // hand it to its drop-down; the key field alone takes it as a key.
+    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 && GetDlgCtrlID(message.hwnd) != IDC_CONFIG_MODE_KEY)
+        return PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
+    return IsDialogMessageA(dialog, &message) != FALSE;
 }
 
 bool IsConfigDialogKeyField(HWND window)
@@ -193,6 +213,11 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             FillLists(dialog);
             ShowCurrentSettings(dialog);
             return TRUE;  // the system sets the initial focus
+        case WM_ACTIVATE:
+            // Before the default processing gives the dialog the keyboard.
+            if (LOWORD(wParam) != WA_INACTIVE)
+                TakeKeyboardFromHost();
+            return FALSE;
         case WM_COMMAND:
             // The default processing turns the close box into IDCANCEL.
             if (LOWORD(wParam) == IDOK)
@@ -204,8 +229,8 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             // No handle of a dialog that is gone stays behind.
             if (SessionState.ConfigWindow == dialog)
                 SessionState.ConfigWindow = nullptr;
-            if (SetWindowLongPtrA(dialog, DWLP_USER, 0) != 0)
-                --OpenConfigDialogs;
+            if (SetWindowLongPtrA(dialog, DWLP_USER, 0) != 0 && --OpenConfigDialogs == 0)
+                ForgetKeyboardTakenByDialog();
             return FALSE;
         default:
             return FALSE;

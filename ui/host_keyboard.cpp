@@ -33,13 +33,21 @@ void LeaveKeyboardWithHost()
     SetFocus(CanTakeKeyboard(SessionState.HostKeyboard) ? SessionState.HostKeyboard : SessionState.MainWindow);
 }
 
-void RememberKeyboardBeforeDialog()
+void RememberKeyboardTakenByDialog(HWND focus)
 {
-    const HWND focus = GetFocus();
-    SessionState.DialogKeyboard = CanTakeKeyboard(focus) ? focus : nullptr;
+    if (!CanTakeKeyboard(focus))
+        return;
+    if (focus == SessionState.MainWindow && CanTakeKeyboard(SessionState.DialogKeyboard))
+        return;
+    SessionState.DialogKeyboard = focus;
 }
 
 void GiveKeyboardBackAfterDialog()
 {
     SetFocus(CanTakeKeyboard(SessionState.DialogKeyboard) ? SessionState.DialogKeyboard : SessionState.MainWindow);
+}
+
+void ForgetKeyboardTakenByDialog()
+{
+    SessionState.DialogKeyboard = nullptr;
 }

@@ -19,11 +19,19 @@ void RememberHostKeyboard();
 // click, or to the host's main window when that one is gone.
 void LeaveKeyboardWithHost();
 
-// Called as a configuration dialog opens while no other one has the keyboard:
-// remembers which window of the host has it.
-void RememberKeyboardBeforeDialog();
+// Called whenever a configuration dialog takes the keyboard from a window of
+// the host (as it opens, and each time the user comes back to it): remembers
+// that window as where the user typed. The main window's frame, which a click
+// on the host's menu bar gives the keyboard on the way to a dialog, is
+// remembered only when no window remembered earlier can still take it.
+void RememberKeyboardTakenByDialog(HWND focus);
 
-// Called when the dialog that had the keyboard has closed and no other is
-// open: the keyboard goes back to the host's window that had it before, or to
-// the host's main window when that one is gone, hidden or disabled.
+// Called when the last configuration dialog closes, before it is destroyed:
+// the keyboard goes back to the host's window remembered, or to the host's
+// main window when that one is gone, hidden or disabled.
 void GiveKeyboardBackAfterDialog();
+
+// Called when no configuration dialog is open any more, however the last one
+// closed: a dialog opened later never gives the keyboard to a window
+// remembered before it.
+void ForgetKeyboardTakenByDialog();
