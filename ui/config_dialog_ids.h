@@ -27,6 +27,8 @@
 
 // The common hot-key control that shows and takes the mode key.
 #define IDC_CONFIG_MODE_KEY 1025
+// The line under it that says why a key was refused.
+#define IDC_CONFIG_MODE_KEY_NOTE 1027
 
 // The check boxes.
 #define IDC_CONFIG_PERSPECTIVE_ONLY 1017

@@ -2,14 +2,11 @@
 
 #include <commctrl.h>
 
-#include "state/session_state.h"
-#include "ui/texts/texts.h"
+#include "ui/config_dialog_ids.h"
 
 namespace {
 
 constexpr UINT_PTR FieldSubclassId = 0x5A4B;
-// The field's note, made at its first refusal.
-constexpr char NoteProperty[] = "Z_Vormelt10.ModeKeyNote";
 constexpr LPARAM ExtendedKey = 1 << 24;
 // Punctuation: VK_OEM_1 to VK_OEM_3 and the two keys of Brazilian keyboards
 // after them, VK_OEM_4 to VK_OEM_8, and the key beside the left Shift.
@@ -37,11 +34,12 @@ bool IsModifier(uint8_t key)
 }
 
 // Keys that put a character into a text field whatever the layout (letters,
-// digits, the number pad, punctuation, Space), or move about or edit in it.
+// digits, the number pad, punctuation, Space), or move about or edit in it;
+// Backspace and Delete, which clear the field, aside.
 bool TypesOrEdits(uint8_t key)
 {
-    return key == VK_BACK || key == VK_TAB || key == VK_CLEAR || key == VK_RETURN ||
-           (key >= VK_SPACE && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE || (key >= '0' && key <= '9') ||
+    return key == VK_TAB || key == VK_CLEAR || key == VK_RETURN || (key >= VK_SPACE && key <= VK_DOWN) ||
+           key == VK_INSERT || (key >= '0' && key <= '9') ||
            (key >= 'A' && key <= 'Z') || (key >= VK_NUMPAD0 && key <= VK_DIVIDE) ||
            (key >= FirstPunctuation && key <= LastPunctuation) || (key >= FirstBracket && key <= LastBracket) ||
            key == VK_OEM_102;
@@ -71,62 +69,23 @@ void SetFieldKey(HWND field, WORD key)
     Draw(field, key);
 }
 
-HWND Note(HWND field)
+// The line under the field, hidden until a key is refused.
+void ShowNote(HWND field, bool shown)
 {
-    return static_cast<HWND>(GetPropA(field, NoteProperty));
+    ShowWindow(GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE), shown ? SW_SHOWNA : SW_HIDE);
 }
 
-void HideNote(HWND field)
+// With Ctrl or Alt held every key is the field's, Enter, Tab and Esc too;
+// alone or with Shift they keep their meaning in the dialog.
+bool IsKeyWithCtrlOrAlt(const MSG* message)
 {
-    const HWND note = Note(field);
-    if (note == nullptr)
-        return;
-    TTTOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.hwnd = GetParent(field);
-    tool.uId = reinterpret_cast<UINT_PTR>(field);
-    SendMessageA(note, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
-}
-
-// A tooltip owned by the dialog, so that it ends with it.
-HWND MakeNote(HWND field)
-{
-    const HWND dialog = GetParent(field);
-    const HWND note = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | TTS_NOANIMATE | TTS_NOFADE,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
-                                      SessionState.ModuleInstance, nullptr);
-    if (note == nullptr)
-        return nullptr;
-    TTTOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = dialog;
-    tool.uId = reinterpret_cast<UINT_PTR>(field);
-    tool.lpszText = const_cast<char*>(WindowTextsIn(SessionState.Language).modeKeyNeedsCtrlOrAlt);
-    SendMessageA(note, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    SetPropA(field, NoteProperty, note);
-    return note;
-}
-
-// Just under the field, from its left edge.
-void ShowNote(HWND field)
-{
-    const HWND note = Note(field) != nullptr ? Note(field) : MakeNote(field);
-    if (note == nullptr)
-        return;
-    RECT place;
-    GetWindowRect(field, &place);
-    SendMessageA(note, TTM_TRACKPOSITION, 0, MAKELPARAM(place.left, place.bottom));
-    TTTOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.hwnd = GetParent(field);
-    tool.uId = reinterpret_cast<UINT_PTR>(field);
-    SendMessageA(note, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    return message != nullptr && (message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN) &&
+           (ModifiersHeld() & (HOTKEYF_CONTROL | HOTKEYF_ALT)) != 0;
 }
 
 void OnKeyDown(HWND field, WPARAM key, LPARAM flags)
 {
-    HideNote(field);
+    ShowNote(field, false);
     const uint8_t modifiers = ModifiersHeld();
     switch (ModeKeyFieldVerdictFor(static_cast<uint8_t>(key), modifiers)) {
     case ModeKeyFieldVerdict::Modifier:
@@ -137,12 +96,23 @@ void OnKeyDown(HWND field, WPARAM key, LPARAM flags)
         break;
     case ModeKeyFieldVerdict::Refuse:
         Draw(field, FieldKey(field));
-        ShowNote(field);
+        ShowNote(field, true);
         break;
     case ModeKeyFieldVerdict::Take:
         SetFieldKey(field, MAKEWORD(key, modifiers | ((flags & ExtendedKey) != 0 ? HOTKEYF_EXT : 0)));
         break;
     }
+}
+
+// Modifiers shown alone show those still held; with none held, or after a
+// key was taken with them, the field shows its key.
+void OnKeyUp(HWND field)
+{
+    const uint8_t modifiers = ModifiersHeld();
+    if (modifiers == 0)
+        Draw(field, FieldKey(field));
+    else if (LOBYTE(DefSubclassProc(field, HKM_GETHOTKEY, 0, 0)) == 0)
+        Draw(field, MAKEWORD(0, modifiers));
 }
 
 // The field's key handling is its own, the same whatever the common control
@@ -156,16 +126,19 @@ LRESULT CALLBACK ModeKeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-        if (ModifiersHeld() == 0)
-            Draw(field, FieldKey(field));
+        OnKeyUp(field);
         return 0;
     case WM_CHAR:
     case WM_SYSCHAR:
     case WM_DEADCHAR:
     case WM_SYSDEADCHAR:
         return 0;
+    case WM_GETDLGCODE:
+        if (IsKeyWithCtrlOrAlt(reinterpret_cast<const MSG*>(lParam)))
+            return DLGC_WANTMESSAGE | DefSubclassProc(field, message, wParam, lParam);
+        break;
     case WM_KILLFOCUS:
-        HideNote(field);
+        ShowNote(field, false);
         Draw(field, FieldKey(field));
         break;
     case HKM_SETHOTKEY:
@@ -174,7 +147,6 @@ LRESULT CALLBACK ModeKeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARA
     case HKM_GETHOTKEY:
         return FieldKey(field);
     case WM_NCDESTROY:
-        RemovePropA(field, NoteProperty);
         RemoveWindowSubclass(field, ModeKeyFieldProc, id);
         break;
     default:
@@ -203,6 +175,5 @@ void TakeOverModeKeyField(HWND field)
 
 bool ModeKeyNoteShown(HWND field)
 {
-    const HWND note = Note(field);
-    return note != nullptr && IsWindowVisible(note) != FALSE;
+    return IsWindowVisible(GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE)) != FALSE;
 }

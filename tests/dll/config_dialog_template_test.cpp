@@ -1,5 +1,5 @@
 // The configuration dialog's templates as the built DLL carries them: 108 in
-// Japanese and 118 in English, each with its frame, font and 38 items in tab
+// Japanese and 118 in English, each with its frame, font and 39 items in tab
 // order. The English one has the same ids, kinds and order, so one settings
 // code serves both.
 
@@ -30,45 +30,46 @@ struct ExpectedItem {
     const char16_t* text;
 };
 
-const ExpectedItem ExpectedItems[38] = {
+const ExpectedItem ExpectedItems[39] = {
     {-1, StaticClass, 0x50020000, 7, 9, 82, 8, u"ホイール回転操作"},
     {1009, ComboBoxClass, List, 96, 5, 115, 59, u""},
     {-1, StaticClass, 0x50020000, 7, 22, 82, 8, u"モード切替キー"},
     {1025, HotKeyClass, 0x50010000, 96, 20, 115, 12, u""},
-    {-1, ButtonClass, GroupBox, 7, 38, 212, 105, u"モデリングモード"},
-    {-1, StaticClass, RightLabel, 13, 53, 76, 8, u"ホイールダブルクリック"},
-    {1022, ComboBoxClass, List, 96, 49, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 68, 76, 8, u"Ctrl＋ダブルクリック"},
-    {1023, ComboBoxClass, List, 96, 64, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 83, 76, 8, u"Shift＋ダブルクリック"},
-    {1024, ComboBoxClass, List, 96, 79, 115, 60, u""},
-    {-1, StaticClass, RightLabel, 13, 98, 76, 8, u"ホイール回転"},
-    {1008, ComboBoxClass, List, 96, 94, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 113, 76, 8, u"Ctrl＋回転"},
-    {1020, ComboBoxClass, List, 96, 109, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 128, 76, 8, u"Shift＋回転"},
-    {1021, ComboBoxClass, List, 96, 124, 115, 60, u""},
-    {-1, ButtonClass, GroupBox, 7, 147, 212, 156, u"カメラモード"},
-    {-1, StaticClass, RightLabel, 13, 161, 76, 8, u"左ボタン＋ドラッグ"},
-    {1010, ComboBoxClass, List, 96, 157, 115, 56, u""},
-    {-1, StaticClass, RightLabel, 13, 177, 76, 8, u"右ボタン＋ドラッグ"},
-    {1011, ComboBoxClass, List, 96, 172, 115, 57, u""},
-    {-1, StaticClass, RightLabel, 13, 192, 76, 8, u"中ボタン＋ドラッグ"},
-    {1012, ComboBoxClass, List, 96, 187, 115, 57, u""},
-    {-1, StaticClass, RightLabel, 45, 206, 44, 8, u"ホイール回転"},
-    {1013, ComboBoxClass, List, 96, 202, 115, 66, u""},
-    {-1, StaticClass, RightLabel, 39, 221, 50, 8, u"左ボタン＋回転"},
-    {1014, ComboBoxClass, List, 96, 217, 115, 66, u""},
-    {-1, StaticClass, RightLabel, 39, 236, 50, 8, u"右ボタン＋回転"},
-    {1015, ComboBoxClass, List, 96, 232, 115, 66, u""},
-    {-1, StaticClass, RightLabel, 39, 251, 50, 8, u"中ボタン＋回転"},
-    {1016, ComboBoxClass, List, 96, 247, 115, 66, u""},
-    {1017, ButtonClass, CheckBox, 96, 264, 54, 10, u"透視図限定"},
-    {1018, ButtonClass, CheckBox, 96, 276, 115, 13, u"カメラモードで起動"},
-    {1026, ButtonClass, CheckBox, 96, 291, 115, 10, u"真上と真下で止める"},
-    {1019, ButtonClass, CheckBox, 7, 309, 101, 10, u"コントロールウィンドウ表示"},
-    {1, ButtonClass, 0x50010001, 7, 325, 50, 14, u"OK"},
-    {2, ButtonClass, 0x50010000, 66, 325, 50, 14, u"ｷｬﾝｾﾙ"},
+    {1027, StaticClass, 0x40000002 | SS_NOPREFIX, 7, 34, 204, 8, u"入力・編集用のキーには Ctrl か Alt が必要です"},
+    {-1, ButtonClass, GroupBox, 7, 48, 212, 105, u"モデリングモード"},
+    {-1, StaticClass, RightLabel, 13, 63, 76, 8, u"ホイールダブルクリック"},
+    {1022, ComboBoxClass, List, 96, 59, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 78, 76, 8, u"Ctrl＋ダブルクリック"},
+    {1023, ComboBoxClass, List, 96, 74, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 93, 76, 8, u"Shift＋ダブルクリック"},
+    {1024, ComboBoxClass, List, 96, 89, 115, 60, u""},
+    {-1, StaticClass, RightLabel, 13, 108, 76, 8, u"ホイール回転"},
+    {1008, ComboBoxClass, List, 96, 104, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 123, 76, 8, u"Ctrl＋回転"},
+    {1020, ComboBoxClass, List, 96, 119, 115, 53, u""},
+    {-1, StaticClass, RightLabel, 13, 138, 76, 8, u"Shift＋回転"},
+    {1021, ComboBoxClass, List, 96, 134, 115, 60, u""},
+    {-1, ButtonClass, GroupBox, 7, 157, 212, 156, u"カメラモード"},
+    {-1, StaticClass, RightLabel, 13, 171, 76, 8, u"左ボタン＋ドラッグ"},
+    {1010, ComboBoxClass, List, 96, 167, 115, 56, u""},
+    {-1, StaticClass, RightLabel, 13, 187, 76, 8, u"右ボタン＋ドラッグ"},
+    {1011, ComboBoxClass, List, 96, 182, 115, 57, u""},
+    {-1, StaticClass, RightLabel, 13, 202, 76, 8, u"中ボタン＋ドラッグ"},
+    {1012, ComboBoxClass, List, 96, 197, 115, 57, u""},
+    {-1, StaticClass, RightLabel, 45, 216, 44, 8, u"ホイール回転"},
+    {1013, ComboBoxClass, List, 96, 212, 115, 66, u""},
+    {-1, StaticClass, RightLabel, 39, 231, 50, 8, u"左ボタン＋回転"},
+    {1014, ComboBoxClass, List, 96, 227, 115, 66, u""},
+    {-1, StaticClass, RightLabel, 39, 246, 50, 8, u"右ボタン＋回転"},
+    {1015, ComboBoxClass, List, 96, 242, 115, 66, u""},
+    {-1, StaticClass, RightLabel, 39, 261, 50, 8, u"中ボタン＋回転"},
+    {1016, ComboBoxClass, List, 96, 257, 115, 66, u""},
+    {1017, ButtonClass, CheckBox, 96, 274, 54, 10, u"透視図限定"},
+    {1018, ButtonClass, CheckBox, 96, 286, 115, 13, u"カメラモードで起動"},
+    {1026, ButtonClass, CheckBox, 96, 301, 115, 10, u"真上と真下で止める"},
+    {1019, ButtonClass, CheckBox, 7, 319, 101, 10, u"コントロールウィンドウ表示"},
+    {1, ButtonClass, 0x50010001, 7, 335, 50, 14, u"OK"},
+    {2, ButtonClass, 0x50010000, 66, 335, 50, 14, u"ｷｬﾝｾﾙ"},
 };
 
 // The English template's place and text of each item; its id, class and style
@@ -78,45 +79,46 @@ struct PlacedText {
     const char16_t* text;
 };
 
-const PlacedText EnglishItems[38] = {
+const PlacedText EnglishItems[39] = {
     {7, 9, 96, 8, u"Wheel direction"},
     {110, 5, 166, 59, u""},
     {7, 22, 96, 8, u"Mode switch key"},
     {110, 20, 166, 12, u""},
-    {7, 38, 276, 105, u"Modeling mode"},
-    {13, 53, 90, 8, u"Wheel double-click"},
-    {110, 49, 166, 53, u""},
-    {13, 68, 90, 8, u"Ctrl + double-click"},
-    {110, 64, 166, 53, u""},
-    {13, 83, 90, 8, u"Shift + double-click"},
-    {110, 79, 166, 60, u""},
-    {13, 98, 90, 8, u"Wheel"},
-    {110, 94, 166, 53, u""},
-    {13, 113, 90, 8, u"Ctrl + wheel"},
-    {110, 109, 166, 53, u""},
-    {13, 128, 90, 8, u"Shift + wheel"},
-    {110, 124, 166, 60, u""},
-    {7, 147, 276, 156, u"Camera mode"},
-    {13, 161, 90, 8, u"Left button + drag"},
-    {110, 157, 166, 56, u""},
-    {13, 177, 90, 8, u"Right button + drag"},
-    {110, 172, 166, 57, u""},
-    {13, 192, 90, 8, u"Middle button + drag"},
-    {110, 187, 166, 57, u""},
-    {13, 206, 90, 8, u"Wheel"},
-    {110, 202, 166, 66, u""},
-    {13, 221, 90, 8, u"Left button + wheel"},
-    {110, 217, 166, 66, u""},
-    {13, 236, 90, 8, u"Right button + wheel"},
-    {110, 232, 166, 66, u""},
-    {13, 251, 90, 8, u"Middle button + wheel"},
-    {110, 247, 166, 66, u""},
-    {110, 264, 166, 10, u"Perspective view only"},
-    {110, 276, 166, 13, u"Start in camera mode"},
-    {110, 291, 166, 10, u"Stop at the top and bottom"},
-    {7, 309, 120, 10, u"Show control window"},
-    {7, 325, 50, 14, u"OK"},
-    {66, 325, 50, 14, u"Cancel"},
+    {7, 34, 269, 8, u"Keys that type or edit text need Ctrl or Alt"},
+    {7, 48, 276, 105, u"Modeling mode"},
+    {13, 63, 90, 8, u"Wheel double-click"},
+    {110, 59, 166, 53, u""},
+    {13, 78, 90, 8, u"Ctrl + double-click"},
+    {110, 74, 166, 53, u""},
+    {13, 93, 90, 8, u"Shift + double-click"},
+    {110, 89, 166, 60, u""},
+    {13, 108, 90, 8, u"Wheel"},
+    {110, 104, 166, 53, u""},
+    {13, 123, 90, 8, u"Ctrl + wheel"},
+    {110, 119, 166, 53, u""},
+    {13, 138, 90, 8, u"Shift + wheel"},
+    {110, 134, 166, 60, u""},
+    {7, 157, 276, 156, u"Camera mode"},
+    {13, 171, 90, 8, u"Left button + drag"},
+    {110, 167, 166, 56, u""},
+    {13, 187, 90, 8, u"Right button + drag"},
+    {110, 182, 166, 57, u""},
+    {13, 202, 90, 8, u"Middle button + drag"},
+    {110, 197, 166, 57, u""},
+    {13, 216, 90, 8, u"Wheel"},
+    {110, 212, 166, 66, u""},
+    {13, 231, 90, 8, u"Left button + wheel"},
+    {110, 227, 166, 66, u""},
+    {13, 246, 90, 8, u"Right button + wheel"},
+    {110, 242, 166, 66, u""},
+    {13, 261, 90, 8, u"Middle button + wheel"},
+    {110, 257, 166, 66, u""},
+    {110, 274, 166, 10, u"Perspective view only"},
+    {110, 286, 166, 13, u"Start in camera mode"},
+    {110, 301, 166, 10, u"Stop at the top and bottom"},
+    {7, 319, 120, 10, u"Show control window"},
+    {7, 335, 50, 14, u"OK"},
+    {66, 335, 50, 14, u"Cancel"},
 };
 
 struct ExpectedTemplate {
@@ -132,10 +134,10 @@ struct ExpectedTemplate {
 };
 
 const ExpectedTemplate Templates[] = {
-    {"Japanese", 108, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 226, 346, u"Z_Vormelt 設定", 9, u"ＭＳ Ｐゴシック",
+    {"Japanese", 108, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 226, 356, u"Z_Vormelt 設定", 9, u"ＭＳ Ｐゴシック",
      0x80 /* Shift-JIS */, false},
     // The font English Windows gives its dialogs.
-    {"English", 118, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 290, 346, u"Z_Vormelt Configuration", 8,
+    {"English", 118, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 290, 356, u"Z_Vormelt Configuration", 8,
      u"MS Shell Dlg 2", 1 /* the default character set */, true},
 };
 
@@ -191,9 +193,9 @@ TEST_P(ConfigDialogTemplate, UsesTheFontOfItsLanguage)
     EXPECT_EQ(dialog.charset, GetParam().charset);
 }
 
-TEST_P(ConfigDialogTemplate, HoldsTheThirtyEightItemsInTabOrder)
+TEST_P(ConfigDialogTemplate, HoldsTheThirtyNineItemsInTabOrder)
 {
-    ASSERT_EQ(dialog.items.size(), 38u);
+    ASSERT_EQ(dialog.items.size(), 39u);
     for (size_t i = 0; i < dialog.items.size(); ++i) {
         const DialogItemTemplate& item = dialog.items[i];
         const ExpectedItem& expected = ExpectedItems[i];

@@ -95,12 +95,12 @@ void PumpMessages()
         PumpPendingMessages();
 }
 
-void TypeKey(BYTE key, BYTE held)
+void TypeKey(BYTE key, BYTE held, DWORD flags)
 {
     if (held != 0)
         keybd_event(held, 0, 0, 0);
-    keybd_event(key, 0, 0, 0);
-    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(key, 0, flags, 0);
+    keybd_event(key, 0, flags | KEYEVENTF_KEYUP, 0);
     if (held != 0)
         keybd_event(held, 0, KEYEVENTF_KEYUP, 0);
     MSG peeked;

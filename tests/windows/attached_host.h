@@ -39,9 +39,10 @@ protected:
 void PumpMessages();
 
 // Types a key, with `held` pressed around it when given, as real keyboard
-// input to the focused window; its first message is peeked at before the
+// input to the focused window (KEYEVENTF_EXTENDEDKEY in `flags` for a key of
+// the block beside the number pad); its first message is peeked at before the
 // host's loop removes it, as a host that peeks would.
-void TypeKey(BYTE key, BYTE held = 0);
+void TypeKey(BYTE key, BYTE held = 0, DWORD flags = 0);
 
 // The client area's width and height.
 SIZE ClientSize(HWND window);

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -248,6 +249,33 @@ TEST_F(ConfigDialog, TheSettingsEntryOfTheStatusPanesMenuOpensItAndItsEscGivesTh
     EXPECT_EQ(GetFocus(), windows.nameBox) << "back where the user typed";
 }
 
+// Where the user typed as the dialog opened, where then before coming back to it, how it closes, whether that
+// window was hidden (1) or disabled (2) meanwhile, and where the keyboard goes.
+TEST_F(ConfigDialog, EveryWayOfClosingGivesTheKeyboardToTheHostsWindowWhereTheUserLastTyped)
+{
+    const HWND name = windows.nameBox, view = windows.figure, frame = windows.main;
+    const struct { HWND typed, then; int close, gone; HWND back; } rows[] = {
+        {name, nullptr, VK_RETURN, 0, name}, {view, name, IDCANCEL, 0, name}, {name, frame, VK_ESCAPE, 0, name},
+        {frame, nullptr, WM_CLOSE, 0, frame}, {view, nullptr, VK_F4, 0, view}, {view, name, SC_CLOSE, 1, frame},
+        {name, nullptr, VK_ESCAPE, 2, frame}};
+    for (const auto& row : rows) {
+        SetFocus(row.typed);
+        const HWND dialog = OpenThroughComponent(), typed = row.then ? row.then : row.typed;
+        if (row.then != nullptr && SetFocus(row.then) != nullptr && row.close != IDCANCEL)
+            SetForegroundWindow(dialog);
+        ShowWindow(typed, row.gone == 1 ? SW_HIDE : SW_SHOW);
+        EnableWindow(typed, row.gone != 2);
+        if (row.close == IDCANCEL || row.close == WM_CLOSE || row.close == SC_CLOSE)
+            row.close == IDCANCEL ? ClickWithMouse(dialog, IDCANCEL) : (void)SendMessageA(dialog, row.close == WM_CLOSE ? WM_CLOSE : WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            TypeKey(static_cast<BYTE>(row.close), row.close == VK_F4 ? VK_MENU : 0);
+        PumpMessages();
+        EXPECT_FALSE(IsWindow(dialog)) << row.close;
+        EXPECT_EQ(GetFocus(), row.back) << row.close;
+        ShowWindow(typed, SW_SHOW), EnableWindow(typed, TRUE);
+    }
+}
+
 TEST_F(ConfigDialog, TheComponentsOpenConfigurationOpensItOwnedByTheMainWindowAndShown)
 {
     const HWND dialog = OpenThroughComponent();
@@ -469,6 +497,7 @@ TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStill
     for (const wchar_t* warning :
          {L"設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。",
           L"The settings could not be saved in the registry.\nThe changed settings apply until the host closes."}) {
+        SetFocus(windows.nameBox);
         const HWND dialog = OpenThroughComponent();
         ASSERT_NE(dialog, nullptr);
         Select(dialog, 1013, 3);
@@ -484,6 +513,7 @@ TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStill
         SetSettingsValue = RegSetValueExA;
         KillTimer(nullptr, reader);
         EXPECT_STREQ(shown, warning);
+        EXPECT_EQ(GetFocus(), windows.nameBox) << "after the message, over the dialog";
         EXPECT_EQ(PluginSettings.Option4, 3);
         EXPECT_EQ(SettingsValueCount(), 18u) << "every value but the refused Option4";
         SessionState.Language = HostLanguage::English;  // as the attachment records a host in English
@@ -605,17 +635,29 @@ TEST_F(ConfigDialog, StartInCameraModeLeavesTheModeAloneUntilTheNextAttachment)
 // back with its own OK.
 TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
 {
+    SetFocus(windows.nameBox);
     const HWND first = OpenThroughComponent();
-    const HWND second = OpenThroughComponent();
+    const HWND second = OpenThroughComponent();  // from the first, which has the keyboard
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     Select(first, 1013, 3);
     Select(second, 1013, 2);
     Check(second, 1019, true);
 
+    static HWND activated[4] = {};  // the windows activated while the second closes, the host's main one never
+    const HHOOK watch = SetWindowsHookExA(WH_CBT, [](int code, WPARAM window, LPARAM data) -> LRESULT {
+        *std::find(activated, activated + 3, nullptr) = code == HCBT_ACTIVATE ? reinterpret_cast<HWND>(window) : nullptr;
+        return CallNextHookEx(nullptr, code, window, data);
+    }, nullptr, GetCurrentThreadId());
     Click(second, IDOK);
+    UnhookWindowsHookEx(watch);
+    EXPECT_EQ(std::find(activated, activated + 4, windows.main), activated + 4);
     EXPECT_EQ(PluginSettings.Option4, 2);
     EXPECT_EQ(GetActiveWindow(), first) << "the dialog still open keeps the keyboard";
+    SetFocus(windows.main);  // as a click on the host's menu bar on the way to a third dialog does
+    const HWND third = OpenThroughComponent();
+    TypeKey(VK_ESCAPE);
+    EXPECT_EQ(GetActiveWindow(), first) << third;
     ASSERT_TRUE(IsWindow(first));
     EXPECT_EQ(Selection(first, 1013), 2);
     EXPECT_TRUE(Checked(first, 1019));
@@ -626,6 +668,7 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
     EXPECT_EQ(ReadSettingsValue("Option4").AsInt32(), 2);
     EXPECT_EQ(ReadSettingsValue("ShowControlWnd").AsInt32(), 1);
     EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
+    EXPECT_EQ(GetFocus(), windows.nameBox) << "back where the user typed before the first";
 }
 
 // The host's loop knows nothing of the dialog; its keys work all the same, Tab in reading order.
@@ -673,24 +716,37 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
 
 TEST_F(ConfigDialogWithStoredSettings, TheKeyFieldKeepsItsKeyUntilAWholeKeyThatTypesNothingOrBackspace)
 {
-    const int ctrlF11 = PluginSettings.ModeKey;
-    const struct { std::vector<int> keys; int saved; bool note; } rows[] = {  // held key next byte; 0 OK, Ctrl held
-        {{VK_CONTROL, VK_MENU, VK_SHIFT, VK_TAB | VK_SHIFT << 8}, ctrlF11, false},
-        {{0}, ctrlF11, false},
-        {{'A', VK_SPACE | VK_SHIFT << 8, VK_DOWN, 'Z', VK_NUMPAD0, VK_DIVIDE, VK_OEM_1, 0xC2, VK_OEM_8}, ctrlF11, true},
-        {{'Q' | VK_CONTROL << 8}, HOTKEYF_CONTROL << 8 | 'Q', false},
-        {{VK_BACK}, 0, false},
+    const int ctrlF11 = PluginSettings.ModeKey, ctrl = HOTKEYF_CONTROL << 8, alt = HOTKEYF_ALT << 8;
+    const int ext = HOTKEYF_EXT << 8, Ext = 1 << 16, Hold = 1 << 17, Let = 1 << 18;  // Hold and Let: down or up alone
+    const struct { std::vector<int> keys; int drawn, saved; bool note; } rows[] = {  // a held key in the next byte
+        {{VK_CONTROL, VK_MENU, VK_SHIFT, VK_TAB | VK_SHIFT << 8}, ctrlF11, ctrlF11, false},
+        {{VK_CONTROL | Hold, VK_SHIFT | Hold, VK_SHIFT | Let}, ctrl, ctrlF11, false},  // OK clicked with Ctrl held
+        {{'A', VK_SPACE | VK_SHIFT << 8, VK_DOWN | Ext, VK_HOME | Ext, VK_INSERT | Ext, VK_CLEAR, 'Z', '0', '9',
+          VK_NUMPAD0, VK_DIVIDE, VK_OEM_1, VK_OEM_3, 0xC1, 0xC2, VK_OEM_4, VK_OEM_8, VK_OEM_102}, ctrlF11, ctrlF11, true},
+        {{'Q', 'A' | VK_MENU << 8}, alt | 'A', alt | 'A', false},
+        {{VK_INSERT | Ext | VK_CONTROL << 8}, ctrl | ext | VK_INSERT, ctrl | ext | VK_INSERT, false},
+        {{VK_DELETE | Ext}, 0, 0, false},
+        {{VK_DELETE | Ext | VK_CONTROL << 8}, ctrl | ext | VK_DELETE, ctrl | ext | VK_DELETE, false},
+        {{VK_BACK | VK_CONTROL << 8, 'Q', VK_TAB}, ctrl | VK_BACK, ctrl | VK_BACK, false},
+        {{VK_F5 | VK_MENU << 8}, alt | VK_F5, alt | VK_F5, false},
+        {{VK_RETURN | VK_CONTROL << 8}, ctrl | VK_RETURN, ctrl | VK_RETURN, false},
+        {{VK_RETURN | VK_MENU << 8}, alt | VK_RETURN, alt | VK_RETURN, false},
+        {{'Q' | VK_CONTROL << 8, VK_BACK}, 0, 0, false},
     };
-    for (const auto& row : rows) {  // typed into the field, which holds what the row before saved, then Ctrl+Enter
+    int shown = ctrlF11;
+    for (const auto& row : rows) {  // typed into the field, which shows what the row before saved, then OK
         const HWND dialog = OpenThroughComponent(), field = GetDlgItem(dialog, 1025);
+        const auto control = reinterpret_cast<WNDPROC>(GetClassLongPtrA(field, GCLP_WNDPROC));  // what it draws
+        EXPECT_EQ(CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), shown) << row.keys[0];
         TypeKey(VK_TAB);
         for (const int key : row.keys)
-            key == 0 ? SendKey(VK_CONTROL, false), ClickWithMouse(dialog, IDOK) : TypeKey(key & 0xFF, key >> 8);
-        const auto control = reinterpret_cast<WNDPROC>(GetClassLongPtrA(field, GCLP_WNDPROC));  // what it draws
-        EXPECT_EQ(IsWindow(field) ? CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0) : row.saved, row.saved);
+            key & (Hold | Let) ? SendKey(key & 0xFF, key & Let), PumpMessages()
+                               : TypeKey(key & 0xFF, key >> 8 & 0xFF, key & Ext ? KEYEVENTF_EXTENDEDKEY : 0);
+        EXPECT_EQ(CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), row.drawn) << row.keys[0];
         EXPECT_EQ(ModeKeyNoteShown(field), row.note) << row.keys[0];
-        TypeKey(VK_RETURN, VK_CONTROL);  // OK with a modifier down, which also lets the click's Ctrl go
-        EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), row.saved) << row.keys[0];
+        row.drawn == ctrl ? ClickWithMouse(dialog, IDOK), SendKey(VK_CONTROL, true) : TypeKey(VK_RETURN);
+        EXPECT_FALSE(IsWindow(dialog)) << "Enter, alone, presses OK";
+        EXPECT_EQ(shown = ReadSettingsValue("ModeKey").AsInt32(), row.saved) << row.keys[0];
     }
 }
 
@@ -765,6 +821,16 @@ TEST_F(ConfigDialog, AChangedMappingActsOnTheNextGesture)
 void ExpectWholeAndSavePicture(HWND dialog, const char* name)
 {
     SetForegroundWindow(dialog);
+    SetFocus(GetDlgItem(dialog, 1025));
+    TypeKey('A');  // refused: the note shows, whole, over no other control
+    RECT note{}, text{}, overlap{};
+    GetWindowRect(GetDlgItem(dialog, 1027), &note);
+    wchar_t line[128] = L"";
+    const HDC dc = GetDC(dialog);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, line, GetDlgItemTextW(dialog, 1027, line, 128), &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    ReleaseDC(dialog, dc);
+    EXPECT_TRUE(text.right <= note.right - note.left && text.bottom <= note.bottom - note.top) << text.right;
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
     EXPECT_FALSE(SaveWindowScreenshot(dialog, name).empty());
@@ -774,7 +840,10 @@ void ExpectWholeAndSavePicture(HWND dialog, const char* name)
         GetWindowRect(child, &place);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
         EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.cx && place.bottom <= client.cy);
+        GetWindowRect(child, &place);
+        EXPECT_FALSE(GetDlgCtrlID(child) != 1027 && IsWindowVisible(child) && IntersectRect(&overlap, &note, &place));
     }
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, 1027)));
 }
 
 TEST_F(ConfigDialog, ShowsEveryControlInsideItselfAtDisplayScale)

@@ -28,7 +28,6 @@ const WindowTexts JapaneseTexts = {
     "モデリングモードに切替",
     "設定をレジストリに保存できませんでした。\n変更した設定はホストを終了するまで有効です。",
     "Z_Vormelt 設定",
-    "入力・編集用のキーには Ctrl か Alt が必要です",
 };
 
 const WindowTexts EnglishTexts = {
@@ -46,7 +45,6 @@ const WindowTexts EnglishTexts = {
     "Switch to modeling mode",
     "The settings could not be saved in the registry.\nThe changed settings apply until the host closes.",
     "Z_Vormelt Configuration",
-    "Keys that type or edit text need Ctrl or Alt",
 };
 
 }  // namespace

@@ -42,10 +42,6 @@ struct WindowTexts {
     // and its caption.
     const char* settingsNotSaved;
     const char* settingsCaption;
-
-    // The note under the configuration dialog's mode-key field when it
-    // refuses a key that would type or edit text in the host's fields.
-    const char* modeKeyNeedsCtrlOrAlt;
 };
 
 const WindowTexts& WindowTextsIn(HostLanguage language);
