@@ -8,6 +8,7 @@
 #include "ui/config_dialog_ids.h"
 #include "ui/config_lists.h"
 #include "ui/control_window.h"
+#include "ui/dialog_hand_over.h"
 #include "ui/host_keyboard.h"
 #include "ui/mode_key_field.h"
 #include "ui/texts/texts.h"
@@ -61,14 +62,6 @@ void TakeSettingsFromControls(HWND dialog)
     PluginSettings = settings;
 }
 
-constexpr ULONG_PTR DialogClassAtom = 0x8002;
-
-bool IsConfigDialog(HWND window)
-{
-    return GetClassLongPtrA(window, GCW_ATOM) == DialogClassAtom &&
-           GetWindowLongPtrA(window, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(ConfigDialogProc);
-}
-
 // A window of a dialog or of what a dialog opened over itself (its message box).
 bool OfConfigDialog(HWND window)
 {
@@ -118,7 +111,7 @@ void PassKeyboardOn(HWND closing)
 {
     const HWND other = NewestOtherDialog(closing);
     if (other != nullptr)
-        SetForegroundWindow(other);
+        HandKeyboardTo(other);
     else
         GiveKeyboardBackAfterDialog();
 }
@@ -127,6 +120,7 @@ void PassKeyboardOn(HWND closing)
 // window manager hands it to a window of its own choosing in between.
 void Close(HWND dialog)
 {
+    EndKeyboardHandOver(dialog);
     if (GetActiveWindow() == dialog)
         PassKeyboardOn(dialog);
     DestroyWindow(dialog);
@@ -165,6 +159,13 @@ void StepAwayFromOtherDialogs(HWND dialog)
 }
 
 }  // namespace
+
+bool IsConfigDialog(HWND window)
+{
+    constexpr ULONG_PTR DialogClassAtom = 0x8002;
+    return GetClassLongPtrA(window, GCW_ATOM) == DialogClassAtom &&
+           GetWindowLongPtrA(window, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(ConfigDialogProc);
+}
 
 void ShowConfigDialog()
 {
@@ -226,6 +227,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                 Close(dialog);
             return FALSE;
         case WM_DESTROY:
+            EndKeyboardHandOver(dialog);
             // No handle of a dialog that is gone stays behind.
             if (SessionState.ConfigWindow == dialog)
                 SessionState.ConfigWindow = nullptr;

@@ -28,5 +28,8 @@ bool TakeConfigDialogKey(MSG& message);
 // while it has the keyboard, every key is the field's, the mode key included.
 bool IsConfigDialogKeyField(HWND window);
 
+// True when the window is an open configuration dialog.
+bool IsConfigDialog(HWND window);
+
 // The dialog procedure of template 108.
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
