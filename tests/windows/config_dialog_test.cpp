@@ -33,7 +33,7 @@ void ExpectSettingsEqual(const PluginSettingsRecord& actual, const PluginSetting
         EXPECT_EQ(actual.*f.field, expected.*f.field) << f.name;
 }
 
-// Every one of the 19 values is a REG_DWORD holding the field.
+// Every setting's value is a REG_DWORD holding its field.
 void ExpectRegistryHolds(const PluginSettingsRecord& expected)
 {
     for (const SettingsField& f : SettingsFields) {
