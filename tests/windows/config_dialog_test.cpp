@@ -628,7 +628,8 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
     EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
 }
 
-// The host's loop knows nothing of the dialog; its keys work all the same, Tab in reading order.
+// The host's loop knows nothing of the dialog; its keys work all the same, Tab in reading order, also where the
+// mode key is Tab with Ctrl.
 TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTheKeyboardAlone)
 {
     HWND dialog = OpenThroughComponent();
@@ -637,6 +638,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     TypeKey(VK_NONCONVERT);
     TypeKey(VK_F24);  // above 0x7F, as F17 to F24 and the OEM keys are
     EXPECT_EQ(SessionState.Mode, ModelingMode);
+    PluginSettings.ModeKey = HOTKEYF_CONTROL << 8 | VK_TAB;
     int stops = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
         stops += (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) != 0 ? 1 : 0;
@@ -645,6 +647,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
         TypeKey(VK_TAB);
         const RECT place = ChildRect(dialog, GetDlgCtrlID(GetFocus()));
         EXPECT_TRUE(place.top > previous.top || (place.top == previous.top && place.left > previous.left)) << tab;
+        EXPECT_EQ(SessionState.Mode, ModelingMode) << tab;
         previous = place;
     }
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDCANCEL)) << "one control per Tab, though peeked first";
@@ -653,9 +656,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     SetFocus(GetDlgItem(dialog, 1014));
     TypeKey(VK_DOWN);
     EXPECT_EQ(Selection(dialog, 1014), 2) << "one item from the middle one";
-    SendKey(VK_NONCONVERT, false);
-    SendKey(VK_NONCONVERT, true);
-    PumpMessages();
+    TypeKey(VK_TAB, VK_CONTROL);
     EXPECT_EQ(SessionState.Mode, CameraMode);
     TypeKey(VK_RETURN);
     EXPECT_FALSE(IsWindow(dialog));
