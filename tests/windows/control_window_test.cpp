@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "input/mode_switch.h"
 #include "sandbox/host_message_loop.h"
@@ -603,6 +604,15 @@ TEST_P(ControlWindowAtDisplayScale, ShowsEveryControlTheValuesAndThePicturesWhol
     for (const StatusBarCall& call : StatusCalls())
         paneIcon = call.function == StatusBarSetIconCall ? call.icon : paneIcon;
     EXPECT_EQ(IconSize(paneIcon).cy, GetSystemMetrics(SM_CYSMICON));
+    // The pane's icon takes the main window's scale, not the control window's: here a main window at 96 dpi.
+    const auto setContext = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext")));
+    const DPI_AWARENESS_CONTEXT aware = setContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+    SessionState.MainWindow = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    setContext(aware);
+    ToggleMode();
+    EXPECT_EQ(IconSize(StatusCalls().back().icon).cy, 16);
+    DestroyWindow(std::exchange(SessionState.MainWindow, windows.main));
 }
 
 INSTANTIATE_TEST_SUITE_P(InBothLanguages, ControlWindowAtDisplayScale, testing::Bool());
