@@ -88,8 +88,7 @@ TEST_F(NonConvertKey, OtherKeysPass)
     EXPECT_EQ(SessionState.KeyLatch, 1);
 }
 
-// Each press from another window than the figure window, held to auto-repeat, the modifiers (a second in the next
-// byte) let go before the key.
+// Each press from another window than the figure window, held to auto-repeat, the modifier let go before the key.
 TEST_F(NonConvertKey, AStoredKeySwitchesOncePerPressWithExactlyItsModifiers)
 {
     const UINT Down = WM_KEYDOWN, SysDown = WM_SYSKEYDOWN;  // the release is the message after each
@@ -98,7 +97,7 @@ TEST_F(NonConvertKey, AStoredKeySwitchesOncePerPressWithExactlyItsModifiers)
         {VK_F9, Down, VK_F9, 0, true},                 {VK_F9, Down, NonConvert, 0, false},
         {VK_F9, Down, VK_F9, VK_CONTROL, false},       {Ctrl | VK_F11, Down, VK_F11, VK_CONTROL, true},
         {Ctrl | VK_F11, Down, VK_F11, 0, false},       {Ctrl | VK_F11, Down, VK_F11, VK_SHIFT, false},
-        {Ctrl | VK_F11, Down, VK_F11, VK_CONTROL | VK_SHIFT << 8, false},
+        {Ctrl | VK_F11, Down, VK_F11, VK_CONTROL | VK_SHIFT << 8, false},  // a second modifier in the next byte
         {Alt | VK_F9, SysDown, VK_F9, VK_MENU, true},  {Extended | VK_INSERT, Down, VK_INSERT, 0, true},
         {VK_F24, Down, VK_F24, 0, true},               {Ctrl | VK_OEM_1, Down, VK_OEM_1, VK_CONTROL, true},
         {0, Down, NonConvert, 0, false},               {0, Down, 0, 0, false}};

@@ -50,8 +50,8 @@ TEST_F(ModelingWheel, DirectionFollowsTheSignOfRotateWhateverItsSize)
     const Case cases[] = {{-120, 1, SandboxZoomInAt},  {120, 1, SandboxZoomOutAt}, {-120, -1, SandboxZoomOutAt},
                           {120, -1, SandboxZoomInAt},  {0, 1, SandboxZoomOutAt},   {0, -1, SandboxZoomOutAt},
                           {-120, 0, SandboxZoomOutAt}, {120, 0, SandboxZoomInAt},  {-120, 0x10001, SandboxZoomInAt},
-                          {-120, 0x10000, SandboxZoomInAt}, {120, -0x10000, SandboxZoomInAt}, {120, 300, SandboxZoomOutAt},
-                          {300, 300, SandboxZoomOutAt}, {-300, 300, SandboxZoomInAt}};
+                          {-120, 0x10000, SandboxZoomInAt}, {120, -0x10000, SandboxZoomInAt},
+                          {120, 300, SandboxZoomOutAt}, {300, 300, SandboxZoomOutAt}, {-300, 300, SandboxZoomInAt}};
     for (const Case& c : cases) {
         sandbox_host_reset();
         SessionState.MiddleLatch = 1;

@@ -81,7 +81,7 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             Deliver(WM_TIMER, PanPollTimerId);
             fake.queueStatus = 0;
         }
-        if (g.message != 0) {  // peeked, then removed, as the host does; a lost button's release to the window with the mouse
+        if (g.message != 0) {  // peeked, then removed, as the host does; a lost button's release goes elsewhere
             const WPARAM keys = w.held | (w.pressed ? MK_LBUTTON : 0);
             const HWND to = g.press || !(w.lost & g.button) ? Figure() : OtherWindow();
             Deliver(g.message, keys, At(fake.pointer.x, fake.pointer.y), to, PM_NOREMOVE);

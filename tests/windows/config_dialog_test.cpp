@@ -628,8 +628,7 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
     EXPECT_TRUE(IsWindowVisible(SessionState.ControlWindow));
 }
 
-// The host's loop knows nothing of the dialog; its keys work all the same, Tab in reading order, also where the
-// mode key is Tab with Ctrl.
+// The host's loop knows nothing of the dialog; its keys work all the same, Tab in reading order, Ctrl+Tab the mode key.
 TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTheKeyboardAlone)
 {
     HWND dialog = OpenThroughComponent();
