@@ -34,12 +34,12 @@ bool IsModifier(uint8_t key)
 }
 
 // Keys that put a character into a text field whatever the layout (letters,
-// digits, the number pad, punctuation, Space), or move about or edit in it;
-// Backspace and Delete, which clear the field, aside.
+// digits, the number pad, punctuation, Space), or move about or edit in it.
+// Backspace and Delete clear the field; Tab and Enter without Ctrl or Alt are
+// the dialog's and never reach it.
 bool TypesOrEdits(uint8_t key)
 {
-    return key == VK_TAB || key == VK_CLEAR || key == VK_RETURN || (key >= VK_SPACE && key <= VK_DOWN) ||
-           key == VK_INSERT || (key >= '0' && key <= '9') ||
+    return key == VK_CLEAR || (key >= VK_SPACE && key <= VK_DOWN) || key == VK_INSERT || (key >= '0' && key <= '9') ||
            (key >= 'A' && key <= 'Z') || (key >= VK_NUMPAD0 && key <= VK_DIVIDE) ||
            (key >= FirstPunctuation && key <= LastPunctuation) || (key >= FirstBracket && key <= LastBracket) ||
            key == VK_OEM_102;
@@ -75,12 +75,12 @@ void ShowNote(HWND field, bool shown)
     ShowWindow(GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE), shown ? SW_SHOWNA : SW_HIDE);
 }
 
-// With Ctrl or Alt held every key is the field's, Enter, Tab and Esc too;
-// alone or with Shift they keep their meaning in the dialog.
+// Asked about a key message (`message` is null otherwise): with Ctrl or Alt
+// held every key is the field's, Enter, Tab and Esc too; alone or with Shift
+// they keep their meaning in the dialog.
 bool IsKeyWithCtrlOrAlt(const MSG* message)
 {
-    return message != nullptr && (message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN) &&
-           (ModifiersHeld() & (HOTKEYF_CONTROL | HOTKEYF_ALT)) != 0;
+    return message != nullptr && (ModifiersHeld() & (HOTKEYF_CONTROL | HOTKEYF_ALT)) != 0;
 }
 
 void OnKeyDown(HWND field, WPARAM key, LPARAM flags)
