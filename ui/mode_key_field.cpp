@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/config_dialog_ids.h"
+#include "ui/gdi_holders.h"
 
 namespace {
 
@@ -69,10 +70,35 @@ void SetFieldKey(HWND field, WORD key)
     Draw(field, key);
 }
 
+// The note as wide as its text in the dialog's font, which differs with the
+// display's scale and the fonts at hand, ending under the field's right edge.
+void FitNoteToText(HWND note, HWND field)
+{
+    wchar_t text[128] = L"";
+    const int length = GetWindowTextW(note, text, 128);
+    SIZE size{};
+    {
+        const ClientDc dc(note);
+        const HGDIOBJ font = SelectObject(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(note, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc.get(), text, length, &size);
+        SelectObject(dc.get(), font);
+    }
+    RECT place, edge;
+    GetWindowRect(note, &place);
+    GetWindowRect(field, &edge);
+    MapWindowPoints(nullptr, GetParent(note), reinterpret_cast<POINT*>(&place), 2);
+    MapWindowPoints(nullptr, GetParent(note), reinterpret_cast<POINT*>(&edge), 2);
+    SetWindowPos(note, nullptr, edge.right - size.cx, place.top, size.cx, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // The line under the field, hidden until a key is refused.
 void ShowNote(HWND field, bool shown)
 {
-    ShowWindow(GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE), shown ? SW_SHOWNA : SW_HIDE);
+    const HWND note = GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE);
+    if (shown)
+        FitNoteToText(note, field);
+    ShowWindow(note, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 // Asked about a key message (`message` is null otherwise): with Ctrl or Alt

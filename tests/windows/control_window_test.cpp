@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
-#include <utility>
 
 #include "input/mode_switch.h"
 #include "sandbox/host_message_loop.h"
@@ -406,9 +405,7 @@ TEST_F(ControlWindowTest, ThePositionAtTheHostsEndIsWhereTheNextProcessOpensIt)
 TEST_F(ControlWindowTest, TheButtonsTipsSayWhatAClickDoesInJapanese)
 {
     EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), u8"カメラモードに切替");
-    SendButton(MOUSEEVENTF_LEFTDOWN);  // where the pointer rests and the tip shows, which follows the click at once
-    SendButton(MOUSEEVENTF_LEFTUP);
-    PumpMessages();
+    SendButton(MOUSEEVENTF_LEFTDOWN), SendButton(MOUSEEVENTF_LEFTUP), PumpMessages();  // where the tip shows, at once
     char shown[64] = "";
     EXPECT_TRUE(GetWindowTextA(VisibleTip(), shown, sizeof shown) && Utf8FromCp932(shown) == u8"モデリングモードに切替");
     EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), u8"モデリングモードに切替");
@@ -616,7 +613,7 @@ TEST_P(ControlWindowAtDisplayScale, ShowsEveryControlTheValuesAndThePicturesWhol
     setContext(aware);
     ToggleMode();  // the pane's icon at the main window's scale, not the control window's: here one at 96 dpi
     EXPECT_EQ(IconSize(StatusCalls().back().icon).cy, 16);
-    DestroyWindow(std::exchange(SessionState.MainWindow, windows.main));
+    DestroyWindow(SessionState.MainWindow), SessionState.MainWindow = windows.main;
 }
 
 INSTANTIATE_TEST_SUITE_P(InBothLanguages, ControlWindowAtDisplayScale, testing::Bool());
