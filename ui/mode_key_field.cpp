@@ -86,10 +86,9 @@ void FitNoteToText(HWND note, HWND field)
     RECT place, edge;
     GetWindowRect(note, &place);
     GetWindowRect(field, &edge);
-    MapWindowPoints(nullptr, GetParent(note), reinterpret_cast<POINT*>(&place), 2);
-    MapWindowPoints(nullptr, GetParent(note), reinterpret_cast<POINT*>(&edge), 2);
-    SetWindowPos(note, nullptr, edge.right - size.cx, place.top, size.cx, place.bottom - place.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT corner{edge.right - size.cx, place.top};
+    ScreenToClient(GetParent(note), &corner);
+    SetWindowPos(note, nullptr, corner.x, corner.y, size.cx, place.bottom - place.top, SWP_NOZORDER);
 }
 
 // The line under the field, hidden until a key is refused.

@@ -630,8 +630,7 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
 {
     const HWND first = (SetFocus(windows.nameBox), OpenThroughComponent());
     const HWND second = OpenThroughComponent();  // from the first, which has the keyboard
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(first != nullptr && second != nullptr);
     Select(first, 1013, 3);
     Select(second, 1013, 2);
     Check(second, 1019, true);
@@ -645,6 +644,8 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
     SetForegroundWindow(windows.main);  // as a window manager that picks the next window itself does
     EXPECT_EQ(PluginSettings.Option4, 2);
     EXPECT_EQ(GetActiveWindow(), first) << "the dialog still open keeps the keyboard";
+    Sleep(600), PumpMessages(), SetForegroundWindow(windows.main);  // the moment over, any window may be activated
+    EXPECT_EQ(GetActiveWindow(), windows.main);
     ASSERT_TRUE(IsWindow(first));
     EXPECT_EQ(Selection(first, 1013), 2);
     EXPECT_TRUE(Checked(first, 1019));
@@ -704,31 +705,30 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
 
 TEST_F(ConfigDialogWithStoredSettings, TheKeyFieldKeepsItsKeyUntilAWholeKeyThatTypesNothingOrBackspace)
 {
-    const int k = PluginSettings.ModeKey, ctrl = HOTKEYF_CONTROL << 8, alt = HOTKEYF_ALT << 8, ext = HOTKEYF_EXT << 8;
-    const int C = VK_CONTROL << 8, A = VK_MENU << 8, Ext = 1 << 16, Hold = 1 << 17, Let = 1 << 18;  // held: next byte
-    const struct { std::vector<int> keys; int saved; bool note; } rows[] = {  // Ext: extended; Hold, Let: down, up
-        {{VK_CONTROL, VK_MENU, VK_SHIFT}, k, false}, {{VK_TAB | VK_SHIFT << 8}, k, false},
+    int last = PluginSettings.ModeKey, k = last, ctrl = HOTKEYF_CONTROL << 8, alt = HOTKEYF_ALT << 8;
+    const int ext = HOTKEYF_EXT << 8, C = VK_CONTROL << 8, A = VK_MENU << 8, Ext = 1 << 16, Dn = 1 << 17, Up = 1 << 18;
+    const struct { std::vector<int> keys; int saved; bool note; } rows[] = {  // Ext: extended; Dn, Up: down, up alone
+        {{VK_CONTROL, VK_MENU, VK_SHIFT}, k, false}, {{VK_TAB | VK_SHIFT << 8}, k, false},  // a held key: next byte
         {{'A', VK_SPACE | VK_SHIFT << 8, VK_DOWN | Ext, VK_HOME | Ext, VK_INSERT | Ext, VK_CLEAR, 'Z', '0', '9',
           VK_NUMPAD0, VK_DIVIDE, VK_OEM_1, VK_OEM_3, 0xC1, 0xC2, VK_OEM_4, VK_OEM_8, VK_OEM_102}, k, true},
-        {{VK_CONTROL | Hold, VK_SHIFT | Hold, VK_SHIFT | Let}, k, false}, {{'Q', 'A' | A}, alt | 'A', false},
+        {{VK_CONTROL | Dn, VK_SHIFT | Dn, VK_SHIFT | Up}, k, false}, {{'Q', 'A' | A}, alt | 'A', false},
         {{VK_INSERT | Ext | C}, ctrl | ext | VK_INSERT, false}, {{VK_DELETE | Ext}, 0, false},
         {{VK_DELETE | Ext | C}, ctrl | ext | VK_DELETE, false}, {{VK_BACK | C, 'Q', VK_TAB}, ctrl | VK_BACK, false},
         {{VK_F5 | A}, alt | VK_F5, false}, {{VK_RETURN | C}, ctrl | VK_RETURN, false}, {{'Q' | C, VK_BACK}, 0, false},
         {{VK_RETURN | A}, alt | VK_RETURN, false}};
-    int shown = k;
     for (const auto& row : rows) {  // typed into the field, which shows what the row before saved, then OK
         const HWND dialog = OpenThroughComponent(), field = GetDlgItem(dialog, 1025);
         const auto control = reinterpret_cast<WNDPROC>(GetClassLongPtrA(field, GCLP_WNDPROC));  // what it draws
-        EXPECT_EQ(CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), shown) << row.keys[0];
+        EXPECT_EQ(CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), last) << row.keys[0];
         TypeKey(VK_TAB);
         for (const int key : row.keys)
-            key & (Hold | Let) ? SendKey(key & 0xFF, key & Let), PumpMessages()
-                               : TypeKey(key & 0xFF, key >> 8 & 0xFF, key & Ext ? KEYEVENTF_EXTENDEDKEY : 0);
-        const bool held = (row.keys.back() & Let) != 0;  // Ctrl still down: it shows, and OK is clicked
+            key & (Dn | Up) ? SendKey(key & 0xFF, key & Up), PumpMessages()
+                          : TypeKey(key & 0xFF, key >> 8 & 0xFF, key & Ext ? KEYEVENTF_EXTENDEDKEY : 0);
+        const bool held = (row.keys.back() & Up) != 0;  // Ctrl still down: it shows, and OK is clicked
         EXPECT_EQ(CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), held ? ctrl : row.saved) << row.keys[0];
         EXPECT_EQ(ModeKeyNoteShown(field), row.note) << row.keys[0];
         held ? ClickWithMouse(dialog, IDOK), SendKey(VK_CONTROL, true) : TypeKey(VK_RETURN);  // Enter alone is OK
-        EXPECT_EQ(shown = ReadSettingsValue("ModeKey").AsInt32(), row.saved) << row.keys[0];
+        EXPECT_EQ(last = ReadSettingsValue("ModeKey").AsInt32(), row.saved) << row.keys[0];
     }
 }
 
