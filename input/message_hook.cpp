@@ -233,6 +233,8 @@ Ending OnLeftOrRightDown(MSG& message, bool removed)
     ForgetOrbitPivot();
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
+    if (SessionState.PanPressAwaited != 0)
+        PlacePanPress(message, removed);
     SessionState.PressedInPerspective = CursorInPerspectivePane();
     const uint32_t button = ButtonOf(message.message);
     if (!CameraCondition()) {
@@ -271,6 +273,8 @@ Ending OnLeftOrRightUp(const MSG& message, bool removed)
 Ending OnMiddleDown(const MSG& message)
 {
     ForgetOrbitPivot();
+    // Input keeps its order: a pan's press not come by now went to another window.
+    SessionState.PanPressAwaited = 0;
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();

@@ -1,5 +1,6 @@
 #include "input/middle_pan.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "input/hook_system_calls.h"
@@ -38,7 +39,19 @@ void BeginMiddlePan(int x, int y)
     SessionState.PanButtonsSwapped = HookSystem.getSystemMetrics(SM_SWAPBUTTON) != 0;
     HookSystem.mouseEvent(SessionState.PanButtonsSwapped ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
                           static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+    HookSystem.mouseEvent(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+    SessionState.PanPressAwaited = 1;
     HookSystem.setTimer(SessionState.FigureWindow, PanPollTimerId, PanPollInterval, nullptr);
+}
+
+void PlacePanPress(MSG& press, bool removed)
+{
+    // The screen point moves with the client one: a host may read either.
+    press.pt.x += SessionState.FirstClickX - static_cast<int16_t>(LOWORD(press.lParam));
+    press.pt.y += SessionState.FirstClickY - static_cast<int16_t>(HIWORD(press.lParam));
+    press.lParam = MAKELPARAM(SessionState.FirstClickX, SessionState.FirstClickY);
+    if (removed)
+        SessionState.PanPressAwaited = 0;
 }
 
 bool ReleaseMiddlePan(int x, int y)

@@ -7,7 +7,12 @@
 // the host and in every other program. The left button the host pans with is
 // the primary one, the physical right button for a left-handed user.
 // x and y are the message's own coordinates; the simulated button presses
-// carry no movement, so they are passed on as they are.
+// carry no movement, so they are passed on as they are. The host's pan begins
+// where the middle button went down, not where the pan was begun: its
+// simulated press is placed there when it comes through the hook, and a move
+// of no distance after it brings the host's pan to the pointer, so that the
+// drawing stays under the hand from the first movement without the pointer
+// being moved.
 
 #include <windows.h>
 
@@ -23,6 +28,11 @@ constexpr UINT_PTR PanPollTimerId = 0x5A56;
 // double-click timer is stopped. Nothing else when a pan is already in
 // progress: the user's cursor stays saved.
 void BeginMiddlePan(int x, int y);
+
+// The figure window's left or right press while the pan's own is awaited is
+// that one: it is placed where the middle button went down. The delivery that
+// removes it ends the wait.
+void PlacePanPress(MSG& press, bool removed);
 
 // When a pan is in progress: the button it pressed up, space up, the saved cursor back,
 // the poll stopped and the sibling plug-in's window "Z_Tarnhollow" told that

@@ -323,7 +323,7 @@ TEST_F(MiddleButton, ASecondBeginKeepsTheUsersCursorAndPressesNothingTwice)
     SessionState.MiddleTimerId = ClickTimer;
     Deliver(WM_TIMER, ClickTimer, At(1, 1));
     EXPECT_EQ(fake.Count("keybd_event"), 1);
-    EXPECT_EQ(fake.Count("mouse_event"), 1);
+    EXPECT_EQ(fake.Count("mouse_event"), 2) << "the press and the move after it, once";
     EXPECT_EQ(SessionState.SavedCursor, reinterpret_cast<HCURSOR>(0x777));
 }
 
@@ -342,10 +342,11 @@ TEST_F(MiddleButton, TheTimerWithTheButtonHeldBeginsThePanAndReachesTheHost)
     ExpectKeep(Deliver(WM_TIMER, ClickTimer, At(11, 12)), WM_TIMER);
     const std::vector<std::string> expected = {Call("KillTimer", Handle(Figure()), ClickTimer),
                                                Call("keybd_event", VK_SPACE), Call("SetCursor", 0x9090),
-                                               Call("mouse_event", MOUSEEVENTF_LEFTDOWN, 11, 12)};
+                                               Call("mouse_event", MOUSEEVENTF_LEFTDOWN, 11, 12),
+                                               Call("mouse_event", MOUSEEVENTF_MOVE)};
     const std::vector<std::string> sequence = fake.Sequence();
-    ASSERT_EQ(sequence.size(), 5u);
-    EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 4), expected);
+    ASSERT_EQ(sequence.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 5), expected);
     const SystemCall& poll = fake.calls.back();
     EXPECT_EQ(poll.name + std::to_string(poll.b), "SetTimer" + std::to_string(PanPollTimerId));
     EXPECT_LE(poll.c, 100) << "the pan's poll of the middle button, every 100 ms or less";
@@ -432,11 +433,40 @@ TEST_F(MiddleButton, LeavingTheDoubleClickRectangleBeginsThePanAtOnce)
         if (c.panBegun) {
             const std::vector<std::string> begun = {Call("KillTimer", Handle(Figure()), ClickTimer),
                                                     Call("keybd_event", VK_SPACE), Call("SetCursor", 0x9090),
-                                                    Call("mouse_event", MOUSEEVENTF_LEFTDOWN, c.x, c.y)};
+                                                    Call("mouse_event", MOUSEEVENTF_LEFTDOWN, c.x, c.y),
+                                                    Call("mouse_event", MOUSEEVENTF_MOVE)};
             const std::vector<std::string> sequence = fake.Sequence();
             ASSERT_GE(sequence.size(), begun.size());
-            EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 4), begun);
+            EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 5), begun);
         }
+    }
+}
+
+// The host's pan is pressed where the middle button went down, at (100, 200),
+// though begun at (130, 190): the drawing follows the whole movement.
+TEST_F(MiddleButton, ThePansPressReachesTheHostWhereTheMiddleButtonWentDown)
+{
+    struct Case {
+        const char* what;
+        WPARAM firstRemoval;
+        UINT before;
+        LPARAM nextAt;  // where the figure window's next press lands
+    };
+    const Case cases[] = {{"peeked, then removed", PM_NOREMOVE, 0, At(100, 200)},
+                          {"removed at once", PM_REMOVE, 0, At(130, 190)},
+                          {"a later middle press came first: the user's own", PM_REMOVE, WM_MBUTTONDOWN, At(130, 190)}};
+    for (const Case& c : cases) {
+        SessionState = SessionStateRecord{};
+        SessionState.FigureWindow = Figure();
+        Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(100, 200));
+        fake.middleButtonState = static_cast<SHORT>(0x8000);
+        Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(130, 190));
+        Deliver(c.before, MK_MBUTTON, At(130, 190));
+        const Delivery first = Deliver(WM_LBUTTONDOWN, MK_LBUTTON | MK_MBUTTON, At(130, 190), Figure(), c.firstRemoval);
+        EXPECT_EQ(first.lParamAfter, c.before ? At(130, 190) : At(100, 200)) << c.what;
+        EXPECT_EQ(first.ptAfter.x, c.before ? 0 : -30) << c.what;
+        EXPECT_EQ(first.ptAfter.y, c.before ? 0 : 10) << c.what;
+        EXPECT_EQ(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(130, 190)).lParamAfter, c.nextAt) << c.what;
     }
 }
 

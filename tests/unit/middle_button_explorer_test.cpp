@@ -100,13 +100,15 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
     };
     // The invariants after event e, which took the world from `before` to w.
     const auto check = [&](Event e, const World& before, World& w, UINT received) -> std::string {
-        int space = 0, leftButton = 0, simulatedPress = 0;
+        int space = 0, leftButton = 0, simulatedPress = 0, moveAfterPress = 0;
         for (const SystemCall& call : fake.calls) {
-            if (call.name == "mouse_event" && (call.a & MOUSEEVENTF_MOVE))
-                return "the pointer moved by injected input";
+            const bool move = call.name == "mouse_event" && (call.a & MOUSEEVENTF_MOVE);
+            if (move && (call.a != MOUSEEVENTF_MOVE || call.b || call.c || moveAfterPress || !leftButton))
+                return "the pointer moved by injected input, or a move of no distance but after the pan's press";
+            moveAfterPress += move;
             space += call.name != "keybd_event" ? 0 : call.c == KEYEVENTF_KEYUP ? -1 : 1;
             const long long press = w.swapped ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;  // release: twice press
-            leftButton += call.name != "mouse_event" ? 0 : call.a == press ? 1 : call.a == press * 2 ? -1 : 9;
+            leftButton += call.name != "mouse_event" || move ? 0 : call.a == press ? 1 : call.a == press * 2 ? -1 : 9;
             simulatedPress |= call.name == "keybd_event" && call.c == 0;
         }
         const Gesture g = e <= RightDoubleClick ? Gestures[e] : Gesture{0, 0, 0};
@@ -135,8 +137,8 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
                                    : w.firstWaits && !simulatedPress && e != DoubleClickTimer && e < NonConvert;
         if (middlePress || e == DoubleClickTimer)
             w.firstPlace = middlePress && !doubleClick ? w.place : -1;
-        if (space != leftButton || w.pressed < 0 || w.pressed > 1)
-            return "the simulated space key and primary button out of step, or pressed twice";
+        if (space != leftButton || w.pressed < 0 || w.pressed > 1 || moveAfterPress != simulatedPress)
+            return "the simulated space key and primary button out of step, pressed twice, or pressed with no move after";
         if (w.pressed && !(w.held & M) && (!w.pollTimer || e == PanPoll || e == MiddleUp || e == MiddleUpPolledFirst))
             return "the pan's input still pressed with the middle button up";
         if (w.pollTimer != w.pressed || (!w.pressed && !w.userCursorShown))
@@ -153,12 +155,14 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             return "a press kept the last drag's pivot, or a camera press set to orbit about the selection took none";
         return "";
     };
-    // Only the camera's drags read the fields left out; the world's hostPressedLast is PressesWithHost.
+    // Only the camera's drags and the place of the pan's press read the fields left out; the world's hostPressedLast
+    // is PressesWithHost.
     const auto key = [](const State& s) {
         SessionStateRecord session;
         std::memcpy(&session, &s.session, sizeof session);
         session.UndoCamera = session.MemoryCamera = CameraSnapshot{};
         session.LastMouseX = session.LastMouseY = session.OrbitVerticalSign = session.PressesWithHost = 0;
+        session.PanPressAwaited = 0;
         return std::string(reinterpret_cast<const char*>(&session), sizeof session) +
                std::string(reinterpret_cast<const char*>(&s.world), sizeof s.world);
     };
