@@ -49,6 +49,14 @@ bool DragCondition()
                               (CursorInPerspectivePane() != 0 && SessionState.PressedInPerspective != 0));
 }
 
+// A drag whose press the plug-in took is the user's until its release,
+// wherever the pointer goes, over the other panes and out of the window too;
+// the perspective-only setting decides only where a drag may begin.
+bool DragActs(uint32_t button)
+{
+    return (SessionState.CameraDragButtons & button) != 0 || DragCondition();
+}
+
 bool MiddleButtonDown()
 {
     return (HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000) != 0;
@@ -204,11 +212,11 @@ Ending OnMouseMove(const MSG& message)
         dy *= ShiftDragFactor;
     }
     uint16_t button = 0;
-    if ((keys & MK_LBUTTON) && DragCondition())
+    if ((keys & MK_LBUTTON) && DragActs(MK_LBUTTON))
         button = MK_LBUTTON;
-    else if ((keys & MK_RBUTTON) && DragCondition())
+    else if ((keys & MK_RBUTTON) && DragActs(MK_RBUTTON))
         button = MK_RBUTTON;
-    else if ((keys & MK_MBUTTON) && DragCondition())
+    else if ((keys & MK_MBUTTON) && DragActs(MK_MBUTTON))
         button = MK_MBUTTON;
     if (button == 0)
         return Ending::Pass;
