@@ -39,7 +39,7 @@ protected:
         LRESULT result;
         UINT messageAfter;
         bool passedOn;
-        LPARAM lParamAfter;
+        LPARAM lParamAfter;  // and the point, as the hook left them
         POINT ptAfter;
     };
 

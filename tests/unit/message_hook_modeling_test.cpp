@@ -438,35 +438,13 @@ TEST_F(MiddleButton, LeavingTheDoubleClickRectangleBeginsThePanAtOnce)
             const std::vector<std::string> sequence = fake.Sequence();
             ASSERT_GE(sequence.size(), begun.size());
             EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 5), begun);
+            // The host's pan pressed where the middle button went down, peeked and removed; the next press is the user's.
+            EXPECT_EQ(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(c.x, c.y), Figure(), PM_NOREMOVE).lParamAfter, At(100, 200));
+            const Delivery press = Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(c.x, c.y));
+            EXPECT_EQ(press.lParamAfter, At(100, 200));
+            EXPECT_EQ(std::make_pair(press.ptAfter.x, press.ptAfter.y), std::make_pair(100L - c.x, 200L - c.y));
+            EXPECT_EQ(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(c.x, c.y)).lParamAfter, At(c.x, c.y));
         }
-    }
-}
-
-// The host's pan is pressed where the middle button went down, at (100, 200),
-// though begun at (130, 190): the drawing follows the whole movement.
-TEST_F(MiddleButton, ThePansPressReachesTheHostWhereTheMiddleButtonWentDown)
-{
-    struct Case {
-        const char* what;
-        WPARAM firstRemoval;
-        UINT before;
-        LPARAM nextAt;  // where the figure window's next press lands
-    };
-    const Case cases[] = {{"peeked, then removed", PM_NOREMOVE, 0, At(100, 200)},
-                          {"removed at once", PM_REMOVE, 0, At(130, 190)},
-                          {"a later middle press came first: the user's own", PM_REMOVE, WM_MBUTTONDOWN, At(130, 190)}};
-    for (const Case& c : cases) {
-        SessionState = SessionStateRecord{};
-        SessionState.FigureWindow = Figure();
-        Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(100, 200));
-        fake.middleButtonState = static_cast<SHORT>(0x8000);
-        Deliver(WM_MOUSEMOVE, MK_MBUTTON, At(130, 190));
-        Deliver(c.before, MK_MBUTTON, At(130, 190));
-        const Delivery first = Deliver(WM_LBUTTONDOWN, MK_LBUTTON | MK_MBUTTON, At(130, 190), Figure(), c.firstRemoval);
-        EXPECT_EQ(first.lParamAfter, c.before ? At(130, 190) : At(100, 200)) << c.what;
-        EXPECT_EQ(first.ptAfter.x, c.before ? 0 : -30) << c.what;
-        EXPECT_EQ(first.ptAfter.y, c.before ? 0 : 10) << c.what;
-        EXPECT_EQ(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(130, 190)).lParamAfter, c.nextAt) << c.what;
     }
 }
 

@@ -155,8 +155,7 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             return "a press kept the last drag's pivot, or a camera press set to orbit about the selection took none";
         return "";
     };
-    // Only the camera's drags and the place of the pan's press read the fields left out; the world's hostPressedLast
-    // is PressesWithHost.
+    // Only the camera's drags and the pan's press read the fields left out; the world's hostPressedLast: PressesWithHost.
     const auto key = [](const State& s) {
         SessionStateRecord session;
         std::memcpy(&session, &s.session, sizeof session);
