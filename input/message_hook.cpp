@@ -192,10 +192,12 @@ Ending OnMouseMove(const MSG& message)
         // The pointer follows the hand; the host sees no middle drag. Once the
         // pointer has left the double-click rectangle, the press can no longer
         // become a double click: the pan begins without waiting for the timer.
-        // Nothing is simulated over the pane that CameraMode drives.
+        // Nothing is simulated over the pane that CameraMode drives. After a
+        // flick the button may be up by now, its release queued behind the
+        // move: that release ends the pan the move begins.
         if (SessionState.MiddleTimerId != 0 && OutsideDoubleClickRectangle(x, y)) {
             StopDoubleClickTimer();
-            if (MiddleButtonDown() && !CameraCondition())
+            if ((MiddleButtonDown() || ButtonMessageQueued()) && !CameraCondition())
                 BeginMiddlePan(x, y);
         }
         return Ending::Consume;

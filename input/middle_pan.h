@@ -10,9 +10,8 @@
 // carry no movement, so they are passed on as they are. The host's pan begins
 // where the middle button went down, not where the pan was begun: its
 // simulated press is placed there when it comes through the hook, and a move
-// of no distance after it brings the host's pan to the pointer, so that the
-// drawing stays under the hand from the first movement without the pointer
-// being moved.
+// to the pointer follows it, so that the drawing stays under the hand from the
+// first movement without the pointer being moved.
 
 #include <windows.h>
 
@@ -31,7 +30,8 @@ void BeginMiddlePan(int x, int y);
 
 // The figure window's left or right press while the pan's own is awaited is
 // that one: it is placed where the middle button went down. The delivery that
-// removes it ends the wait.
+// removes it ends the wait and posts the move from there to where the press
+// was.
 void PlacePanPress(MSG& press, bool removed);
 
 // When a pan is in progress: the button it pressed up, space up, the saved cursor back,
@@ -47,6 +47,9 @@ void EndMiddlePan(int x, int y);
 // go, also over a window whose messages the hook never sees, unless a button
 // message still waits in the thread's queue.
 void PollMiddlePan();
+
+// Whether a mouse button's message waits in the thread's queue.
+bool ButtonMessageQueued();
 
 // Whether the pointer at the figure window's client point (x, y) has left the
 // rectangle around the waiting first click within which the system counts a

@@ -39,8 +39,7 @@ protected:
         LRESULT result;
         UINT messageAfter;
         bool passedOn;
-        LPARAM lParamAfter;  // and the point, as the hook left them
-        POINT ptAfter;
+        LPARAM lParamAfter; POINT ptAfter;  // as the hook left them
     };
 
     Delivery Deliver(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, HWND target = Figure(),

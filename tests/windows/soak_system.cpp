@@ -43,12 +43,12 @@ void KeybdEvent(BYTE key, BYTE, DWORD flags, ULONG_PTR)
         ++((flags & KEYEVENTF_KEYUP) ? SoakSystem.spaceReleases : SoakSystem.spacePresses);
 }
 
-void MouseEvent(DWORD flags, DWORD x, DWORD y, DWORD, ULONG_PTR)
+void MouseEvent(DWORD flags, DWORD, DWORD, DWORD, ULONG_PTR)
 {
     ++SoakSystem.simulatedInput;
     SoakSystem.leftPresses += (flags & MOUSEEVENTF_LEFTDOWN) != 0;
     SoakSystem.leftReleases += (flags & MOUSEEVENTF_LEFTUP) != 0;
-    SoakSystem.pointerMotions += (flags & MOUSEEVENTF_MOVE) != 0 && (x != 0 || y != 0);
+    SoakSystem.pointerMotions += (flags & MOUSEEVENTF_MOVE) != 0;
 }
 
 HCURSOR SetCursorStandIn(HCURSOR cursor)
