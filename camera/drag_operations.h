@@ -5,8 +5,10 @@
 // already scaled for Ctrl and Shift by the caller. Each call with a movement
 // reads the camera, writes the moved point or points, repaints the figure
 // window and releases camera and scene. A call without movement, or while
-// SessionState.App is null, touches nothing. No heap allocation: these run at
-// the rate of mouse-move messages.
+// SessionState.App is null, touches nothing. No heap allocation, as these run
+// at the rate of mouse-move messages; only the first step of an orbit about the
+// selection whose press did not look for its pivot allocates, as the press
+// would have, to list the selected shapes.
 //
 // The camera is left unchanged (no write, no repaint) when the move has no
 // finite result, as for eye and target at the same place.

@@ -28,14 +28,14 @@ float StepSize(uint16_t keys, float withShift, float withControl, float plain)
 enum class NegatedWhen { TurnedAway, TurnedToward };
 
 // 1 ± the distance and zoom step: negated for the operation's wheel direction,
-// then once more when Rotate is positive.
+// then once more when turning toward the user zooms in.
 float ScaleFactor(int16_t delta, uint16_t keys, NegatedWhen negatedWhen)
 {
     float step = StepSize(keys, 0.001f, 0.1f, 0.01f);
     const bool negate = negatedWhen == NegatedWhen::TurnedAway ? delta > 0 : delta < 0;
     if (negate)
         step = -step;
-    if (PluginSettings.Rotate > 0)
+    if (TowardZoomsIn(PluginSettings.Rotate))
         step = -step;
     return 1.0f + step;
 }

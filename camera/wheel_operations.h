@@ -6,7 +6,8 @@
 // precedence over MK_CONTROL, which picks the coarse one. Each call reads the
 // camera, writes one value, repaints the figure window and releases camera and
 // scene; while SessionState.App is null it does nothing. A value that would not
-// be finite is not written, and then nothing is repainted either.
+// be finite is not written, and then nothing is repainted either. Rotate = +1
+// stands for any value TowardZoomsIn takes as zooming in, -1 for any other.
 
 #include <cstdint>
 

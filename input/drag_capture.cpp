@@ -49,6 +49,13 @@ void BeginCameraDrag(uint32_t button, uint16_t keys)
     }
 }
 
+void CameraDragButtonPressed(uint32_t button)
+{
+    SessionState.CameraDragButtons &= ~button;
+    if (SessionState.CameraDragButtons == 0)
+        SessionState.CameraDragEnded = 0;
+}
+
 bool EndCameraDragButton(uint32_t button, uint16_t keys, bool removed)
 {
     if ((SessionState.CameraDragButtons & button) == 0)
@@ -73,9 +80,10 @@ bool MoveOfCancelledDrag(uint16_t keys)
 {
     if (SessionState.CameraDragEnded == 0)
         return false;
-    if ((keys & SessionState.CameraDragButtons) != 0)
+    // A button the move does not hold was let go where the hook did not see it.
+    SessionState.CameraDragButtons &= keys;
+    if (SessionState.CameraDragButtons != 0)
         return true;
-    SessionState.CameraDragButtons = 0;  // let go where the hook did not see it
     SessionState.CameraDragEnded = 0;
     return false;
 }

@@ -14,6 +14,12 @@
 // `keys` are the message's key-state flags.
 void BeginCameraDrag(uint32_t button, uint16_t keys);
 
+// A left or right press over any window of the thread: a drag that held
+// `button` lost its release where the hook did not see it, and holds it no
+// more, so that the release of this press goes where the press went. (Every
+// middle release over the figure window is the plug-in's in any case.)
+void CameraDragButtonPressed(uint32_t button);
+
 // The release of `button`: true when the hook took its press, and the release
 // is then the plug-in's too. The drag lets go of the button only at the
 // delivery that removes the message, so that a peeked delivery and the removed
@@ -26,7 +32,8 @@ bool EndCameraDragButton(uint32_t button, uint16_t keys, bool removed);
 void CancelCameraDrag();
 
 // Whether a CameraMode move with these key-state flags belongs to a drag that
-// was cancelled; a move with none of its buttons held ends that.
+// was cancelled. The drag's buttons the move does not hold were let go unseen:
+// their releases are no longer the drag's, and with none held it is over.
 bool MoveOfCancelledDrag(uint16_t keys);
 
 // Watches the figure window for another window taking the mouse from it

@@ -111,8 +111,9 @@ void RunWheelZoom(int16_t delta, uint16_t keys)
         return;
     const Scene scene = Scene::Of(*SessionState.App);
     const Vec3 centre = ZoomCentre(scene, ZoomCentreSetting(keys));
-    const auto product = static_cast<int16_t>(delta * static_cast<int16_t>(PluginSettings.Rotate));
-    ZoomAboutPoint(scene, centre, product < 0 ? ZoomDirection::In : ZoomDirection::Out);
+    // A negative delta was turned toward the user; a delta of 0 zooms out.
+    const bool zoomIn = TowardZoomsIn(PluginSettings.Rotate) ? delta < 0 : delta > 0;
+    ZoomAboutPoint(scene, centre, zoomIn ? ZoomDirection::In : ZoomDirection::Out);
 }
 
 void RunDoubleClickCommand(uint16_t keys)

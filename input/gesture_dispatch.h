@@ -25,7 +25,7 @@ const int32_t& CameraWheelSetting(uint16_t keys);
 const int32_t& ZoomCentreSetting(uint16_t keys);
 
 // ModelingMode wheel: zoom about the centre chosen by Option9 (Ctrl), Option10
-// (Shift) or Option8, in the direction of delta times Rotate in 16 bits.
+// (Shift) or Option8, in the direction TowardZoomsIn gives delta's turn.
 void RunWheelZoom(int16_t delta, uint16_t keys);
 
 // The middle double click: Option12 (Ctrl), Option13 (Shift) or Option11.

@@ -241,12 +241,13 @@ Ending OnLeftOrRightDown(MSG& message, bool removed)
     // Every press begins a new drag, whose orbit about the selection has not
     // looked for its pivot yet, wherever the press was.
     ForgetOrbitPivot();
+    const uint32_t button = ButtonOf(message.message);
+    CameraDragButtonPressed(button);
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     if (SessionState.PanPressAwaited != 0)
         PlacePanPress(message, removed);
     SessionState.PressedInPerspective = CursorInPerspectivePane();
-    const uint32_t button = ButtonOf(message.message);
     if (!CameraCondition()) {
         const bool hostHadFirstPress = (SessionState.PressesWithHost & button) != 0;
         if (removed)

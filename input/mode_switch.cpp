@@ -4,6 +4,7 @@
 #include "input/middle_pan.h"
 #include "state/session_state.h"
 #include "ui/control_window_layout.h"
+#include "ui/control_window_tips.h"
 #include "ui/status_pane.h"
 #include "ui/texts/texts.h"
 
@@ -17,6 +18,7 @@ void EnterMode(int32_t mode, HICON buttonImage, int clientWidth, const char* pan
     SessionState.WheelSum = {};
     SessionState.Mode = mode;
     SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(buttonImage));
+    RenewModeButtonTip();
     // The key or click that switched the mode belongs to the host: its
     // window keeps the activation and the keyboard.
     SetWindowPos(SessionState.ControlWindow, nullptr, 0, 0, ControlWindowWidth(clientWidth), ControlWindowHeight(),

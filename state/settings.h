@@ -8,7 +8,7 @@
 
 struct PluginSettingsRecord {
     int32_t PerspectiveOnly = 0;
-    int32_t Rotate = 1;  // wheel direction: 1 or -1
+    int32_t Rotate = 1;  // wheel direction: 1 or -1 (TowardZoomsIn)
     int32_t ShowControlWnd = 0;
     int32_t StartCameraMode = 0;
     int32_t Option7 = 3;  // camera wheel with the middle button (WheelAction)
@@ -29,3 +29,11 @@ struct PluginSettingsRecord {
 };
 
 extern PluginSettingsRecord PluginSettings;
+
+// The wheel's direction, read alike by both modes' wheels and by the dialog:
+// with a positive Rotate turning the wheel toward the user zooms in, with any
+// other value it zooms out. Values set by hand act as one of the two.
+inline bool TowardZoomsIn(int32_t rotate)
+{
+    return rotate > 0;
+}

@@ -14,11 +14,12 @@ extern const char SettingsKeyPath[];
 extern LONG(WINAPI* SetSettingsValue)(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
                                       DWORD size);
 
-// Overlays the 19 settings with what the key holds.
+// Overlays every field of PluginSettings with what the key holds.
 void LoadSettings();
 
-// Writes the 19 settings, creating the key when it does not exist yet. False
-// when the key could be neither opened nor created, or a value's write failed.
+// Writes every field of PluginSettings, creating the key when it does not
+// exist yet. False when the key could be neither opened nor created, or a
+// value's write failed.
 bool SaveSettings();
 
 // Sets SessionState.PosX and PosY; each coordinate the key does not give is 200.

@@ -62,19 +62,13 @@ void TakeSettingsFromControls(HWND dialog)
     PluginSettings = settings;
 }
 
-// A window of a dialog or of what a dialog opened over itself (its message box).
-bool OfConfigDialog(HWND window)
-{
-    const HWND root = GetAncestor(window, GA_ROOT);
-    return root != nullptr && (IsConfigDialog(root) || IsConfigDialog(GetWindow(root, GW_OWNER)));
-}
-
 // The keyboard comes to a dialog from where it was: from the host's window
-// where the user typed, or from another window of the plug-in's dialogs.
+// where the user typed, or from another dialog. (The message box a dialog
+// shows over itself is gone, hidden, when the dialog has the keyboard again.)
 void TakeKeyboardFromHost()
 {
     const HWND focus = GetFocus();
-    if (!OfConfigDialog(focus))
+    if (!IsConfigDialog(GetAncestor(focus, GA_ROOT)))
         RememberKeyboardTakenByDialog(focus);
 }
 

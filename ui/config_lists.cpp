@@ -51,7 +51,7 @@ const char* const* ListItems(const ConfigList& list, HostLanguage language)
 int ListSelectionFor(const ConfigList& list, int32_t value)
 {
     if (list.encoding == ListEncoding::WheelDirection)
-        return value > 0 ? 1 : 0;
+        return TowardZoomsIn(value) ? 1 : 0;
     return value >= 0 && value < list.itemCount ? value : list.outsideItem;
 }
 

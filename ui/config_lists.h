@@ -38,8 +38,8 @@ const char* const* ListItems(const ConfigList& list, HostLanguage language);
 
 // The position to select for a setting's value. A value that names no item
 // shows the item it acts as: the last of its set, or for a drag the pan. The
-// wheel direction selects its second item for any positive value and its
-// first otherwise.
+// wheel direction selects the item TowardZoomsIn makes of the value, as both
+// modes' wheels do: the second for any positive value, the first otherwise.
 int ListSelectionFor(const ConfigList& list, int32_t value);
 
 // The setting's value for the selected position (-1 when nothing is selected).

@@ -122,11 +122,12 @@ void LayOutAtDpi(HWND window, int dpi)
         GiveCameraButtonsPictures(window);
 }
 
-// A window moved to a display of another scale is laid out again at its DPI
-// and takes the place Windows suggests.
+// A window moved to a display of another scale is laid out again at its DPI,
+// with the tips of its buttons, and takes the place Windows suggests.
 void TakeNewDpi(HWND window, WPARAM dpis, const RECT& suggested)
 {
     LayOutAtDpi(window, LOWORD(dpis));
+    MoveButtonTips(window);
     const int clientWidth = SessionState.Mode == CameraMode ? CameraClientWidth : ModelingClientWidth;
     SetWindowPos(window, nullptr, suggested.left, suggested.top, ControlWindowWidth(clientWidth),
                  ControlWindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);

@@ -22,12 +22,19 @@ inline int ControlPixels(int pixels)
     return SessionState.ControlDpi == 0 ? pixels : ScaledPixels(pixels, SessionState.ControlDpi);
 }
 
+// The dialog frame's metric at the DPI the window is laid out at, as the
+// system draws the frame of a window on that display.
+inline int ControlFrame(int index)
+{
+    return SessionState.ControlDpi == 0 ? GetSystemMetrics(index) : SystemMetricAtDpi(index, SessionState.ControlDpi);
+}
+
 inline int ControlWindowWidth(int clientWidth)
 {
-    return ControlPixels(clientWidth) + 2 * GetSystemMetrics(SM_CXDLGFRAME);
+    return ControlPixels(clientWidth) + 2 * ControlFrame(SM_CXDLGFRAME);
 }
 
 inline int ControlWindowHeight()
 {
-    return ControlPixels(ControlClientHeight) + 2 * GetSystemMetrics(SM_CYDLGFRAME);
+    return ControlPixels(ControlClientHeight) + 2 * ControlFrame(SM_CYDLGFRAME);
 }

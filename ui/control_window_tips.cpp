@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <initializer_list>
+
 #include "state/session_state.h"
 #include "ui/resource_ids.h"
 #include "ui/texts/texts.h"
@@ -10,25 +12,38 @@ namespace {
 
 constexpr int TippedButtons[] = {IDC_MODE_BUTTON, IDC_STORE_BUTTON, IDC_RESTORE_BUTTON, IDC_UNDO_BUTTON};
 
+TTTOOLINFOA ToolOf(HWND window)
+{
+    TTTOOLINFOA tool = {};
+    // The oldest size every version of the common controls accepts.
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = window;
+    return tool;
+}
+
+// The tool of the button's place in the window, where the button stands now.
+TTTOOLINFOA PlaceToolOf(HWND window, int id)
+{
+    TTTOOLINFOA tool = ToolOf(window);
+    tool.uId = static_cast<UINT_PTR>(id);
+    GetWindowRect(GetDlgItem(window, id), &tool.rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&tool.rect), 2);
+    return tool;
+}
+
 // A tool for the button's own mouse messages, and one for its place in the
 // window: a disabled button gets no mouse messages, the window gets them as
 // non-client ones (its body is a caption), and RelayToButtonTips hands them on.
 void AddTools(HWND tips, HWND window, int id)
 {
-    const HWND button = GetDlgItem(window, id);
-    TTTOOLINFOA tool = {};
-    // The oldest size every version of the common controls accepts.
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    TTTOOLINFOA tool = ToolOf(window);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window;
-    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window, id));
     tool.lpszText = LPSTR_TEXTCALLBACKA;
     SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 
-    tool.uFlags = 0;
-    tool.uId = static_cast<UINT_PTR>(id);
-    GetWindowRect(button, &tool.rect);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&tool.rect), 2);
+    tool = PlaceToolOf(window, id);
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
     SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -48,6 +63,29 @@ void AddButtonTips(HWND window)
         return;
     for (int id : TippedButtons)
         AddTools(SessionState.ButtonTips, window, id);
+}
+
+void MoveButtonTips(HWND window)
+{
+    if (SessionState.ButtonTips == nullptr)
+        return;
+    for (int id : TippedButtons) {
+        const TTTOOLINFOA tool = PlaceToolOf(window, id);
+        SendMessageA(SessionState.ButtonTips, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void RenewModeButtonTip()
+{
+    if (SessionState.ButtonTips == nullptr)
+        return;
+    // Setting the text anew, to be asked for again, shows it again if it shows.
+    TTTOOLINFOA tool = ToolOf(SessionState.ControlWindow);
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    for (const UINT_PTR id : {reinterpret_cast<UINT_PTR>(SessionState.ModeButton), UINT_PTR{IDC_MODE_BUTTON}}) {
+        tool.uId = id;
+        SendMessageA(SessionState.ButtonTips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void RelayToButtonTips(HWND window, LPARAM screenPoint)

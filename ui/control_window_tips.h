@@ -15,6 +15,14 @@
 // The buttons must have their final places.
 void AddButtonTips(HWND window);
 
+// The tools of the buttons' places follow the buttons, laid out anew at
+// another DPI: over a disabled button the tip shows where it stands now.
+void MoveButtonTips(HWND window);
+
+// The mode button's tip names the mode a click switches to from now on, also
+// while it shows, as it does while the pointer rests on the button just clicked.
+void RenewModeButtonTip();
+
 // Hands the tooltip a non-client mouse move over the window's body (screen
 // point as WM_NCMOUSEMOVE packs it): over a disabled button the window gets
 // the moves.

@@ -5,6 +5,14 @@
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+
+// Looked up at run time: systems before Windows 10 do not have the per-DPI calls.
+template <class Function>
+Function User32Function(const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
 
 int ScreenDpi()
 {
@@ -19,15 +27,19 @@ int ScreenDpi()
 
 int WindowDpi(HWND window)
 {
-    // Looked up at run time: systems before Windows 10 do not have it.
-    const auto dpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    const auto dpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     if (dpiForWindow != nullptr && window != nullptr) {
         const UINT dpi = dpiForWindow(window);
         if (dpi != 0)
             return static_cast<int>(dpi);
     }
     return ScreenDpi();
+}
+
+int SystemMetricAtDpi(int index, int dpi)
+{
+    const auto metricForDpi = User32Function<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
+    return metricForDpi != nullptr ? metricForDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
 }
 
 HICON LoadPluginIcon(int id, int size)

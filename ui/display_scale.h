@@ -9,6 +9,11 @@
 // otherwise the screen's.
 int WindowDpi(HWND window);
 
+// A system metric at `dpi` (GetSystemMetricsForDpi) where the system answers
+// per DPI, otherwise at the system's own: GetSystemMetrics answers for the
+// DPI the system started with, not for a window's display.
+int SystemMetricAtDpi(int index, int dpi);
+
 // Pixels at 96 dpi at `dpi`, rounded as Windows rounds (MulDiv).
 inline int ScaledPixels(int pixels, int dpi)
 {

@@ -33,13 +33,13 @@ void LeaveKeyboardWithHost()
     SetFocus(CanTakeKeyboard(SessionState.HostKeyboard) ? SessionState.HostKeyboard : SessionState.MainWindow);
 }
 
+// The main window's frame, which a click on the host's menu bar gives the
+// keyboard on the way to a dialog, is where the keyboard goes anyway when no
+// window remembered can take it: it is never remembered itself.
 void RememberKeyboardTakenByDialog(HWND focus)
 {
-    if (!CanTakeKeyboard(focus))
-        return;
-    if (focus == SessionState.MainWindow && CanTakeKeyboard(SessionState.DialogKeyboard))
-        return;
-    SessionState.DialogKeyboard = focus;
+    if (CanTakeKeyboard(focus) && focus != SessionState.MainWindow)
+        SessionState.DialogKeyboard = focus;
 }
 
 void GiveKeyboardBackAfterDialog()

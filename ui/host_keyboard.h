@@ -21,9 +21,8 @@ void LeaveKeyboardWithHost();
 
 // Called whenever a configuration dialog takes the keyboard from a window of
 // the host (as it opens, and each time the user comes back to it): remembers
-// that window as where the user typed. The main window's frame, which a click
-// on the host's menu bar gives the keyboard on the way to a dialog, is
-// remembered only when no window remembered earlier can still take it.
+// that window as where the user typed, unless it is the host's main window
+// itself, which stands for no window of its own.
 void RememberKeyboardTakenByDialog(HWND focus);
 
 // Called when the last configuration dialog closes, before it is destroyed:

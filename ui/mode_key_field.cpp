@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/config_dialog_ids.h"
+#include "ui/gdi_holders.h"
 
 namespace {
 
@@ -34,12 +35,12 @@ bool IsModifier(uint8_t key)
 }
 
 // Keys that put a character into a text field whatever the layout (letters,
-// digits, the number pad, punctuation, Space), or move about or edit in it;
-// Backspace and Delete, which clear the field, aside.
+// digits, the number pad, punctuation, Space), or move about or edit in it.
+// Backspace and Delete clear the field; Tab and Enter without Ctrl or Alt are
+// the dialog's and never reach it.
 bool TypesOrEdits(uint8_t key)
 {
-    return key == VK_TAB || key == VK_CLEAR || key == VK_RETURN || (key >= VK_SPACE && key <= VK_DOWN) ||
-           key == VK_INSERT || (key >= '0' && key <= '9') ||
+    return key == VK_CLEAR || (key >= VK_SPACE && key <= VK_DOWN) || key == VK_INSERT || (key >= '0' && key <= '9') ||
            (key >= 'A' && key <= 'Z') || (key >= VK_NUMPAD0 && key <= VK_DIVIDE) ||
            (key >= FirstPunctuation && key <= LastPunctuation) || (key >= FirstBracket && key <= LastBracket) ||
            key == VK_OEM_102;
@@ -69,18 +70,43 @@ void SetFieldKey(HWND field, WORD key)
     Draw(field, key);
 }
 
+// The note as wide as its text in the dialog's font, which differs with the
+// display's scale and the fonts at hand, ending under the field's right edge.
+void FitNoteToText(HWND note, HWND field)
+{
+    wchar_t text[128] = L"";
+    const int length = GetWindowTextW(note, text, 128);
+    SIZE size{};
+    {
+        const ClientDc dc(note);
+        const HGDIOBJ font = SelectObject(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(note, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32W(dc.get(), text, length, &size);
+        SelectObject(dc.get(), font);
+    }
+    RECT place, edge;
+    GetWindowRect(note, &place);
+    GetWindowRect(field, &edge);
+    MapWindowPoints(nullptr, GetParent(note), reinterpret_cast<POINT*>(&place), 2);
+    MapWindowPoints(nullptr, GetParent(note), reinterpret_cast<POINT*>(&edge), 2);
+    SetWindowPos(note, nullptr, edge.right - size.cx, place.top, size.cx, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // The line under the field, hidden until a key is refused.
 void ShowNote(HWND field, bool shown)
 {
-    ShowWindow(GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE), shown ? SW_SHOWNA : SW_HIDE);
+    const HWND note = GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE);
+    if (shown)
+        FitNoteToText(note, field);
+    ShowWindow(note, shown ? SW_SHOWNA : SW_HIDE);
 }
 
-// With Ctrl or Alt held every key is the field's, Enter, Tab and Esc too;
-// alone or with Shift they keep their meaning in the dialog.
+// Asked about a key message (`message` is null otherwise): with Ctrl or Alt
+// held every key is the field's, Enter, Tab and Esc too; alone or with Shift
+// they keep their meaning in the dialog.
 bool IsKeyWithCtrlOrAlt(const MSG* message)
 {
-    return message != nullptr && (message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN) &&
-           (ModifiersHeld() & (HOTKEYF_CONTROL | HOTKEYF_ALT)) != 0;
+    return message != nullptr && (ModifiersHeld() & (HOTKEYF_CONTROL | HOTKEYF_ALT)) != 0;
 }
 
 void OnKeyDown(HWND field, WPARAM key, LPARAM flags)

@@ -134,7 +134,8 @@ TEST_F(DragTest, OrbitAboutSelectionTurnsTheViewAsOrbitEyeAndKeepsThePivotsDista
         {{0, 10, 10}, {4, 1, -3}, 20, -50, 1, 1, 0.5f}, {{0, -10, 10}, {-2, 3, 5}, -15, 50, 1, 1, 179.5f},  // the stops
         {{0, 9.99962f, 0.0872654f}, {4, 1, -3}, 10, 1, 1, 1, 1.5f},  // from the stop back at once
         {{0, 9.99994f, 0.0349065f}, {4, 1, -3}, 0, 0.1f, 1, 1, 0.5f},  // from past the stop, away from the pole
-        {{0, 10, 0}, {-2, 3, 5}, 30, -20, 1, 1, 0.5f}, {{0, -10, 0}, {-2, 3, 5}, 5, -20, 1, 1, 160}};  // at a pole
+        {{0, 10, 0}, {-2, 3, 5}, 30, -20, 1, 1, 0.5f}, {{0, -10, 0}, {-2, 3, 5}, 5, -20, 1, 1, 160},  // at a pole
+        {{0, 0, 0}, {4, 1, -3}, 30, 20, 1, 1, 0}};  // at the target: no view to stop, but a pivot to turn about
     const auto apart = [](SandboxPoint a, SandboxPoint b) { return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z); };
     for (const auto& c : cases) {
         const int start = c.stop ? -1 : 1;
@@ -150,6 +151,7 @@ TEST_F(DragTest, OrbitAboutSelectionTurnsTheViewAsOrbitEyeAndKeepsThePivotsDista
         OrbitEye(c.dx, c.dy);  // about the origin: its eye is the view's new direction
         const SandboxPoint p = c.selected && !std::isnan(c.pivot.x) ? c.pivot : SandboxPoint{};
         EXPECT_NEAR(apart(e, p), apart(c.eye, p), 1e-4f) << c.dx << ", " << c.dy;
+        EXPECT_GT(apart(e, c.eye), 0.0f) << c.dx << ", " << c.dy;
         EXPECT_NEAR(apart(t, p), apart(SandboxPoint{}, p), 1e-4f) << c.dx << ", " << c.dy;
         ExpectNear(SandboxPoint{e.x - t.x, e.y - t.y, e.z - t.z}, host->eye.x, host->eye.y, host->eye.z);
         EXPECT_EQ(std::exchange(SessionState.OrbitVerticalSign, start), sign);

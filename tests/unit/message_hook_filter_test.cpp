@@ -97,6 +97,7 @@ TEST_F(NonConvertKey, AStoredKeySwitchesOncePerPressWithExactlyItsModifiers)
         {VK_F9, Down, VK_F9, 0, true},                 {VK_F9, Down, NonConvert, 0, false},
         {VK_F9, Down, VK_F9, VK_CONTROL, false},       {Ctrl | VK_F11, Down, VK_F11, VK_CONTROL, true},
         {Ctrl | VK_F11, Down, VK_F11, 0, false},       {Ctrl | VK_F11, Down, VK_F11, VK_SHIFT, false},
+        {Ctrl | VK_F11, Down, VK_F11, VK_CONTROL | VK_SHIFT << 8, false},  // a second modifier in the next byte
         {Alt | VK_F9, SysDown, VK_F9, VK_MENU, true},  {Extended | VK_INSERT, Down, VK_INSERT, 0, true},
         {VK_F24, Down, VK_F24, 0, true},               {Ctrl | VK_OEM_1, Down, VK_OEM_1, VK_CONTROL, true},
         {0, Down, NonConvert, 0, false},               {0, Down, 0, 0, false}};
@@ -104,7 +105,7 @@ TEST_F(NonConvertKey, AStoredKeySwitchesOncePerPressWithExactlyItsModifiers)
         SCOPED_TRACE(testing::Message() << "stored " << press.stored << ", key " << press.key);
         SessionState.Mode = ModelingMode;
         PluginSettings.ModeKey = press.stored;
-        fake.keysDown = {press.modifier};
+        fake.keysDown = {press.modifier & 0xFF, press.modifier >> 8};
         EXPECT_EQ(Deliver(press.down, press.key, 1, OtherWindow()).passedOn, !press.switches);
         ExpectPass(Deliver(press.down, press.key, 1 | Repeat, OtherWindow()), press.down);
         fake.keysDown.clear();

@@ -39,7 +39,8 @@ TEST_F(ModelingWheel, AWheelTurnedTowardTheUserZoomsInAboutTheDrawingCentre)
     ExpectReferencesBalanced();
 }
 
-TEST_F(ModelingWheel, DirectionFollowsTheSixteenBitProductOfDeltaAndRotate)
+// Any positive Rotate acts as 1 and any other value as -1, as the camera wheel and the dialog take them.
+TEST_F(ModelingWheel, DirectionFollowsTheSignOfRotateWhateverItsSize)
 {
     struct Case {
         int delta;
@@ -48,9 +49,9 @@ TEST_F(ModelingWheel, DirectionFollowsTheSixteenBitProductOfDeltaAndRotate)
     };
     const Case cases[] = {{-120, 1, SandboxZoomInAt},  {120, 1, SandboxZoomOutAt}, {-120, -1, SandboxZoomOutAt},
                           {120, -1, SandboxZoomInAt},  {0, 1, SandboxZoomOutAt},   {0, -1, SandboxZoomOutAt},
-                          {-120, 0, SandboxZoomOutAt}, {-120, 0x10001, SandboxZoomInAt},
-                          // 300 × 300 = 90000, whose low 16 bits are 0x5F90: positive in 16 bits.
-                          {300, 300, SandboxZoomOutAt}, {-300, 300, SandboxZoomInAt}};
+                          {-120, 0, SandboxZoomOutAt}, {120, 0, SandboxZoomInAt},  {-120, 0x10001, SandboxZoomInAt},
+                          {-120, 0x10000, SandboxZoomInAt}, {120, -0x10000, SandboxZoomInAt},
+                          {120, 300, SandboxZoomOutAt}, {300, 300, SandboxZoomOutAt}, {-300, 300, SandboxZoomInAt}};
     for (const Case& c : cases) {
         sandbox_host_reset();
         SessionState.MiddleLatch = 1;

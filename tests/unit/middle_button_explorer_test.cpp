@@ -81,10 +81,11 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             Deliver(WM_TIMER, PanPollTimerId);
             fake.queueStatus = 0;
         }
-        if (g.message != 0) {  // peeked, then removed, as the host does
+        if (g.message != 0) {  // peeked, then removed, as the host does; a lost button's release goes elsewhere
             const WPARAM keys = w.held | (w.pressed ? MK_LBUTTON : 0);
-            Deliver(g.message, keys, At(fake.pointer.x, fake.pointer.y), Figure(), PM_NOREMOVE);
-            received = Deliver(g.message, keys, At(fake.pointer.x, fake.pointer.y)).messageAfter;
+            const HWND to = g.press || !(w.lost & g.button) ? Figure() : OtherWindow();
+            Deliver(g.message, keys, At(fake.pointer.x, fake.pointer.y), to, PM_NOREMOVE);
+            received = Deliver(g.message, keys, At(fake.pointer.x, fake.pointer.y), to).messageAfter;
         } else if (e == DoubleClickTimer || e == PanPoll) {
             Deliver(WM_TIMER, e == PanPoll ? PanPollTimerId : DoubleClickTimerId);
         } else if (e == CaptureTaken) {
@@ -113,7 +114,7 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
         const Gesture g = e <= RightDoubleClick ? Gestures[e] : Gesture{0, 0, 0};
         if ((g.press && e >= MiddleDoubleClick &&
              (received == g.message) != ((before.hostPressedLast & g.button) && !inCameraPane(w))) ||
-            (g.button && !g.press && (received != WM_NULL) != ((before.hostHeld & g.button) != 0)))
+            (g.button && !g.press && (received != WM_NULL) != (((before.hostHeld | before.lost) & g.button) != 0)))
             return "the host got a lone double click or not the one after its press, a release without its press, "
                    "or not the release of its press";
         w.hostHeld = !received ? w.hostHeld : g.press ? w.hostHeld | g.button : w.hostHeld & ~g.button;
@@ -145,6 +146,8 @@ TEST_F(MiddleButtonExplorer, EveryReachableStateKeepsTheInvariants)
             return "a pan's end told other than once, or a post without a release";
         if ((simulatedPress && inCameraPane(w)) || (e == MoveInside && w.lost && host->callCount))
             return "input simulated over CameraMode's pane, or a drag's move acted after another window took the mouse";
+        if (e == MoveInside && inCameraPane(w) && (SessionState.CameraDragButtons & ~w.held))
+            return "a move over CameraMode's pane left a cancelled drag holding a button let go unseen";
         if (w.clickTimer && (!w.firstWaits || SessionState.MiddleTimerId == 0))
             return "the double-click timer runs with no first click waiting, or none to take its messages";
         if (e == AttachmentEnds && (w.clickTimer || w.pollTimer || w.pressed || w.captured))

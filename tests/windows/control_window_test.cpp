@@ -405,7 +405,9 @@ TEST_F(ControlWindowTest, ThePositionAtTheHostsEndIsWhereTheNextProcessOpensIt)
 TEST_F(ControlWindowTest, TheButtonsTipsSayWhatAClickDoesInJapanese)
 {
     EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), u8"カメラモードに切替");
-    EnterCameraMode();
+    SendButton(MOUSEEVENTF_LEFTDOWN), SendButton(MOUSEEVENTF_LEFTUP), PumpMessages();  // where the tip shows, at once
+    char shown[64] = "";
+    EXPECT_TRUE(GetWindowTextA(VisibleTip(), shown, sizeof shown) && Utf8FromCp932(shown) == u8"モデリングモードに切替");
     EXPECT_EQ(TipShownOver(IDC_MODE_BUTTON), u8"モデリングモードに切替");
     EXPECT_EQ(TipShownOver(IDC_STORE_BUTTON), u8"カメラを記憶");
     ASSERT_FALSE(IsWindowEnabled(GetDlgItem(control, IDC_RESTORE_BUTTON)));
@@ -439,6 +441,7 @@ TEST_F(ControlWindowTest, MovedToADisplayAt200PercentItLaysItselfOutAgainWhereWi
     EXPECT_EQ(ClientSize(control).cy, 2 * client.cy);
     ExpectRect(ChildRect(control, IDC_MODE_BUTTON), 2 * mode.left, 0, 2 * mode.right, 2 * mode.bottom);
     EXPECT_EQ(IconSize(ButtonIcon(control, IDC_MODE_BUTTON)).cx, 2 * icon);
+    EXPECT_EQ(TipShownOver(IDC_UNDO_BUTTON), u8"直前のドラッグを取消") << "disabled, its tip where it stands now";
     SendMessageA(control, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
     ToggleMode();
     EXPECT_EQ(ClientSize(control).cx, 44) << "back at 96 dpi, in the other mode";
@@ -603,6 +606,14 @@ TEST_P(ControlWindowAtDisplayScale, ShowsEveryControlTheValuesAndThePicturesWhol
     for (const StatusBarCall& call : StatusCalls())
         paneIcon = call.function == StatusBarSetIconCall ? call.icon : paneIcon;
     EXPECT_EQ(IconSize(paneIcon).cy, GetSystemMetrics(SM_CYSMICON));
+    const auto setContext = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext")));
+    const DPI_AWARENESS_CONTEXT aware = setContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+    SessionState.MainWindow = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    setContext(aware);
+    ToggleMode();  // the pane's icon at the main window's scale, not the control window's: here one at 96 dpi
+    EXPECT_EQ(IconSize(StatusCalls().back().icon).cy, 16);
+    DestroyWindow(SessionState.MainWindow), SessionState.MainWindow = windows.main;
 }
 
 INSTANTIATE_TEST_SUITE_P(InBothLanguages, ControlWindowAtDisplayScale, testing::Bool());
