@@ -49,6 +49,14 @@ bool DragCondition()
                               (CursorInPerspectivePane() != 0 && SessionState.PressedInPerspective != 0));
 }
 
+// A drag whose press the plug-in took is the user's until its release,
+// wherever the pointer goes, over the other panes and out of the window too;
+// the perspective-only setting decides only where a drag may begin.
+bool DragActs(uint32_t button)
+{
+    return (SessionState.CameraDragButtons & button) != 0 || DragCondition();
+}
+
 bool MiddleButtonDown()
 {
     return (HookSystem.getAsyncKeyState(VK_MBUTTON) & 0x8000) != 0;
@@ -184,10 +192,12 @@ Ending OnMouseMove(const MSG& message)
         // The pointer follows the hand; the host sees no middle drag. Once the
         // pointer has left the double-click rectangle, the press can no longer
         // become a double click: the pan begins without waiting for the timer.
-        // Nothing is simulated over the pane that CameraMode drives.
+        // Nothing is simulated over the pane that CameraMode drives. After a
+        // flick the button may be up by now, its release queued behind the
+        // move: that release ends the pan the move begins.
         if (SessionState.MiddleTimerId != 0 && OutsideDoubleClickRectangle(x, y)) {
             StopDoubleClickTimer();
-            if (MiddleButtonDown() && !CameraCondition())
+            if ((MiddleButtonDown() || ButtonMessageQueued()) && !CameraCondition())
                 BeginMiddlePan(x, y);
         }
         return Ending::Consume;
@@ -204,11 +214,11 @@ Ending OnMouseMove(const MSG& message)
         dy *= ShiftDragFactor;
     }
     uint16_t button = 0;
-    if ((keys & MK_LBUTTON) && DragCondition())
+    if ((keys & MK_LBUTTON) && DragActs(MK_LBUTTON))
         button = MK_LBUTTON;
-    else if ((keys & MK_RBUTTON) && DragCondition())
+    else if ((keys & MK_RBUTTON) && DragActs(MK_RBUTTON))
         button = MK_RBUTTON;
-    else if ((keys & MK_MBUTTON) && DragCondition())
+    else if ((keys & MK_MBUTTON) && DragActs(MK_MBUTTON))
         button = MK_MBUTTON;
     if (button == 0)
         return Ending::Pass;
@@ -235,6 +245,8 @@ Ending OnLeftOrRightDown(MSG& message, bool removed)
     CameraDragButtonPressed(button);
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
+    if (SessionState.PanPressAwaited != 0)
+        PlacePanPress(message, removed);
     SessionState.PressedInPerspective = CursorInPerspectivePane();
     if (!CameraCondition()) {
         const bool hostHadFirstPress = (SessionState.PressesWithHost & button) != 0;
@@ -272,6 +284,8 @@ Ending OnLeftOrRightUp(const MSG& message, bool removed)
 Ending OnMiddleDown(const MSG& message)
 {
     ForgetOrbitPivot();
+    // Input keeps its order: a pan's press not come by now went to another window.
+    SessionState.PanPressAwaited = 0;
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();

@@ -1,5 +1,6 @@
 #include "input/middle_pan.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "input/hook_system_calls.h"
@@ -38,7 +39,24 @@ void BeginMiddlePan(int x, int y)
     SessionState.PanButtonsSwapped = HookSystem.getSystemMetrics(SM_SWAPBUTTON) != 0;
     HookSystem.mouseEvent(SessionState.PanButtonsSwapped ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
                           static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+    SessionState.PanPressAwaited = 1;
     HookSystem.setTimer(SessionState.FigureWindow, PanPollTimerId, PanPollInterval, nullptr);
+}
+
+void PlacePanPress(MSG& press, bool removed)
+{
+    const LPARAM pointer = press.lParam;
+    // The screen point moves with the client one: a host may read either.
+    press.pt.x += SessionState.FirstClickX - static_cast<int16_t>(LOWORD(pointer));
+    press.pt.y += SessionState.FirstClickY - static_cast<int16_t>(HIWORD(pointer));
+    press.lParam = MAKELPARAM(SessionState.FirstClickX, SessionState.FirstClickY);
+    if (!removed)
+        return;
+    SessionState.PanPressAwaited = 0;
+    // Posted, the move comes next, before any input still queued: after a
+    // flick the release is, and the host's pan must reach the pointer first.
+    if (pointer != press.lParam)
+        HookSystem.postMessage(press.hwnd, WM_MOUSEMOVE, press.wParam, pointer);
 }
 
 bool ReleaseMiddlePan(int x, int y)
@@ -68,8 +86,13 @@ void PollMiddlePan()
     // A release still in the thread's queue is the hook's to take, and its
     // acting delivery tells the sibling once; the poll is for the release
     // the hook never sees.
-    if ((HIWORD(HookSystem.getQueueStatus(QS_MOUSEBUTTON)) & QS_MOUSEBUTTON) == 0)
+    if (!ButtonMessageQueued())
         ReleaseMiddlePan(0, 0);
+}
+
+bool ButtonMessageQueued()
+{
+    return (HIWORD(HookSystem.getQueueStatus(QS_MOUSEBUTTON)) & QS_MOUSEBUTTON) != 0;
 }
 
 // The system's own rule: a second click counts when it lies less than half

@@ -7,7 +7,11 @@
 // the host and in every other program. The left button the host pans with is
 // the primary one, the physical right button for a left-handed user.
 // x and y are the message's own coordinates; the simulated button presses
-// carry no movement, so they are passed on as they are.
+// carry no movement, so they are passed on as they are. The host's pan begins
+// where the middle button went down, not where the pan was begun: its
+// simulated press is placed there when it comes through the hook, and a move
+// to the pointer follows it, so that the drawing stays under the hand from the
+// first movement without the pointer being moved.
 
 #include <windows.h>
 
@@ -24,6 +28,12 @@ constexpr UINT_PTR PanPollTimerId = 0x5A56;
 // progress: the user's cursor stays saved.
 void BeginMiddlePan(int x, int y);
 
+// The figure window's left or right press while the pan's own is awaited is
+// that one: it is placed where the middle button went down. The delivery that
+// removes it ends the wait and posts the move from there to where the press
+// was.
+void PlacePanPress(MSG& press, bool removed);
+
 // When a pan is in progress: the button it pressed up, space up, the saved cursor back,
 // the poll stopped and the sibling plug-in's window "Z_Tarnhollow" told that
 // the pan ended. Returns whether a pan was in progress.
@@ -37,6 +47,9 @@ void EndMiddlePan(int x, int y);
 // go, also over a window whose messages the hook never sees, unless a button
 // message still waits in the thread's queue.
 void PollMiddlePan();
+
+// Whether a mouse button's message waits in the thread's queue.
+bool ButtonMessageQueued();
 
 // Whether the pointer at the figure window's client point (x, y) has left the
 // rectangle around the waiting first click within which the system counts a

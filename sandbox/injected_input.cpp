@@ -69,6 +69,12 @@ void SendButtonAt(POINT screen, DWORD flag)
     SendMouseInput(flag, screen);
 }
 
+void KeepPointerClipped(bool clipped)
+{
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN)};
+    ClipCursor(clipped ? &screen : nullptr);
+}
+
 void TurnWheel(int delta)
 {
     INPUT input = {};

@@ -22,6 +22,16 @@ void SendButton(DWORD flag);
 // point lands where it was meant to.
 void SendButtonAt(POINT screen, DWORD flag);
 
+// Under Wine, every pointer move injected while the pointer is free is warped
+// on the X display inside a pointer grab of its own; letting that grab go
+// enters the window under the pointer again, and Wine then takes the state of
+// every key from the X server, where a key pressed by injected input, such as
+// the space of the plug-in's pan, is up. Kept inside a cursor clip, which Wine
+// holds as one grab for as long as it lasts, the pointer moves as a hand moves
+// it, and no key is let go by a move. Clips the pointer to the whole screen but
+// its last column, or frees it.
+void KeepPointerClipped(bool clipped);
+
 // One wheel message's worth of turning: positive away from the user.
 void TurnWheel(int delta);
 

@@ -7,12 +7,14 @@ build="$root/build"
 
 cmake --preset mingw -S "$root" >/dev/null
 cmake --build "$build"
-# The tests' prefixes, made side by side: one for each group of tests that
-# runs beside the others, and those of displays at 150 % and 200 %.
+# The tests' prefixes: one for each group of tests that runs beside the
+# others, and those of displays at 150 % and 200 %. The first is made by Wine,
+# the others from it, side by side.
 groups=("" unit tour 144 192)
+"$root/tools/wine-prefix.sh" "$build"
 makers=()
-for group in "${groups[@]}"; do
-    "$root/tools/wine-prefix.sh" "$build" $group &
+for group in "${groups[@]:1}"; do
+    "$root/tools/wine-prefix.sh" "$build" "$group" &
     makers+=($!)
 done
 for maker in "${makers[@]}"; do wait "$maker"; done

@@ -302,6 +302,7 @@ std::vector<TourStep> PlayTour(const SandboxExports* exports, void* component, c
     Settle();
     ActivateHost(tour.session);
     MovePointerTo(POINT{8, 8});
+    KeepPointerClipped(true);
     Record(tour, "start");
     for (const ScriptedStep& step : Script) {
         if (which == TourSteps::LanguageDependent && !step.languageDependent)
@@ -309,6 +310,7 @@ std::vector<TourStep> PlayTour(const SandboxExports* exports, void* component, c
         step.play(tour.session);
         Record(tour, step.name);
     }
+    KeepPointerClipped(false);
     EndHostSession(tour.session);
     if (tour.log != nullptr)
         std::fclose(tour.log);

@@ -39,6 +39,7 @@ protected:
         LRESULT result;
         UINT messageAfter;
         bool passedOn;
+        LPARAM lParamAfter; POINT ptAfter;  // as the hook left them
     };
 
     Delivery Deliver(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, HWND target = Figure(),
@@ -52,7 +53,7 @@ protected:
         record.time = messageTime;
         const int before = fake.Count("CallNextHookEx");
         const LRESULT result = MessageHook(HC_ACTION, removal, reinterpret_cast<LPARAM>(&record));
-        return Delivery{result, record.message, fake.Count("CallNextHookEx") > before};
+        return Delivery{result, record.message, fake.Count("CallNextHookEx") > before, record.lParam, record.pt};
     }
 
     // The three ways a call ends.

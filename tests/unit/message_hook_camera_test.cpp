@@ -220,17 +220,20 @@ TEST_F(CameraGestures, PerspectiveOnlyTakesTheWheelOverThePerspectivePaneOnly)
 TEST_F(CameraGestures, PerspectiveOnlyIgnoresADragThatStartedOutsideThePane)
 {
     PluginSettings.PerspectiveOnly = 1;
-    PointerInTopPane();
-    ExpectPass(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 50)), WM_LBUTTONDOWN);
-    EXPECT_EQ(SessionState.PressedInPerspective, 0);
-    PointerInPerspectivePane();
-    ExpectPass(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(150, 150)), WM_MOUSEMOVE);
-    EXPECT_EQ(Calls(SandboxSetEye), 0);
-    ExpectPass(Deliver(WM_LBUTTONUP, 0, At(150, 150)), WM_LBUTTONUP);
+    for (const UINT down : {WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {  // a row for each button
+        const WPARAM button = down == WM_LBUTTONDOWN ? MK_LBUTTON : MK_RBUTTON;
+        PointerInTopPane();
+        ExpectPass(Deliver(down, button, At(50, 50)), down);
+        EXPECT_EQ(SessionState.PressedInPerspective, 0);
+        PointerInPerspectivePane();
+        ExpectPass(Deliver(WM_MOUSEMOVE, button, At(150, 150)), WM_MOUSEMOVE);
+        ExpectPass(Deliver(down + 1, 0, At(150, 150)), down + 1);
+    }
+    EXPECT_EQ(Calls(SandboxSetEye) + Calls(SandboxSetTarget), 0);
     ExpectReferencesBalanced();
 }
 
-TEST_F(CameraGestures, PerspectiveOnlyDragsThatStartInsideThePane)
+TEST_F(CameraGestures, PerspectiveOnlyDragsThatStartInsideThePaneGoOnWhereverThePointerGoes)
 {
     PluginSettings.PerspectiveOnly = 1;
     PointerInPerspectivePane();
@@ -238,10 +241,16 @@ TEST_F(CameraGestures, PerspectiveOnlyDragsThatStartInsideThePane)
     EXPECT_EQ(SessionState.PressedInPerspective, 1);
     Deliver(WM_MOUSEMOVE, 0, At(150, 150));
     ExpectConsume(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(160, 150)));
-    EXPECT_EQ(Calls(SandboxSetEye), 1);
-    PointerInTopPane();
-    ExpectPass(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(170, 150)), WM_MOUSEMOVE);
-    EXPECT_EQ(SessionState.LastMouseX, 170) << "the position follows every CameraMode move";
+    const SandboxPoint eye = host->eye;
+    for (const POINT p : {POINT{50, 90}, POINT{-40, 120}, POINT{50, 90}, POINT{160, 150}}) {  // out and back
+        fake.pointer = p;
+        ExpectConsume(Deliver(WM_MOUSEMOVE, MK_LBUTTON, At(p.x, p.y)));
+    }
+    EXPECT_EQ(Calls(SandboxSetEye), 5) << "every move, over the top pane and out of the window too";
+    for (const float miss : {host->eye.x - eye.x, host->eye.y - eye.y, host->eye.z - eye.z})
+        EXPECT_NEAR(miss, 0.0f, 1e-4f);
+    EXPECT_EQ(SessionState.LastMouseX, 160) << "the position follows every CameraMode move";
+    ExpectConsume(Deliver(WM_LBUTTONUP, 0, At(160, 150)));
     ExpectReferencesBalanced();
 }
 

@@ -236,6 +236,7 @@ protected:
         if (code >= 0 && saysMiddleUp)
             middleUpSeen = middleUpSeen || SoakSystem.middleButton == 0;
 
+        const bool awaited = SessionState.PanPressAwaited != 0 && message.hwnd == SessionState.FigureWindow;
         MSG record = message;
         LRESULT result = 0;
         try {
@@ -249,8 +250,11 @@ protected:
         if (SessionState.Mode != modeBefore)
             CheckNothingPressed(failure, "after a mode switch");
         const int passes = SoakSystem.passes - passesBefore;
-        Check(record.hwnd == message.hwnd && record.wParam == message.wParam && record.lParam == message.lParam &&
-                  record.time == message.time && record.pt.x == message.pt.x && record.pt.y == message.pt.y,
+        // But for the pan's own press, placed where the middle button went down.
+        const bool placed = awaited && message.message != WM_MOUSEMOVE &&
+                            record.lParam == MAKELPARAM(SessionState.FirstClickX, SessionState.FirstClickY);
+        Check(record.hwnd == message.hwnd && record.wParam == message.wParam && record.time == message.time &&
+                  (placed || (record.lParam == message.lParam && record.pt.x == message.pt.x && record.pt.y == message.pt.y)),
               failure, "the hook changed more than the message number");
         // Pass, Keep or Consume, and nothing else.
         const bool passed = passes == 1 && record.message == message.message && result == SoakSystem.nextHookResult;
