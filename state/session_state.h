@@ -34,7 +34,7 @@ struct SessionStateRecord {
     HWND ModeButton = nullptr;
     HWND ButtonTips = nullptr;  // the control window's tooltips, owned by it
     HWND HostKeyboard = nullptr;  // the host's window that had the keyboard at the last press on the control window
-    HWND DialogKeyboard = nullptr;  // the host's window where the user typed before the open configuration dialogs took the keyboard
+    HWND DialogKeyboard = nullptr;  // the host's window where the user typed before the open dialogs took the keyboard
     HINSTANCE ModuleInstance = nullptr;
     HMODULE StatusBarModule = nullptr;
     HICON ModelingIcon = nullptr;

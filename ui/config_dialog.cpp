@@ -185,7 +185,8 @@ bool TakeConfigDialogKey(MSG& message)
         return false;
     // Alt+F4 closes the dialog from every control, a list too, which would
     // hand it to its drop-down; the key field alone takes it as a key.
-    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 && GetDlgCtrlID(message.hwnd) != IDC_CONFIG_MODE_KEY)
+    const bool altF4 = message.message == WM_SYSKEYDOWN && message.wParam == VK_F4;
+    if (altF4 && GetDlgCtrlID(message.hwnd) != IDC_CONFIG_MODE_KEY)
         return PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
     return IsDialogMessageA(dialog, &message) != FALSE;
 }
