@@ -91,10 +91,15 @@ void FitNoteToText(HWND note, HWND field)
     SetWindowPos(note, nullptr, corner.x, corner.y, size.cx, place.bottom - place.top, SWP_NOZORDER);
 }
 
+HWND Note(HWND field)
+{
+    return GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE);
+}
+
 // The line under the field, hidden until a key is refused.
 void ShowNote(HWND field, bool shown)
 {
-    const HWND note = GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE);
+    const HWND note = Note(field);
     if (shown)
         FitNoteToText(note, field);
     ShowWindow(note, shown ? SW_SHOWNA : SW_HIDE);
@@ -108,11 +113,12 @@ bool IsKeyWithCtrlOrAlt(const MSG* message)
     return message != nullptr && (ModifiersHeld() & (HOTKEYF_CONTROL | HOTKEYF_ALT)) != 0;
 }
 
+// The note shows from a refused key until the next key.
 void OnKeyDown(HWND field, WPARAM key, LPARAM flags)
 {
-    ShowNote(field, false);
     const uint8_t modifiers = ModifiersHeld();
-    switch (ModeKeyFieldVerdictFor(static_cast<uint8_t>(key), modifiers)) {
+    const ModeKeyFieldVerdict verdict = ModeKeyFieldVerdictFor(static_cast<uint8_t>(key), modifiers);
+    switch (verdict) {
     case ModeKeyFieldVerdict::Modifier:
         Draw(field, MAKEWORD(0, modifiers));
         break;
@@ -121,12 +127,12 @@ void OnKeyDown(HWND field, WPARAM key, LPARAM flags)
         break;
     case ModeKeyFieldVerdict::Refuse:
         Draw(field, FieldKey(field));
-        ShowNote(field, true);
         break;
     case ModeKeyFieldVerdict::Take:
         SetFieldKey(field, MAKEWORD(key, modifiers | ((flags & ExtendedKey) != 0 ? HOTKEYF_EXT : 0)));
         break;
     }
+    ShowNote(field, verdict == ModeKeyFieldVerdict::Refuse);
 }
 
 // Modifiers shown alone show those still held; with none held, or after a
@@ -200,5 +206,5 @@ void TakeOverModeKeyField(HWND field)
 
 bool ModeKeyNoteShown(HWND field)
 {
-    return IsWindowVisible(GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE)) != FALSE;
+    return IsWindowVisible(Note(field)) != FALSE;
 }
