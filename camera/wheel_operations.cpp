@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "camera/figure_repaint.h"
@@ -15,13 +16,20 @@ namespace {
 constexpr float MinimumZoom = 9.0f;
 constexpr float MaximumZoom = 720.0f;
 
+// A notch that brings two points closer, or shrinks the zoom, at most halves
+// the distance or the zoom, as the fastest notch the other way doubles it: a
+// fast speed with Ctrl would otherwise put the eye onto the target or past it.
+constexpr float SmallestScaleFactor = 0.5f;
+
+// The step of the keys held, times WheelSpeed.
 float StepSize(uint16_t keys, float withShift, float withControl, float plain)
 {
+    float step = plain;
     if ((keys & MK_SHIFT) != 0)
-        return withShift;
-    if ((keys & MK_CONTROL) != 0)
-        return withControl;
-    return plain;
+        step = withShift;
+    else if ((keys & MK_CONTROL) != 0)
+        step = withControl;
+    return step * SpeedFactor(PluginSettings.WheelSpeed);
 }
 
 // The wheel direction in which an operation negates its step.
@@ -37,7 +45,7 @@ float ScaleFactor(int16_t delta, uint16_t keys, NegatedWhen negatedWhen)
         step = -step;
     if (TowardZoomsIn(PluginSettings.Rotate))
         step = -step;
-    return 1.0f + step;
+    return std::max(1.0f + step, SmallestScaleFactor);
 }
 
 }  // namespace

@@ -8,6 +8,10 @@
 // scene; while SessionState.App is null it does nothing. A value that would not
 // be finite is not written, and then nothing is repainted either. Rotate = +1
 // stands for any value TowardZoomsIn takes as zooming in, -1 for any other.
+//
+// The steps below are those of a WheelSpeed of 100: each goes WheelSpeed
+// percent as far (10 to 1000), with Shift and Ctrl alike. A scaling step never
+// scales by less than ½, so that no notch brings the eye onto the target.
 
 #include <cstdint>
 

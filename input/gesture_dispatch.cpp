@@ -8,6 +8,7 @@
 #include "host/host.h"
 #include "state/session_state.h"
 #include "state/settings.h"
+#include "ui/display_scale.h"
 
 namespace {
 
@@ -41,6 +42,16 @@ Vec3 ZoomCentre(const Scene& scene, int32_t setting)
     }
 }
 
+// Pixels of the figure window's display as pixels of one at 96 dpi, when the
+// user asked for the same hand movement at every display scale. A host the
+// system scales for it is told 96 dpi: its pixels are already of that kind.
+float DisplayScaleFactor()
+{
+    if (PluginSettings.FollowDisplayScale == 0)
+        return 1.0f;
+    return static_cast<float>(USER_DEFAULT_SCREEN_DPI) / static_cast<float>(WindowDpi(SessionState.FigureWindow));
+}
+
 }  // namespace
 
 const int32_t& CameraWheelSetting(uint16_t keys)
@@ -65,7 +76,13 @@ const int32_t& ZoomCentreSetting(uint16_t keys)
 
 void RunDragOperation(uint16_t keys, float dx, float dy)
 {
-    switch (DragSetting(keys)) {
+    const int32_t operation = DragSetting(keys);
+    const bool orbit = operation == 0 || operation == 1 || operation == 3;
+    const float factor =
+        SpeedFactor(orbit ? PluginSettings.OrbitSpeed : PluginSettings.PanSpeed) * DisplayScaleFactor();
+    dx *= factor;
+    dy *= factor;
+    switch (operation) {
     case 0:
         OrbitEye(dx, dy);
         break;

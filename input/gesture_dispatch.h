@@ -7,8 +7,11 @@
 
 #include <cstdint>
 
-// CameraMode drag with dx, dy already scaled: Option1, Option2 or Option3 by
-// the first held button among left, right, middle (the caller has checked one).
+// CameraMode drag with dx, dy already scaled for Ctrl and Shift: Option1,
+// Option2 or Option3 by the first held button among left, right, middle (the
+// caller has checked one). The orbits go OrbitSpeed times as far, the pan
+// PanSpeed times, and with FollowDisplayScale a pixel of the figure window's
+// display counts as a pixel at 96 dpi.
 void RunDragOperation(uint16_t keys, float dx, float dy);
 
 // A CameraMode press of `button` was taken: a drag of that button that orbits

@@ -26,6 +26,10 @@ struct PluginSettingsRecord {
     int32_t Option11 = 0;  // middle double click alone (DoubleClickAction)
     int32_t ModeKey = 0x1D;  // the key that switches the mode (state/mode_key.h); NONCONVERT
     int32_t StopAtPoles = 0;  // camera orbits stop short of looking straight down or up
+    int32_t OrbitSpeed = 100;  // percent of the orbits' degree per pixel (SpeedFactor)
+    int32_t PanSpeed = 100;    // percent of the camera pan's unit per pixel (SpeedFactor)
+    int32_t WheelSpeed = 100;  // percent of every camera-mode wheel step (SpeedFactor)
+    int32_t FollowDisplayScale = 0;  // camera drags count pixels as of a display at 96 dpi
 };
 
 extern PluginSettingsRecord PluginSettings;
@@ -36,4 +40,19 @@ extern PluginSettingsRecord PluginSettings;
 inline bool TowardZoomsIn(int32_t rotate)
 {
     return rotate > 0;
+}
+
+// The speed in percent that a speed setting acts at: a value set by hand
+// beyond 10..1000 acts as the nearer end, and is kept as stored.
+constexpr int32_t SlowestSpeed = 10;
+constexpr int32_t FastestSpeed = 1000;
+inline int32_t ActingSpeed(int32_t percent)
+{
+    return percent < SlowestSpeed ? SlowestSpeed : percent > FastestSpeed ? FastestSpeed : percent;
+}
+
+// The multiple of the built-in step that a speed setting stands for.
+inline float SpeedFactor(int32_t percent)
+{
+    return static_cast<float>(ActingSpeed(percent)) / 100.0f;
 }

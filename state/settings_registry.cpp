@@ -46,6 +46,10 @@ constexpr NamedSetting StoredSettings[] = {
     {"ShowControlWnd", &PluginSettingsRecord::ShowControlWnd},
     {"ModeKey", &PluginSettingsRecord::ModeKey, IsModeKeyValue},
     {"StopAtPoles", &PluginSettingsRecord::StopAtPoles},
+    {"OrbitSpeed", &PluginSettingsRecord::OrbitSpeed},
+    {"PanSpeed", &PluginSettingsRecord::PanSpeed},
+    {"WheelSpeed", &PluginSettingsRecord::WheelSpeed},
+    {"FollowDisplayScale", &PluginSettingsRecord::FollowDisplayScale},
 };
 
 // The holder stays empty when the key cannot be had.

@@ -11,6 +11,7 @@
 #include "ui/dialog_hand_over.h"
 #include "ui/host_keyboard.h"
 #include "ui/mode_key_field.h"
+#include "ui/speed_sliders.h"
 #include "ui/texts/texts.h"
 #include "ui/work_area.h"
 
@@ -43,6 +44,7 @@ void ShowCurrentSettings(HWND dialog)
     for (const ConfigCheckBox& box : ConfigCheckBoxes)
         CheckDlgButton(dialog, box.controlId, PluginSettings.*box.field != 0 ? BST_CHECKED : BST_UNCHECKED);
     SendDlgItemMessageA(dialog, IDC_CONFIG_MODE_KEY, HKM_SETHOTKEY, static_cast<WPARAM>(PluginSettings.ModeKey), 0);
+    ShowSpeeds(dialog, PluginSettings);
 }
 
 // Every control is read before anything is written, so the record is never
@@ -59,6 +61,7 @@ void TakeSettingsFromControls(HWND dialog)
     // The key and its modifier flags as the field holds them; an empty field is no key.
     const LRESULT key = SendDlgItemMessageA(dialog, IDC_CONFIG_MODE_KEY, HKM_GETHOTKEY, 0, 0);
     settings.ModeKey = static_cast<int32_t>(key & 0xFFFF);
+    TakeSpeeds(dialog, settings);
     PluginSettings = settings;
 }
 
@@ -163,8 +166,8 @@ bool IsConfigDialog(HWND window)
 
 void ShowConfigDialog()
 {
-    // The template's mode-key field is comctl32's hot-key control.
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS};
+    // The template's mode-key field is comctl32's hot-key control, its speeds trackbars.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_HOTKEY_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     const HWND dialog = CreateDialogParamA(SessionState.ModuleInstance,
                                            MAKEINTRESOURCEA(ConfigDialogTemplate(SessionState.Language)),
@@ -207,6 +210,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             ++OpenConfigDialogs;
             TakeOverModeKeyField(GetDlgItem(dialog, IDC_CONFIG_MODE_KEY));
             FillLists(dialog);
+            SetUpSpeedSliders(dialog);
             ShowCurrentSettings(dialog);
             return TRUE;  // the system sets the initial focus
         case WM_ACTIVATE:
@@ -220,6 +224,9 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                 Accept(dialog);
             else if (LOWORD(wParam) == IDCANCEL)
                 Close(dialog);
+            return FALSE;
+        case WM_HSCROLL:
+            FollowSpeedSlider(dialog, reinterpret_cast<HWND>(lParam));
             return FALSE;
         case WM_DESTROY:
             EndKeyboardHandOver(dialog);

@@ -36,12 +36,21 @@ const ConfigList ConfigLists[14] = {
     PositionList(IDC_CONFIG_OPTION7, &PluginSettingsRecord::Option7, WheelActionItems),
 };
 
-const ConfigCheckBox ConfigCheckBoxes[4] = {
+const ConfigCheckBox ConfigCheckBoxes[5] = {
     {IDC_CONFIG_PERSPECTIVE_ONLY, &PluginSettingsRecord::PerspectiveOnly},
     {IDC_CONFIG_START_CAMERA_MODE, &PluginSettingsRecord::StartCameraMode},
     {IDC_CONFIG_STOP_AT_POLES, &PluginSettingsRecord::StopAtPoles},
+    {IDC_CONFIG_FOLLOW_DISPLAY_SCALE, &PluginSettingsRecord::FollowDisplayScale},
     {IDC_CONFIG_SHOW_CONTROL_WND, &PluginSettingsRecord::ShowControlWnd},
 };
+
+const ConfigSpeedSlider ConfigSpeedSliders[3] = {
+    {IDC_CONFIG_ORBIT_SPEED, IDC_CONFIG_ORBIT_SPEED_VALUE, &PluginSettingsRecord::OrbitSpeed},
+    {IDC_CONFIG_PAN_SPEED, IDC_CONFIG_PAN_SPEED_VALUE, &PluginSettingsRecord::PanSpeed},
+    {IDC_CONFIG_WHEEL_SPEED, IDC_CONFIG_WHEEL_SPEED_VALUE, &PluginSettingsRecord::WheelSpeed},
+};
+
+const int32_t SpeedPositions[SpeedPositionCount] = {25, 35, 50, 70, 100, 140, 200, 280, 400};
 
 const char* const* ListItems(const ConfigList& list, HostLanguage language)
 {
@@ -53,6 +62,17 @@ int ListSelectionFor(const ConfigList& list, int32_t value)
     if (list.encoding == ListEncoding::WheelDirection)
         return TowardZoomsIn(value) ? 1 : 0;
     return value >= 0 && value < list.itemCount ? value : list.outsideItem;
+}
+
+int SpeedPositionFor(int32_t percent)
+{
+    const int64_t acting = ActingSpeed(percent);
+    int position = 0;
+    // Past the geometric mean of two neighbours the upper one is nearer.
+    while (position + 1 < SpeedPositionCount &&
+           acting * acting >= static_cast<int64_t>(SpeedPositions[position]) * SpeedPositions[position + 1])
+        ++position;
+    return position;
 }
 
 int32_t ListValueFor(const ConfigList& list, int selection)

@@ -29,9 +29,22 @@ struct ConfigCheckBox {
     int32_t PluginSettingsRecord::*field;
 };
 
+// A speed's slider, the text beside it that writes the speed, and its setting.
+struct ConfigSpeedSlider {
+    int controlId;
+    int valueTextId;
+    int32_t PluginSettingsRecord::*field;
+};
+
 // In the order in which the dialog fills them.
 extern const ConfigList ConfigLists[14];
-extern const ConfigCheckBox ConfigCheckBoxes[4];
+extern const ConfigCheckBox ConfigCheckBoxes[5];
+extern const ConfigSpeedSlider ConfigSpeedSliders[3];
+
+// The speeds in percent that a slider's positions stand for, slowest first:
+// each √2 times the one before, rounded, so that two positions double it.
+constexpr int SpeedPositionCount = 9;
+extern const int32_t SpeedPositions[SpeedPositionCount];
 
 // The list's items in the host's language.
 const char* const* ListItems(const ConfigList& list, HostLanguage language);
@@ -41,6 +54,10 @@ const char* const* ListItems(const ConfigList& list, HostLanguage language);
 // wheel direction selects the item TowardZoomsIn makes of the value, as both
 // modes' wheels do: the second for any positive value, the first otherwise.
 int ListSelectionFor(const ConfigList& list, int32_t value);
+
+// The slider position that shows a speed: the one nearest to the speed it
+// acts at (SpeedFactor), by ratio; a speed half way between two goes up.
+int SpeedPositionFor(int32_t percent);
 
 // The setting's value for the selected position (-1 when nothing is selected).
 // A position is stored as it is; the wheel direction stores 1 for a position

@@ -27,7 +27,8 @@ int ScreenDpi()
 
 int WindowDpi(HWND window)
 {
-    const auto dpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    // Looked up once: a drag that follows the display's scale asks at every move.
+    static const auto dpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     if (dpiForWindow != nullptr && window != nullptr) {
         const UINT dpi = dpiForWindow(window);
         if (dpi != 0)

@@ -65,16 +65,15 @@ TEST(ConfigLists, ListsOfOneValueSetShareTheirItemsInEachLanguage)
     }
 }
 
-TEST(ConfigLists, TheCheckBoxesEditTheFourFlags)
+TEST(ConfigLists, TheCheckBoxesEditTheFiveFlagsInTabOrder)
 {
-    EXPECT_EQ(ConfigCheckBoxes[0].controlId, 1017);
-    EXPECT_TRUE(ConfigCheckBoxes[0].field == &PluginSettingsRecord::PerspectiveOnly);
-    EXPECT_EQ(ConfigCheckBoxes[1].controlId, 1018);
-    EXPECT_TRUE(ConfigCheckBoxes[1].field == &PluginSettingsRecord::StartCameraMode);
-    EXPECT_EQ(ConfigCheckBoxes[2].controlId, 1026);
-    EXPECT_TRUE(ConfigCheckBoxes[2].field == &PluginSettingsRecord::StopAtPoles);
-    EXPECT_EQ(ConfigCheckBoxes[3].controlId, 1019);
-    EXPECT_TRUE(ConfigCheckBoxes[3].field == &PluginSettingsRecord::ShowControlWnd);
+    const ConfigCheckBox r[] = {{1017, &PluginSettingsRecord::PerspectiveOnly},
+                                {1018, &PluginSettingsRecord::StartCameraMode},
+                                {1026, &PluginSettingsRecord::StopAtPoles},
+                                {1034, &PluginSettingsRecord::FollowDisplayScale},
+                                {1019, &PluginSettingsRecord::ShowControlWnd}};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(ConfigCheckBoxes[i].controlId == r[i].controlId && ConfigCheckBoxes[i].field == r[i].field) << i;
 }
 
 TEST(ConfigLists, TheWheelDirectionShowsZoomInForAnyPositiveRotate)

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "camera/drag_operations.h"
 #include "tests/support/message_hook_fixture.h"
 
 namespace {
@@ -78,23 +79,26 @@ TEST_F(CameraGestures, ALeftDragSetToOrbitAboutTheSelectionTurnsTheViewAboutTheS
         EXPECT_NEAR(miss, 0.0f, 1e-4f);
 }
 
-TEST_F(CameraGestures, ThePanMovesByTheScaledDelta)
+// Each drag as its operation called with the move (4, 6) times Ctrl's 2 or Shift's ½ and its speed.
+TEST_F(CameraGestures, EveryDragMovesByTheDeltaScaledForCtrlAndShiftAndByItsSpeed)
 {
-    PluginSettings.Option1 = 2;
-    struct Case {
-        WORD keys;
-        float factor;
+    void (*const operations[])(float, float) = {OrbitEye, OrbitTarget, PanCamera, OrbitAboutSelection};
+    const struct { int32_t option; WORD keys; int32_t orbit, pan; float factor; } cases[] = {
+        {2, 0, 100, 100, 1.0f}, {2, MK_CONTROL, 100, 100, 2.0f}, {2, MK_SHIFT, 100, 100, 0.5f},
+        {2, MK_CONTROL | MK_SHIFT, 100, 100, 2.0f}, {2, 0, 50, 200, 2.0f}, {2, MK_SHIFT, 400, 5, 0.05f},
+        {0, 0, 200, 50, 2.0f}, {1, MK_CONTROL, 50, 400, 1.0f}, {3, MK_SHIFT, 5000, 100, 5.0f}, {7, 0, 25, 140, 1.4f},
     };
-    const Case cases[] = {{0, 1.0f}, {MK_CONTROL, 2.0f}, {MK_SHIFT, 0.5f}, {MK_CONTROL | MK_SHIFT, 2.0f}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         sandbox_host_reset();
-        SessionState.LastMouseX = 0;
-        SessionState.LastMouseY = 0;
+        PluginSettings.Option1 = c.option, PluginSettings.OrbitSpeed = c.orbit, PluginSettings.PanSpeed = c.pan;
+        SessionState.LastMouseX = 0, SessionState.LastMouseY = 0;
         Deliver(WM_MOUSEMOVE, MK_LBUTTON | c.keys, At(4, 6));
-        // Identity view: eye and target move by (dx, -dy, 0).
-        EXPECT_FLOAT_EQ(host->eye.x, 4 * c.factor) << c.keys;
-        EXPECT_FLOAT_EQ(host->eye.y, -6 * c.factor) << c.keys;
-        EXPECT_FLOAT_EQ(host->target.x, 4 * c.factor) << c.keys;
+        const SandboxPoint e = host->eye, t = host->target;
+        sandbox_host_reset();
+        operations[c.option < 4 ? c.option : 2](4 * c.factor, 6 * c.factor);
+        for (const float miss : {e.x - host->eye.x, e.y - host->eye.y, e.z - host->eye.z, t.x - host->target.x,
+                                 t.y - host->target.y, t.z - host->target.z})
+            EXPECT_NEAR(miss, 0.0f, 1e-5f) << "Option1 " << c.option << ", keys " << c.keys;
     }
 }
 

@@ -62,26 +62,27 @@ TEST_F(WheelTest, DollyTargetTurnedAwayBringsTheTargetCloser)
     EXPECT_NEAR(host->target.z, -0.1f, 1e-5f);
 }
 
-TEST_F(WheelTest, ShiftPicksTheFineStepEvenWithControl)
+// From eye (0, 0, 10), target at the origin, zoom 35, bank 0. Shift and Ctrl keep their ratios at every speed.
+TEST_F(WheelTest, ShiftPicksTheFineStepEvenWithControlAndEveryStepGoesWheelSpeedPercentAsFar)
 {
-    DollyEye(TurnedAway, MK_SHIFT | MK_CONTROL);
-    EXPECT_FLOAT_EQ(host->eye.z, 10.01f);
-    sandbox_host_reset();
-    DollyEye(TurnedAway, MK_CONTROL);
-    EXPECT_FLOAT_EQ(host->eye.z, 11.0f);
-    sandbox_host_reset();
-    DollyEye(TurnedAway, MK_SHIFT);
-    EXPECT_FLOAT_EQ(host->eye.z, 10.01f);
-
-    sandbox_host_reset();
-    ChangeBank(TurnedToward, MK_SHIFT | MK_CONTROL);
-    EXPECT_FLOAT_EQ(host->bank, 0.005f);
-    sandbox_host_reset();
-    ChangeBank(TurnedToward, MK_CONTROL);
-    EXPECT_FLOAT_EQ(host->bank, 0.1f);
-    sandbox_host_reset();
-    ChangeBank(TurnedToward, NoKeys);
-    EXPECT_FLOAT_EQ(host->bank, 0.05f);
+    const struct { int32_t speed; void (*step)(int16_t, uint16_t); uint16_t keys; int16_t delta; float to; } rows[] = {
+        {100, DollyEye, MK_SHIFT | MK_CONTROL, TurnedAway, 10.01f}, {100, DollyEye, MK_CONTROL, TurnedAway, 11.0f},
+        {100, DollyEye, MK_SHIFT, TurnedAway, 10.01f}, {100, ChangeBank, MK_SHIFT | MK_CONTROL, TurnedToward, 0.005f},
+        {100, ChangeBank, MK_CONTROL, TurnedToward, 0.1f}, {100, ChangeBank, NoKeys, TurnedToward, 0.05f},
+        {400, DollyEye, NoKeys, TurnedAway, 10.4f}, {400, DollyEye, MK_SHIFT, TurnedAway, 10.04f},
+        {1000, DollyEye, MK_CONTROL, TurnedToward, 5.0f},  // halved at most: never onto the target
+        {5000, DollyEye, MK_CONTROL, TurnedAway, 20.0f}, {5, DollyTarget, NoKeys, TurnedAway, 0.01f},  // as 1000, 10
+        {200, ChangeFocalLength, NoKeys, TurnedToward, 35.7f}, {1000, ChangeFocalLength, MK_CONTROL, TurnedAway, 17.5f},
+        {1000, ChangeBank, MK_CONTROL, TurnedToward, 1.0f}, {300, ChangeBank, MK_SHIFT, TurnedAway, -0.015f},
+    };
+    for (const auto& r : rows) {
+        sandbox_host_reset();
+        PluginSettings.WheelSpeed = r.speed;
+        r.step(r.delta, r.keys);
+        const float result = r.step == DollyEye ? host->eye.z : r.step == DollyTarget ? host->target.z
+                                                             : r.step == ChangeBank ? host->bank : host->zoom;
+        EXPECT_NEAR(result, r.to, 1e-4f) << r.speed << ", keys " << r.keys << ", delta " << r.delta;
+    }
 }
 
 TEST_F(WheelTest, FocalLengthStaysWithinNineAndSevenHundredTwenty)

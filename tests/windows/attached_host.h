@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -61,3 +62,6 @@ std::string Utf8FromCp932(const char* text);
 
 // The text of a control of the control window, as UTF-8.
 std::string ControlText(HWND window, int id);
+
+// The display's DPI this run was given (VORMELT_DISPLAY_DPI), 96 in the plain run.
+inline int RunDpi() { return std::getenv("VORMELT_DISPLAY_DPI") ? std::atoi(std::getenv("VORMELT_DISPLAY_DPI")) : 96; }

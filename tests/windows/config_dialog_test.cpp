@@ -52,7 +52,8 @@ std::vector<std::string> RegistrySnapshot()
     std::vector<std::string> values;
     for (const char* name : {"PerspectiveOnly", "Rotate", "ShowControlWnd", "StartCameraMode", "Option1", "Option2",
                              "Option3", "Option4", "Option5", "Option6", "Option7", "Option8", "Option9", "Option10",
-                             "Option11", "Option12", "Option13", "ModeKey", "StopAtPoles", "PosX", "PosY"}) {
+                             "Option11", "Option12", "Option13", "ModeKey", "StopAtPoles", "OrbitSpeed", "PanSpeed",
+                             "WheelSpeed", "FollowDisplayScale", "PosX", "PosY"}) {
         const StoredValue value = ReadSettingsValue(name);
         if (value.present)
             values.push_back(std::string(name) + ":" + std::to_string(value.type) + ":" +
@@ -145,6 +146,7 @@ protected:
         WriteSettingsDword("StartCameraMode", 2);
         WriteSettingsDword("PerspectiveOnly", 1);
         WriteSettingsDword("ModeKey", HOTKEYF_CONTROL << 8 | VK_F11);
+        WriteSettingsDword("OrbitSpeed", 150), WriteSettingsDword("PanSpeed", 5000);  // shown at ×1.4 and ×4
         Attach();
     }
 };
@@ -441,6 +443,8 @@ TEST_F(ConfigDialogWithStoredSettings, ShowsOptionsOutsideTheirListsAsTheLastIte
     EXPECT_TRUE(Checked(dialog, 1018));  // any nonzero flag is set
     EXPECT_FALSE(Checked(dialog, 1019));
     EXPECT_EQ(SendDlgItemMessageA(dialog, 1025, HKM_GETHOTKEY, 0, 0), HOTKEYF_CONTROL << 8 | VK_F11);
+    EXPECT_TRUE(SendDlgItemMessageA(dialog, 1028, TBM_GETPOS, 0, 0) == 5 && ControlText(dialog, 1031) == "×1.5");
+    EXPECT_TRUE(SendDlgItemMessageA(dialog, 1029, TBM_GETPOS, 0, 0) == 8 && ControlText(dialog, 1032) == "×10");
 }
 
 TEST_F(ConfigDialog, TheWheelDirectionFollowsTheSignOfRotate)
@@ -464,7 +468,7 @@ TEST_F(ConfigDialog, OkWithoutChangesSavesTheDefaultsItWasOpenedWith)
     EXPECT_EQ(SessionState.ConfigWindow, nullptr);
     ExpectSettingsEqual(PluginSettings, PluginSettingsRecord{});
     ExpectRegistryHolds(PluginSettingsRecord{});
-    EXPECT_EQ(SettingsValueCount(), 19u);
+    EXPECT_EQ(SettingsValueCount(), 23u);
 }
 
 TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControlsCannotShow)
@@ -480,6 +484,7 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     expected.StartCameraMode = 1;  // 2 was stored
     expected.PerspectiveOnly = 1;
     expected.ModeKey = HOTKEYF_CONTROL << 8 | VK_F11;
+    expected.OrbitSpeed = 150, expected.PanSpeed = 5000;  // kept: their sliders were not moved
     ExpectSettingsEqual(PluginSettings, expected);
     ExpectRegistryHolds(expected);
 }
@@ -508,7 +513,7 @@ TEST_F(ConfigDialog, OkThatCannotSaveSaysSoInTheHostsLanguageAndTheSettingsStill
         EXPECT_STREQ(shown, warning);
         EXPECT_EQ(GetFocus(), windows.nameBox) << "after the message, over the dialog";
         EXPECT_EQ(PluginSettings.Option4, 3);
-        EXPECT_EQ(SettingsValueCount(), 18u) << "every value but the refused Option4";
+        EXPECT_EQ(SettingsValueCount(), 22u) << "every value but the refused Option4";
         SessionState.Language = HostLanguage::English;  // as the attachment records a host in English
     }
 }
@@ -523,49 +528,40 @@ TEST_F(ConfigDialog, OkWithAPositiveRotateOtherThanOneStoresOne)
     EXPECT_EQ(ReadSettingsValue("Rotate").AsInt32(), 1);
 }
 
+// Each list's selection and each box's check (1) stored as its setting's value.
 TEST_F(ConfigDialog, OkTakesEveryListAndCheckBox)
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    Select(dialog, 1009, 0);
-    Select(dialog, 1022, 2);
-    Select(dialog, 1023, 0);
-    Select(dialog, 1024, 1);
-    Select(dialog, 1008, 1);
-    Select(dialog, 1020, 2);
-    Select(dialog, 1021, 0);
-    Select(dialog, 1010, 2);
-    Select(dialog, 1011, 3);
-    Select(dialog, 1012, 1);
-    Select(dialog, 1013, 3);
-    Select(dialog, 1014, 2);
-    Select(dialog, 1015, 0);
-    Select(dialog, 1016, -1);  // no selection
-    Check(dialog, 1017, true);
-    Check(dialog, 1018, true);
-    Check(dialog, 1026, true);
-    Check(dialog, 1019, false);
-    Click(dialog, IDOK);
-
+    using S = PluginSettingsRecord;
+    const struct { int id, set; int32_t S::*field; int32_t value; } rows[] = {
+        {1009, 0, &S::Rotate, -1},
+        {1022, 2, &S::Option11, 2},
+        {1023, 0, &S::Option12, 0},
+        {1024, 1, &S::Option13, 1},
+        {1008, 1, &S::Option8, 1},
+        {1020, 2, &S::Option9, 2},
+        {1021, 0, &S::Option10, 0},
+        {1010, 2, &S::Option1, 2},
+        {1011, 3, &S::Option2, 3},
+        {1012, 1, &S::Option3, 1},
+        {1013, 3, &S::Option4, 3},
+        {1014, 2, &S::Option5, 2},
+        {1015, 0, &S::Option6, 0},
+        {1016, -1, &S::Option7, -1},  // no selection
+        {1017, 1, &S::PerspectiveOnly, 1},
+        {1018, 1, &S::StartCameraMode, 1},
+        {1026, 1, &S::StopAtPoles, 1},
+        {1034, 1, &S::FollowDisplayScale, 1},
+        {1019, 0, &S::ShowControlWnd, 0},
+    };
     PluginSettingsRecord expected;
-    expected.Rotate = -1;
-    expected.Option11 = 2;
-    expected.Option12 = 0;
-    expected.Option13 = 1;
-    expected.Option8 = 1;
-    expected.Option9 = 2;
-    expected.Option10 = 0;
-    expected.Option1 = 2;
-    expected.Option2 = 3;
-    expected.Option3 = 1;
-    expected.Option4 = 3;
-    expected.Option5 = 2;
-    expected.Option6 = 0;
-    expected.Option7 = -1;
-    expected.PerspectiveOnly = 1;
-    expected.StartCameraMode = 1;
-    expected.StopAtPoles = 1;
-    expected.ShowControlWnd = 0;
+    for (const auto& r : rows) {
+        const bool list = SendDlgItemMessageA(dialog, r.id, CB_GETCOUNT, 0, 0) > 0;
+        list ? Select(dialog, r.id, r.set) : Check(dialog, r.id, r.set != 0);
+        expected.*r.field = r.value;
+    }
+    Click(dialog, IDOK);
     ExpectSettingsEqual(PluginSettings, expected);
     ExpectRegistryHolds(expected);
 }
@@ -683,6 +679,8 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDCANCEL)) << "one control per Tab, though peeked first";
     TypeKey(VK_TAB, VK_SHIFT);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+    SetFocus(GetDlgItem(dialog, 1029)), TypeKey(VK_PRIOR), TypeKey(VK_RIGHT);  // ×1 halved, then one position up
+    SetFocus(GetDlgItem(dialog, 1030)), TypeKey(VK_END);
     SetFocus(GetDlgItem(dialog, 1014));
     TypeKey(VK_DOWN);
     EXPECT_EQ(Selection(dialog, 1014), 2) << "one item from the middle one";
@@ -693,6 +691,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(ReadSettingsValue("Option5").AsInt32(), 2);
     EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), VK_F24);
+    EXPECT_TRUE(ReadSettingsValue("PanSpeed").AsInt32() == 70 && ReadSettingsValue("WheelSpeed").AsInt32() == 400);
 
     dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
@@ -807,6 +806,10 @@ void ExpectWholeAndSavePicture(HWND dialog, const char* name)
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
     EXPECT_FALSE(SaveWindowScreenshot(dialog, name).empty());
+    RECT frame{};  // whole on a 16:9 screen of 768 lines at 100 %, 1080 at 150 %, 2160 at 200 %, less the taskbar
+    const int dpi = RunDpi(), lines = dpi == 96 ? 768 : dpi == 144 ? 1080 : 2160;
+    EXPECT_TRUE(GetWindowRect(dialog, &frame) && frame.right - frame.left <= lines * 16 / 9 &&
+                frame.bottom - frame.top <= lines - MulDiv(48, dpi, 96));
     const SIZE client = ClientSize(dialog);
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT place{};
@@ -821,6 +824,10 @@ TEST_F(ConfigDialog, ShowsEveryControlInsideItselfAtDisplayScale)
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
     ExpectWholeAndSavePicture(dialog, "config_dialog");
+    Check(dialog, 1034, true), Click(dialog, IDOK), EnterCameraMode();  // 20 pixels of drag turn as 20 at 96 dpi
+    PostMessageA(windows.figure, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    PostMessageA(windows.figure, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 10)), PumpMessages();
+    EXPECT_NEAR(std::atan2(host->eye.x, host->eye.z) * 180 / 3.14159265f, 20.0f * 96 / RunDpi(), 1e-3f);
 }
 
 TEST_F(ConfigDialogInEnglish, ShowsEveryControlInsideItselfAtDisplayScale)

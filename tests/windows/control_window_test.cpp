@@ -560,9 +560,8 @@ protected:
 
 TEST_P(ControlWindowAtDisplayScale, ShowsEveryControlTheValuesAndThePicturesWhole)
 {
-    const char* runDpi = std::getenv("VORMELT_DISPLAY_DPI");
     const ClientDc screen(nullptr);
-    ASSERT_EQ(GetDeviceCaps(screen.get(), LOGPIXELSX), runDpi != nullptr ? std::atoi(runDpi) : 96);
+    ASSERT_EQ(GetDeviceCaps(screen.get(), LOGPIXELSX), RunDpi());
     host->zoom = 135;
     host->bank = -45;
     int flag = 0;

@@ -37,6 +37,10 @@ inline const SettingsField SettingsFields[] = {
     {"Option11", &PluginSettingsRecord::Option11},
     {"ModeKey", &PluginSettingsRecord::ModeKey},
     {"StopAtPoles", &PluginSettingsRecord::StopAtPoles},
+    {"OrbitSpeed", &PluginSettingsRecord::OrbitSpeed},
+    {"PanSpeed", &PluginSettingsRecord::PanSpeed},
+    {"WheelSpeed", &PluginSettingsRecord::WheelSpeed},
+    {"FollowDisplayScale", &PluginSettingsRecord::FollowDisplayScale},
 };
 
 inline void DeleteSettingsKey()

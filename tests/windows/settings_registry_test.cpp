@@ -37,7 +37,7 @@ protected:
 
 TEST_F(SettingsRegistry, TheBuiltInDefaultsAreThoseOfTheRecord)
 {
-    const int32_t expected[] = {0, 1, 0, 0, 3, 2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0, 0x1D, 0};
+    const int32_t expected[] = {0, 1, 0, 0, 3, 2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0, 0x1D, 0, 100, 100, 100, 0};
     for (size_t i = 0; i < sizeof expected / sizeof expected[0]; ++i)
         EXPECT_EQ(PluginSettings.*SettingsFields[i].field, expected[i]) << SettingsFields[i].name;
 }
@@ -104,7 +104,7 @@ TEST_F(SettingsRegistry, AValueOfAnotherSizeOrAModeKeyWithBitsAboveItsModifiersK
     EXPECT_EQ(PluginSettings.ModeKey, 0x1D);
 }
 
-TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithNineteenDwordsOrFailsWhenItCannot)
+TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithTwentyThreeDwordsOrFailsWhenItCannot)
 {
     RegOverridePredefKey(HKEY_CURRENT_USER, reinterpret_cast<HKEY>(GetCurrentProcess()));  // no key opens or is created
     EXPECT_FALSE(SaveSettings());
@@ -113,7 +113,7 @@ TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithNineteenDwordsOrFails
         PluginSettings.*SettingsFields[i].field = static_cast<int32_t>(i) - 8;
     EXPECT_TRUE(SaveSettings());
     ASSERT_TRUE(SettingsKeyExists());
-    EXPECT_EQ(SettingsValueCount(), 19u);
+    EXPECT_EQ(SettingsValueCount(), 23u);
     for (size_t i = 0; i < sizeof SettingsFields / sizeof SettingsFields[0]; ++i) {
         const StoredValue value = ReadSettingsValue(SettingsFields[i].name);
         ASSERT_TRUE(value.present) << SettingsFields[i].name;
@@ -131,7 +131,7 @@ TEST_F(SettingsRegistry, SavingReplacesStoredSettingsAndLeavesThePositionAlone)
     SaveSettings();
     EXPECT_EQ(ReadSettingsValue("Option3").AsInt32(), 1);
     EXPECT_EQ(ReadSettingsValue("PosX").AsInt32(), 640);
-    EXPECT_EQ(SettingsValueCount(), 20u);
+    EXPECT_EQ(SettingsValueCount(), 24u);
 }
 
 TEST_F(SettingsRegistry, WithoutTheKeyTheControlWindowOpensAt200200)
