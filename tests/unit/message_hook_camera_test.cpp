@@ -89,9 +89,8 @@ TEST_F(CameraGestures, EveryDragMovesByTheDeltaScaledForCtrlAndShiftAndByItsSpee
         {0, 0, 200, 50, 2.0f}, {1, MK_CONTROL, 50, 400, 1.0f}, {3, MK_SHIFT, 5000, 100, 5.0f}, {7, 0, 25, 140, 1.4f},
     };
     for (const auto& c : cases) {
-        sandbox_host_reset();
+        sandbox_host_reset(), SessionState.LastMouseX = 0, SessionState.LastMouseY = 0;
         PluginSettings.Option1 = c.option, PluginSettings.OrbitSpeed = c.orbit, PluginSettings.PanSpeed = c.pan;
-        SessionState.LastMouseX = 0, SessionState.LastMouseY = 0;
         Deliver(WM_MOUSEMOVE, MK_LBUTTON | c.keys, At(4, 6));
         const SandboxPoint e = host->eye, t = host->target;
         sandbox_host_reset();

@@ -62,7 +62,6 @@ TEST_F(WheelTest, DollyTargetTurnedAwayBringsTheTargetCloser)
     EXPECT_NEAR(host->target.z, -0.1f, 1e-5f);
 }
 
-// From eye (0, 0, 10), target at the origin, zoom 35, bank 0. Shift and Ctrl keep their ratios at every speed.
 TEST_F(WheelTest, ShiftPicksTheFineStepEvenWithControlAndEveryStepGoesWheelSpeedPercentAsFar)
 {
     const struct { int32_t speed; void (*step)(int16_t, uint16_t); uint16_t keys; int16_t delta; float to; } rows[] = {
@@ -76,8 +75,7 @@ TEST_F(WheelTest, ShiftPicksTheFineStepEvenWithControlAndEveryStepGoesWheelSpeed
         {1000, ChangeBank, MK_CONTROL, TurnedToward, 1.0f}, {300, ChangeBank, MK_SHIFT, TurnedAway, -0.015f},
     };
     for (const auto& r : rows) {
-        sandbox_host_reset();
-        PluginSettings.WheelSpeed = r.speed;
+        sandbox_host_reset(), PluginSettings.WheelSpeed = r.speed;
         r.step(r.delta, r.keys);
         const float result = r.step == DollyEye ? host->eye.z : r.step == DollyTarget ? host->target.z
                                                              : r.step == ChangeBank ? host->bank : host->zoom;
