@@ -680,7 +680,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     TypeKey(VK_TAB, VK_SHIFT);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
     SetFocus(GetDlgItem(dialog, 1029)), TypeKey(VK_PRIOR), TypeKey(VK_RIGHT);  // ×1 halved, then one position up
-    SetFocus(GetDlgItem(dialog, 1030)), TypeKey(VK_END);
+    SetFocus(GetDlgItem(dialog, 1030)), TypeKey(VK_END), TypeKey(VK_HOME), TypeKey(VK_RIGHT), TypeKey(VK_LEFT);
     SetFocus(GetDlgItem(dialog, 1014));
     TypeKey(VK_DOWN);
     EXPECT_EQ(Selection(dialog, 1014), 2) << "one item from the middle one";
@@ -691,7 +691,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(ReadSettingsValue("Option5").AsInt32(), 2);
     EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), VK_F24);
-    EXPECT_TRUE(ReadSettingsValue("PanSpeed").AsInt32() == 70 && ReadSettingsValue("WheelSpeed").AsInt32() == 400);
+    EXPECT_TRUE(ReadSettingsValue("PanSpeed").AsInt32() == 70 && ReadSettingsValue("WheelSpeed").AsInt32() == 25);
 
     dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
