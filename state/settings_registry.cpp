@@ -68,14 +68,22 @@ void OpenOrCreateForWriting(RegistryKey& key)
         *key.receive() = nullptr;
 }
 
-// Any value of exactly four bytes counts, whatever its type. A shorter one is
-// refused like a longer one: it would replace only part of the field.
+// Text is no number: "200" typed as a string is four bytes that would read as
+// 3,158,066.
+bool IsTextType(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// Any other value of exactly four bytes counts, whatever its type. A shorter
+// one is refused like a longer one: it would replace only part of the field.
 bool ReadInt32(HKEY key, const char* name, int32_t& value)
 {
+    DWORD type = REG_NONE;
     DWORD data = 0;
     DWORD size = sizeof data;
-    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
-        size != sizeof data)
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
+        size != sizeof data || IsTextType(type))
         return false;
     value = static_cast<int32_t>(data);
     return true;

@@ -88,9 +88,11 @@ TEST_F(SettingsRegistry, AFourByteValueOfAnyTypeIsReadAsASignedNumber)
     EXPECT_EQ(PluginSettings.Option9, -2);
 }
 
-TEST_F(SettingsRegistry, AValueOfAnotherSizeOrAModeKeyWithBitsAboveItsModifiersKeepsTheField)
+TEST_F(SettingsRegistry, AValueOfAnotherSizeOrOfATextTypeOrAModeKeyWithBitsAboveItsModifiersKeepsTheField)
 {
-    PluginSettings.Option5 = 0x01020304;
+    PluginSettings.Option5 = PluginSettings.PanSpeed = PluginSettings.OrbitSpeed = PluginSettings.WheelSpeed = 0x10203;
+    WriteSettingsValue("PanSpeed", REG_SZ, "200", 4), WriteSettingsValue("OrbitSpeed", REG_EXPAND_SZ, "400", 4);
+    WriteSettingsValue("WheelSpeed", REG_MULTI_SZ, "50\0", 4), WriteSettingsValue("PosX", REG_SZ, "350", 4);
     const unsigned char two[2] = {9, 9};
     const unsigned long long eight = 7;
     WriteSettingsValue("Option5", REG_BINARY, two, 2);
@@ -98,10 +100,14 @@ TEST_F(SettingsRegistry, AValueOfAnotherSizeOrAModeKeyWithBitsAboveItsModifiersK
     WriteSettingsValue("Option7", REG_SZ, "12345678", 9);
     WriteSettingsDword("ModeKey", 0x10078);
     LoadSettings();
-    EXPECT_EQ(PluginSettings.Option5, 0x01020304);
+    EXPECT_EQ(PluginSettings.Option5, 0x10203);
     EXPECT_EQ(PluginSettings.Option6, 2);
     EXPECT_EQ(PluginSettings.Option7, 3);
     EXPECT_EQ(PluginSettings.ModeKey, 0x1D);
+    for (const int32_t text : {PluginSettings.PanSpeed, PluginSettings.OrbitSpeed, PluginSettings.WheelSpeed})
+        EXPECT_EQ(text, 0x10203);
+    LoadControlWndPosition();
+    EXPECT_EQ(SessionState.PosX, 200);  // as if missing
 }
 
 TEST_F(SettingsRegistry, SavingIntoAMissingKeyCreatesItWithTwentyThreeDwordsOrFailsWhenItCannot)
