@@ -38,6 +38,15 @@ float VerticalStep(float polar, float step)
     return std::min(std::max(polar + step, PoleMargin), Pi - PoleMargin) - polar;
 }
 
+// Whether a polar angle reached in one step from 0..π lies past an odd number
+// of poles: past one the host draws the view the other way round, past both it
+// is the right way up again. Exactly at a pole nothing is crossed.
+bool OverThePole(float polar)
+{
+    const float poles = polar < 0.0f ? std::ceil(-polar / Pi) : polar > Pi ? std::ceil(polar / Pi) - 1.0f : 0.0f;
+    return std::fmod(poles, 2.0f) == 1.0f;
+}
+
 struct Orbited {
     Vec3 point;
     bool overThePole;
@@ -46,8 +55,8 @@ struct Orbited {
 // `moving` turned about `centre` at the same distance: by `azimuthStep` radians
 // about the vertical and by `dy` degrees, times the vertical sign and shortened
 // short of a pole with StopAtPoles, in polar angle measured from +y. Leaving
-// the range 0..π carries the point over the pole;
-// OrbitVerticalSign is negated for that once the host has taken the point, so
+// the range 0..π carries the point over a pole, or over both;
+// OrbitVerticalSign is negated after one for that once the host has taken the point, so
 // that a write that fails leaves the direction of the next drag as it was.
 // Nothing results when the point would not be finite: coincident points have
 // no direction, and a height ratio that underflow pushes past ±1 has no arc
@@ -65,7 +74,7 @@ std::optional<Orbited> OrbitAbout(const Vec3& centre, const Vec3& moving, float 
                      centre.z + std::cos(azimuth) * horizontal};
     if (!IsFinite(moved))
         return std::nullopt;
-    return Orbited{moved, polar < 0.0f || polar > Pi};
+    return Orbited{moved, OverThePole(polar)};
 }
 
 void TurnOverThePole(bool overThePole)
@@ -219,6 +228,6 @@ void OrbitAboutSelection(float dx, float dy)
         return;
     camera.set_eye(newEye);
     camera.set_target(newTarget);
-    TurnOverThePole(polar < 0.0f || polar > Pi);
+    TurnOverThePole(OverThePole(polar));
     RepaintFigureWindow();
 }

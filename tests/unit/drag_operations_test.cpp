@@ -79,6 +79,12 @@ TEST_F(DragTest, OrbitingOverThePoleFlipsTheVerticalSignAndContinuesOnTheFarSide
         EXPECT_NEAR(distance, std::sqrt(200.0f), 1e-4f);
     }
     EXPECT_EQ(Repaints(), 4) << "one per step";
+    for (const auto& [start, dy] : {std::pair{90.0f, -360.0f}, std::pair{170.0f, 200.0f}}) {  // over both poles
+        const float end = DegreesToRadians(start + dy + 10.0f);
+        host->eye = SandboxPoint{0, 10 * std::cos(DegreesToRadians(start)), 10 * std::sin(DegreesToRadians(start))};
+        OrbitEye(0.0f, dy), OrbitEye(0.0f, 10.0f);  // the view upright: the next step turns the way the hand goes
+        ExpectNear(host->eye, 0.0f, 10 * std::cos(end), 10 * std::sin(end), 1e-3f);
+    }
     ExpectReferencesBalanced();
 }
 
@@ -135,7 +141,7 @@ TEST_F(DragTest, OrbitAboutSelectionTurnsTheViewAsOrbitEyeAndKeepsThePivotsDista
         {{0, 9.99962f, 0.0872654f}, {4, 1, -3}, 10, 1, 1, 1, 1.5f},  // from the stop back at once
         {{0, 9.99994f, 0.0349065f}, {4, 1, -3}, 0, 0.1f, 1, 1, 0.5f},  // from past the stop, away from the pole
         {{0, 10, 0}, {-2, 3, 5}, 30, -20, 1, 1, 0.5f}, {{0, -10, 0}, {-2, 3, 5}, 5, -20, 1, 1, 160},  // at a pole
-        {{0, 0, 0}, {4, 1, -3}, 30, 20, 1, 1, 0}};  // at the target: no view to stop, but a pivot to turn about
+        {{0, 0, 0}, {4, 1, -3}, 30, 20, 1, 1, 0}, {{0, 0, 0}, {4, 1, -3}, 0, 20, 1, 1, 0}};  // at the target: a pivot
     const auto apart = [](SandboxPoint a, SandboxPoint b) { return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z); };
     for (const auto& c : cases) {
         const int start = c.stop ? -1 : 1;
