@@ -328,7 +328,7 @@ Ending OnMiddleUp(const MSG& message, bool removed)
     return Ending::Consume;
 }
 
-Ending OnWheel(const MSG& message)
+Ending OnWheel(const MSG& message, bool removed)
 {
     // The pointer decides, not the window the message is aimed at.
     const POINT screen = {X(message.lParam), Y(message.lParam)};
@@ -338,8 +338,9 @@ Ending OnWheel(const MSG& message)
     const uint16_t keys = Keys(message.wParam);
     const UINT pause = HookSystem.getDoubleClickTime();
     if (CameraCondition()) {
-        // Every delivery adds, as every delivery of a whole notch acts.
-        if (WheelStepDue(SessionState.WheelSum, delta, &CameraWheelSetting(keys), message.time, pause))
+        // The delivery that removes the message acts, and only it adds: a host
+        // that peeks first and one that never peeks both get one step a notch.
+        if (removed && WheelStepDue(SessionState.WheelSum, delta, &CameraWheelSetting(keys), message.time, pause))
             Act([&] { RunWheelOperation(delta, keys); });
     } else if (LatchActs(SessionState.MiddleLatch) &&
                WheelStepDue(SessionState.WheelSum, delta, &ZoomCentreSetting(keys), message.time, pause)) {
@@ -372,7 +373,7 @@ Ending Decide(MSG& message, bool removed)
     case WM_MBUTTONUP:
         return OnMiddleUp(message, removed);
     case WM_MOUSEWHEEL:
-        return OnWheel(message);
+        return OnWheel(message, removed);
     default:
         return Ending::Pass;
     }
