@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "input/hook_system_calls.h"
+#include "input/middle_pan.h"
 #include "state/session_state.h"
 
 namespace {
@@ -95,6 +96,7 @@ void WatchFigureCapture(HWND figure)
 
 void FigureCaptureLost()
 {
+    PanCaptureLost();
     if (SessionState.DragCaptured != 0)
         CancelCameraDrag();
 }

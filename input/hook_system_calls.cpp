@@ -22,6 +22,7 @@ HookSystemCalls User32HookSystemCalls()
     calls.setCapture = SetCapture;
     calls.releaseCapture = ReleaseCapture;
     calls.getCapture = GetCapture;
+    calls.getMessageExtraInfo = GetMessageExtraInfo;
     return calls;
 }
 

@@ -26,6 +26,7 @@ struct HookSystemCalls {
     HWND (*setCapture)(HWND window);
     BOOL (*releaseCapture)();
     HWND (*getCapture)();
+    LPARAM (*getMessageExtraInfo)();
 };
 
 extern HookSystemCalls HookSystem;

@@ -232,6 +232,16 @@ uint32_t ButtonOf(UINT message)
                                                                                                 : MK_RBUTTON;
 }
 
+Ending OnPanPress(MSG& message, uint32_t button, bool removed)
+{
+    if (message.hwnd != SessionState.FigureWindow)
+        return Ending::Consume;
+    PlacePanPress(message, removed);
+    if (removed)
+        SessionState.PressesWithHost |= button;
+    return Ending::Pass;
+}
+
 // A press, or the double click that a window class with CS_DBLCLKS gets in
 // place of a quick second press. `removed` is the delivery that takes the
 // message from the queue: the record of where the press went changes only
@@ -243,10 +253,12 @@ Ending OnLeftOrRightDown(MSG& message, bool removed)
     ForgetOrbitPivot();
     const uint32_t button = ButtonOf(message.message);
     CameraDragButtonPressed(button);
+    // The pan's press is the host's, whatever the pane under the pointer by
+    // now; it clicks no other window.
+    if (IsPanInput())
+        return OnPanPress(message, button, removed);
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
-    if (SessionState.PanPressAwaited != 0)
-        PlacePanPress(message, removed);
     SessionState.PressedInPerspective = CursorInPerspectivePane();
     if (!CameraCondition()) {
         const bool hostHadFirstPress = (SessionState.PressesWithHost & button) != 0;
@@ -272,6 +284,11 @@ Ending OnLeftOrRightDown(MSG& message, bool removed)
 // too, or it would go on dragging and keep the mouse captured.
 Ending OnLeftOrRightUp(const MSG& message, bool removed)
 {
+    if (IsPanInput()) {
+        if (removed)
+            ReleasePanCapture();
+        return message.hwnd == SessionState.FigureWindow ? Ending::Pass : Ending::Consume;
+    }
     const uint32_t button = ButtonOf(message.message);
     if (message.hwnd != SessionState.FigureWindow || (SessionState.PressesWithHost & button))
         return Ending::Pass;
@@ -284,8 +301,6 @@ Ending OnLeftOrRightUp(const MSG& message, bool removed)
 Ending OnMiddleDown(const MSG& message)
 {
     ForgetOrbitPivot();
-    // Input keeps its order: a pan's press not come by now went to another window.
-    SessionState.PanPressAwaited = 0;
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();

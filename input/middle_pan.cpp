@@ -14,6 +14,9 @@ const char SiblingWindowCaption[] = "Z_Tarnhollow";
 // user's next gesture; the key state is read only at this pace, not at
 // every move.
 constexpr UINT PanPollInterval = 50;
+// The extra information the pan's simulated button carries, by which the hook
+// knows its messages from the user's wherever they land.
+constexpr ULONG_PTR PanInputSignature = 0x5A56504E;
 
 void TellSiblingPanEnded()
 {
@@ -34,13 +37,24 @@ void BeginMiddlePan(int x, int y)
     HookSystem.setFocus(SessionState.FigureWindow);
     HookSystem.keybdEvent(VK_SPACE, 0, 0, 0);
     SessionState.SavedCursor = HookSystem.setCursor(SessionState.PanCursor);
+    // The figure window holds the mouse from the press on: the press reaches
+    // it wherever the pointer is by now, and no other window is clicked.
+    if (HookSystem.getCapture() == nullptr) {
+        HookSystem.setCapture(SessionState.FigureWindow);
+        SessionState.PanCaptured = 1;
+    }
     // Injected button flags name the physical button; the release names the
     // same one, whatever the setting is by then.
     SessionState.PanButtonsSwapped = HookSystem.getSystemMetrics(SM_SWAPBUTTON) != 0;
     HookSystem.mouseEvent(SessionState.PanButtonsSwapped ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
-                          static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+                          static_cast<DWORD>(x), static_cast<DWORD>(y), 0, PanInputSignature);
     SessionState.PanPressAwaited = 1;
     HookSystem.setTimer(SessionState.FigureWindow, PanPollTimerId, PanPollInterval, nullptr);
+}
+
+bool IsPanInput()
+{
+    return HookSystem.getMessageExtraInfo() == static_cast<LPARAM>(PanInputSignature);
 }
 
 void PlacePanPress(MSG& press, bool removed)
@@ -66,11 +80,32 @@ bool ReleaseMiddlePan(int x, int y)
     SessionState.PanPressed = 0;
     HookSystem.killTimer(SessionState.FigureWindow, PanPollTimerId);
     HookSystem.mouseEvent(SessionState.PanButtonsSwapped ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP,
-                          static_cast<DWORD>(x), static_cast<DWORD>(y), 0, 0);
+                          static_cast<DWORD>(x), static_cast<DWORD>(y), 0, PanInputSignature);
+    // A press neither come nor on its way is waited for no more, and the mouse
+    // it would have held goes free; otherwise the release frees it after the
+    // host's press, which it follows.
+    if (SessionState.PanPressAwaited != 0 && !ButtonMessageQueued()) {
+        SessionState.PanPressAwaited = 0;
+        ReleasePanCapture();
+    }
     HookSystem.keybdEvent(VK_SPACE, 0, KEYEVENTF_KEYUP, 0);
     HookSystem.setCursor(SessionState.SavedCursor);
     TellSiblingPanEnded();
     return true;
+}
+
+void ReleasePanCapture()
+{
+    if (SessionState.PanCaptured == 0)
+        return;
+    SessionState.PanCaptured = 0;
+    if (HookSystem.getCapture() == SessionState.FigureWindow)
+        HookSystem.releaseCapture();
+}
+
+void PanCaptureLost()
+{
+    SessionState.PanCaptured = 0;
 }
 
 void EndMiddlePan(int x, int y)

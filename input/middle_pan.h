@@ -28,16 +28,27 @@ constexpr UINT_PTR PanPollTimerId = 0x5A56;
 // progress: the user's cursor stays saved.
 void BeginMiddlePan(int x, int y);
 
-// The figure window's left or right press while the pan's own is awaited is
-// that one: it is placed where the middle button went down. The delivery that
-// removes it ends the wait and posts the move from there to where the press
-// was.
+// Whether the message the hook is given is the pan's simulated press or
+// release, wherever it landed; the user's own input never is.
+bool IsPanInput();
+
+// The pan's press on the figure window is placed where the middle button went
+// down. The delivery that removes it ends the wait and posts the move from
+// there to where the press was.
 void PlacePanPress(MSG& press, bool removed);
 
-// When a pan is in progress: the button it pressed up, space up, the saved cursor back,
-// the poll stopped and the sibling plug-in's window "Z_Tarnhollow" told that
-// the pan ended. Returns whether a pan was in progress.
+// When a pan is in progress: the button it pressed up, space up, the saved
+// cursor back, the poll stopped and the sibling plug-in's window
+// "Z_Tarnhollow" told that the pan ended; a press of the pan's neither come
+// nor queued is forgotten. Returns whether a pan was in progress.
 bool ReleaseMiddlePan(int x, int y);
+
+// The pan's release has reached the hook, or the pan's press never will: the
+// figure window lets go of the mouse it took for the pan.
+void ReleasePanCapture();
+
+// Another window took the mouse: the pan's hold on it is over.
+void PanCaptureLost();
 
 // The acting release of the middle button: ReleaseMiddlePan, and the sibling
 // told even when no pan was in progress.

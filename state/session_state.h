@@ -62,6 +62,7 @@ struct SessionStateRecord {
     int32_t FirstClickY = 0;
     int32_t PanPressed = 0;  // the simulated space key and primary button are down
     int32_t PanPressAwaited = 0;  // the pan's simulated press has not yet been taken from the queue
+    int32_t PanCaptured = 0;  // the figure window holds the mouse for the pan's simulated button
     int32_t PanButtonsSwapped = 0;  // as the system's buttons were when the pan began: its press was the right one
     uint32_t PressesWithHost = 0;  // MK_LBUTTON, MK_RBUTTON: the figure window's last such press went to the host
     uint32_t CameraDragButtons = 0;  // MK_ flags of the camera presses taken whose releases are still to come

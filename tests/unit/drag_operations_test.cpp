@@ -79,11 +79,11 @@ TEST_F(DragTest, OrbitingOverThePoleFlipsTheVerticalSignAndContinuesOnTheFarSide
         EXPECT_NEAR(distance, std::sqrt(200.0f), 1e-4f);
     }
     EXPECT_EQ(Repaints(), 4) << "one per step";
-    for (const auto& [start, dy] : {std::pair{90.0f, -360.0f}, std::pair{170.0f, 200.0f}}) {  // over both poles
-        const float end = DegreesToRadians(start + dy + 10.0f);
-        host->eye = SandboxPoint{0, 10 * std::cos(DegreesToRadians(start)), 10 * std::sin(DegreesToRadians(start))};
-        OrbitEye(0.0f, dy), OrbitEye(0.0f, 10.0f);  // the view upright: the next step turns the way the hand goes
-        ExpectNear(host->eye, 0.0f, 10 * std::cos(end), 10 * std::sin(end), 1e-3f);
+    for (const auto& [from, dy] : {std::pair{90.0f, -360.0f}, std::pair{170.0f, 200.0f}}) {  // over both poles
+        host->eye = SandboxPoint{0, 10 * std::cos(DegreesToRadians(from)), 10 * std::sin(DegreesToRadians(from))};
+        OrbitEye(0.0f, dy), OrbitEye(0.0f, 10.0f);  // upright again: the next step turns the way the hand goes
+        const float to = DegreesToRadians(from + dy + 10.0f);
+        ExpectNear(host->eye, 0.0f, 10 * std::cos(to), 10 * std::sin(to), 1e-3f);
     }
     ExpectReferencesBalanced();
 }

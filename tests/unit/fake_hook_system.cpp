@@ -46,9 +46,10 @@ void KeybdEvent(BYTE key, BYTE scan, DWORD flags, ULONG_PTR)
     Record("keybd_event", key, scan, flags);
 }
 
-void MouseEvent(DWORD flags, DWORD x, DWORD y, DWORD, ULONG_PTR)
+void MouseEvent(DWORD flags, DWORD x, DWORD y, DWORD, ULONG_PTR extra)
 {
     Record("mouse_event", flags, static_cast<int>(x), static_cast<int>(y));
+    Fake->injectedExtraInfo = static_cast<LPARAM>(extra);
 }
 
 HCURSOR SetCursorFake(HCURSOR cursor)
@@ -139,6 +140,7 @@ void InstallFakeHookSystem(FakeHookSystem& fake)
     HookSystem.setCapture = [](HWND window) { return Record("SetCapture"), Fake->capture = window, HWND{}; };
     HookSystem.releaseCapture = [] { return Record("ReleaseCapture"), Fake->capture = nullptr, TRUE; };
     HookSystem.getCapture = [] { return Fake->capture; };
+    HookSystem.getMessageExtraInfo = [] { return Fake->messageExtraInfo; };
 }
 
 void RestoreUser32HookSystem()

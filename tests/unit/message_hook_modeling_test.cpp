@@ -343,15 +343,33 @@ TEST_F(MiddleButton, TheTimerWithTheButtonHeldBeginsThePanAndReachesTheHost)
     ExpectKeep(Deliver(WM_TIMER, ClickTimer, At(11, 12)), WM_TIMER);
     const std::vector<std::string> expected = {Call("KillTimer", Handle(Figure()), ClickTimer),
                                                Call("keybd_event", VK_SPACE), Call("SetCursor", 0x9090),
-                                               Call("mouse_event", MOUSEEVENTF_LEFTDOWN, 11, 12)};
+                                               Call("SetCapture"), Call("mouse_event", MOUSEEVENTF_LEFTDOWN, 11, 12)};
     const std::vector<std::string> sequence = fake.Sequence();
-    ASSERT_EQ(sequence.size(), 5u);
-    EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 4), expected);
+    ASSERT_EQ(sequence.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 5), expected);
     const SystemCall& poll = fake.calls.back();
     EXPECT_EQ(poll.name + std::to_string(poll.b), "SetTimer" + std::to_string(PanPollTimerId));
     EXPECT_LE(poll.c, 100) << "the pan's poll of the middle button, every 100 ms or less";
     EXPECT_EQ(SessionState.SavedCursor, reinterpret_cast<HCURSOR>(0x777));
     EXPECT_EQ(SessionState.MiddleTimerId, 0u);
+}
+
+// The figure window holds the mouse for the pan's press, which clicks no other window even so, is the host's pan in
+// CameraMode's perspective pane, not an orbit, and moves no later click of the user's.
+TEST_F(MiddleButton, ThePansPressClicksNoOtherWindowIsNoOrbitAndMovesNoLaterClick)
+{
+    PluginSettings.PerspectiveOnly = 1, fake.middleButtonState = static_cast<SHORT>(0x8000);
+    for (const HWND to : {OtherWindow(), Figure()}) {
+        SessionState.Mode = to == Figure() ? CameraMode : ModelingMode, SessionState.MiddleTimerId = ClickTimer;
+        PointerInTopPane(), Deliver(WM_TIMER, ClickTimer, At(11, 12)), PointerInPerspectivePane();
+        fake.messageExtraInfo = fake.injectedExtraInfo;
+        EXPECT_EQ(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(150, 150), to).messageAfter, to == Figure() ? 0x201u : 0u);
+        Deliver(WM_MBUTTONUP, MK_LBUTTON, At(160, 160)), Deliver(WM_LBUTTONUP, 0, At(160, 160), to);
+        fake.messageExtraInfo = 0;
+        EXPECT_EQ(fake.capture, nullptr);
+        EXPECT_EQ(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(30, 20), Figure(), PM_NOREMOVE).lParamAfter, At(30, 20));
+    }
+    EXPECT_EQ(Calls(SandboxSetEye) + Calls(SandboxSetTarget), 0);
 }
 
 TEST_F(MiddleButton, TheTimerAfterTheButtonWasReleasedOnlyStops)
@@ -420,7 +438,7 @@ TEST_F(MiddleButton, LeavingTheDoubleClickRectangleBeginsThePanAtOnce)
                           {90, 230, 0, 0, true, false},
                           {90, 230, 0, MAKELONG(0, QS_MOUSEBUTTON), true, true}};
     for (const Case& c : cases) {
-        SessionState = SessionStateRecord{};
+        SessionState = SessionStateRecord{}, fake.capture = nullptr;
         SessionState.FigureWindow = Figure();
         SessionState.PanCursor = reinterpret_cast<HCURSOR>(0x9090);
         Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(100, 200));
@@ -436,16 +454,18 @@ TEST_F(MiddleButton, LeavingTheDoubleClickRectangleBeginsThePanAtOnce)
         if (c.panBegun) {
             const std::vector<std::string> begun = {Call("KillTimer", Handle(Figure()), ClickTimer),
                                                     Call("keybd_event", VK_SPACE), Call("SetCursor", 0x9090),
-                                                    Call("mouse_event", MOUSEEVENTF_LEFTDOWN, c.x, c.y)};
+                                                    Call("SetCapture"), Call("mouse_event", MOUSEEVENTF_LEFTDOWN, c.x, c.y)};
             const std::vector<std::string> sequence = fake.Sequence();
             ASSERT_GE(sequence.size(), begun.size());
-            EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 4), begun);
+            EXPECT_EQ(std::vector<std::string>(sequence.begin(), sequence.begin() + 5), begun);
             // The host's pan pressed where the middle button went down and moved on to the pointer; then the user's.
+            fake.messageExtraInfo = fake.injectedExtraInfo;
             EXPECT_EQ(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(c.x, c.y), Figure(), PM_NOREMOVE).lParamAfter, At(100, 200));
             const Delivery press = Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(c.x, c.y));
             EXPECT_EQ(press.lParamAfter, At(100, 200));
             EXPECT_EQ(std::make_pair(press.ptAfter.x, press.ptAfter.y), std::make_pair(100L - c.x, 200L - c.y));
             EXPECT_EQ(fake.Sequence().end()[-2], Call("PostMessageA", Handle(Figure()), WM_MOUSEMOVE, MK_LBUTTON + At(c.x, c.y)));
+            fake.messageExtraInfo = 0;
             EXPECT_EQ(Deliver(WM_LBUTTONDOWN, MK_LBUTTON, At(c.x, c.y)).lParamAfter, At(c.x, c.y));
         }
     }

@@ -236,7 +236,6 @@ protected:
         if (code >= 0 && saysMiddleUp)
             middleUpSeen = middleUpSeen || SoakSystem.middleButton == 0;
 
-        const bool awaited = SessionState.PanPressAwaited != 0 && message.hwnd == SessionState.FigureWindow;
         MSG record = message;
         LRESULT result = 0;
         try {
@@ -250,11 +249,9 @@ protected:
         if (SessionState.Mode != modeBefore)
             CheckNothingPressed(failure, "after a mode switch");
         const int passes = SoakSystem.passes - passesBefore;
-        // But for the pan's own press, placed where the middle button went down.
-        const bool placed = awaited && message.message != WM_MOUSEMOVE &&
-                            record.lParam == MAKELPARAM(SessionState.FirstClickX, SessionState.FirstClickY);
+        // Every message here is the user's: the soak's system simulates no input.
         Check(record.hwnd == message.hwnd && record.wParam == message.wParam && record.time == message.time &&
-                  (placed || (record.lParam == message.lParam && record.pt.x == message.pt.x && record.pt.y == message.pt.y)),
+                  record.lParam == message.lParam && record.pt.x == message.pt.x && record.pt.y == message.pt.y,
               failure, "the hook changed more than the message number");
         // Pass, Keep or Consume, and nothing else.
         const bool passed = passes == 1 && record.message == message.message && result == SoakSystem.nextHookResult;

@@ -103,4 +103,5 @@ void InstallSoakSystem()
     HookSystem.postMessage = PostMessageStandIn;
     HookSystem.getCursorPos = CursorPos;
     HookSystem.getSystemMetrics = SystemMetrics;
+    HookSystem.getMessageExtraInfo = [] { return LPARAM{0}; };  // no message is simulated input
 }
