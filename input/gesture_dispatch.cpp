@@ -8,7 +8,7 @@
 #include "host/host.h"
 #include "state/session_state.h"
 #include "state/settings.h"
-#include "ui/display_scale.h"
+#include "input/hook_system_calls.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ float DisplayScaleFactor()
 {
     if (PluginSettings.FollowDisplayScale == 0)
         return 1.0f;
-    return static_cast<float>(USER_DEFAULT_SCREEN_DPI) / static_cast<float>(WindowDpi(SessionState.FigureWindow));
+    return static_cast<float>(USER_DEFAULT_SCREEN_DPI) / static_cast<float>(HookSystem.windowDpi(SessionState.FigureWindow));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "input/hook_system_calls.h"
 
+#include "ui/display_scale.h"
+
 HookSystemCalls User32HookSystemCalls()
 {
     HookSystemCalls calls;
@@ -23,6 +25,7 @@ HookSystemCalls User32HookSystemCalls()
     calls.releaseCapture = ReleaseCapture;
     calls.getCapture = GetCapture;
     calls.getMessageExtraInfo = GetMessageExtraInfo;
+    calls.windowDpi = WindowDpi;
     return calls;
 }
 

@@ -27,6 +27,7 @@ struct HookSystemCalls {
     BOOL (*releaseCapture)();
     HWND (*getCapture)();
     LPARAM (*getMessageExtraInfo)();
+    int (*windowDpi)(HWND window);
 };
 
 extern HookSystemCalls HookSystem;

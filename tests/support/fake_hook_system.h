@@ -36,7 +36,8 @@ struct FakeHookSystem {
     int swapButtons = 0;  // the left-handed setting
     HWND capture = nullptr;
     LPARAM injectedExtraInfo = 0;  // what the last simulated button carried
-    LPARAM messageExtraInfo = 0;  // what the message delivered carries: set to the above for the simulated one
+    LPARAM messageExtraInfo = 0;
+    int figureDpi = 96;  // the figure window's display; every other window's is at 96 dpi  // what the message delivered carries: set to the above for the simulated one
 
     int Count(const std::string& name) const;
     // The calls with these names, in order, as "name(a,b,c)".

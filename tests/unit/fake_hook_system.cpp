@@ -1,5 +1,7 @@
 #include "tests/support/fake_hook_system.h"
 
+#include "state/session_state.h"
+
 FakeHookSystem* Fake = nullptr;
 
 namespace {
@@ -141,6 +143,7 @@ void InstallFakeHookSystem(FakeHookSystem& fake)
     HookSystem.releaseCapture = [] { return Record("ReleaseCapture"), Fake->capture = nullptr, TRUE; };
     HookSystem.getCapture = [] { return Fake->capture; };
     HookSystem.getMessageExtraInfo = [] { return Fake->messageExtraInfo; };
+    HookSystem.windowDpi = [](HWND window) { return window == SessionState.FigureWindow ? Fake->figureDpi : 96; };
 }
 
 void RestoreUser32HookSystem()

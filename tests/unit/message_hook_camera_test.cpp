@@ -79,18 +79,20 @@ TEST_F(CameraGestures, ALeftDragSetToOrbitAboutTheSelectionTurnsTheViewAboutTheS
         EXPECT_NEAR(miss, 0.0f, 1e-4f);
 }
 
-// Each drag as its operation called with the move (4, 6) times Ctrl's 2 or Shift's ½ and its speed.
+// Each drag as its operation called with the move (4, 6) times Ctrl's 2 or Shift's ½ and its speed, and with the
+// display-scale box ticked, 96 dpi over the figure window's.
 TEST_F(CameraGestures, EveryDragMovesByTheDeltaScaledForCtrlAndShiftAndByItsSpeed)
 {
     void (*const operations[])(float, float) = {OrbitEye, OrbitTarget, PanCamera, OrbitAboutSelection};
-    const struct { int32_t option; WORD keys; int32_t orbit, pan; float factor; } cases[] = {
+    const struct { int32_t option; WORD keys; int32_t orbit, pan; float factor; int follow = 0, dpi = 96; } cases[] = {
         {2, 0, 100, 100, 1.0f}, {2, MK_CONTROL, 100, 100, 2.0f}, {2, MK_SHIFT, 100, 100, 0.5f},
         {2, MK_CONTROL | MK_SHIFT, 100, 100, 2.0f}, {2, 0, 50, 200, 2.0f}, {2, MK_SHIFT, 400, 5, 0.05f},
         {0, 0, 200, 50, 2.0f}, {1, MK_CONTROL, 50, 400, 1.0f}, {3, MK_SHIFT, 5000, 100, 5.0f}, {7, 0, 25, 140, 1.4f},
-    };
+        {0, 0, 100, 100, 1.0f, 0, 192}, {0, 0, 100, 100, 0.5f, 1, 192}, {2, MK_CONTROL, 100, 100, 1.5f, 1, 128}};
     for (const auto& c : cases) {
         sandbox_host_reset(), SessionState.LastMouseX = 0, SessionState.LastMouseY = 0;
         PluginSettings.Option1 = c.option, PluginSettings.OrbitSpeed = c.orbit, PluginSettings.PanSpeed = c.pan;
+        PluginSettings.FollowDisplayScale = c.follow, fake.figureDpi = c.dpi;
         Deliver(WM_MOUSEMOVE, MK_LBUTTON | c.keys, At(4, 6));
         const SandboxPoint e = host->eye, t = host->target;
         sandbox_host_reset();
