@@ -147,6 +147,7 @@ protected:
         WriteSettingsDword("PerspectiveOnly", 1);
         WriteSettingsDword("ModeKey", HOTKEYF_CONTROL << 8 | VK_F11);
         WriteSettingsDword("OrbitSpeed", 150), WriteSettingsDword("PanSpeed", 5000);  // shown at ×1.4 and ×4
+        WriteSettingsDword("WheelSpeed", -500);  // acts as the slowest speed, and is shown at ×0.25
         Attach();
     }
 };
@@ -445,6 +446,10 @@ TEST_F(ConfigDialogWithStoredSettings, ShowsOptionsOutsideTheirListsAsTheLastIte
     EXPECT_EQ(SendDlgItemMessageA(dialog, 1025, HKM_GETHOTKEY, 0, 0), HOTKEYF_CONTROL << 8 | VK_F11);
     EXPECT_TRUE(SendDlgItemMessageA(dialog, 1028, TBM_GETPOS, 0, 0) == 5 && ControlText(dialog, 1031) == "×1.5");
     EXPECT_TRUE(SendDlgItemMessageA(dialog, 1029, TBM_GETPOS, 0, 0) == 8 && ControlText(dialog, 1032) == "×10");
+    EXPECT_TRUE(SendDlgItemMessageA(dialog, 1030, TBM_GETPOS, 0, 0) == 0 && ControlText(dialog, 1033) == "×0.1");
+    const HWND again = (PluginSettings.OrbitSpeed = 84, PluginSettings.PanSpeed = 42, OpenThroughComponent());
+    EXPECT_TRUE(SendDlgItemMessageA(again, 1028, TBM_GETPOS, 0, 0) == 4 && ControlText(again, 1031) == "×0.84");
+    EXPECT_TRUE(SendDlgItemMessageA(again, 1029, TBM_GETPOS, 0, 0) == 2 && ControlText(again, 1032) == "×0.42");
 }
 
 TEST_F(ConfigDialog, TheWheelDirectionFollowsTheSignOfRotate)
@@ -475,7 +480,10 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    RECT thumb{};  // a click on the orbit speed's thumb, which leaves it where it is
+    SendDlgItemMessageA(dialog, 1028, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    MapWindowPoints(GetDlgItem(dialog, 1028), nullptr, reinterpret_cast<POINT*>(&thumb), 2), ClickAt(Centre(thumb));
+    PumpMessages(), SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     PluginSettingsRecord expected;
     expected.Rotate = -1;  // 0 was stored
     expected.Option1 = 2;  // 99, which pans the camera as 2 does
@@ -484,7 +492,7 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     expected.StartCameraMode = 1;  // 2 was stored
     expected.PerspectiveOnly = 1;
     expected.ModeKey = HOTKEYF_CONTROL << 8 | VK_F11;
-    expected.OrbitSpeed = 150, expected.PanSpeed = 5000;  // kept: their sliders were not moved
+    expected.OrbitSpeed = 150, expected.PanSpeed = 5000, expected.WheelSpeed = -500;  // kept: not moved
     ExpectSettingsEqual(PluginSettings, expected);
     ExpectRegistryHolds(expected);
 }
@@ -680,7 +688,10 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     TypeKey(VK_TAB, VK_SHIFT);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
     SetFocus(GetDlgItem(dialog, 1029)), TypeKey(VK_PRIOR), TypeKey(VK_RIGHT);  // ×1 halved, then one position up
-    SetFocus(GetDlgItem(dialog, 1030)), TypeKey(VK_END), TypeKey(VK_HOME), TypeKey(VK_RIGHT), TypeKey(VK_LEFT);
+    SetFocus(GetDlgItem(dialog, 1028)), TypeKey(VK_RIGHT);  // one position up from ×1
+    SetFocus(GetDlgItem(dialog, 1030)), TypeKey(VK_END);
+    EXPECT_TRUE(SendDlgItemMessageA(dialog, 1030, TBM_GETPOS, 0, 0) == 8 && ControlText(dialog, 1033) == "×4");
+    TypeKey(VK_HOME), TypeKey(VK_RIGHT), TypeKey(VK_LEFT);
     SetFocus(GetDlgItem(dialog, 1014));
     TypeKey(VK_DOWN);
     EXPECT_EQ(Selection(dialog, 1014), 2) << "one item from the middle one";
@@ -692,6 +703,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     EXPECT_EQ(ReadSettingsValue("Option5").AsInt32(), 2);
     EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), VK_F24);
     EXPECT_TRUE(ReadSettingsValue("PanSpeed").AsInt32() == 70 && ReadSettingsValue("WheelSpeed").AsInt32() == 25);
+    EXPECT_EQ(ReadSettingsValue("OrbitSpeed").AsInt32(), 140);
 
     dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
