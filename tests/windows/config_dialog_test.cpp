@@ -726,7 +726,8 @@ TEST_F(ConfigDialogWithStoredSettings, TheKeyFieldKeepsItsKeyUntilAWholeKeyThatT
         {{VK_INSERT | Ext | C}, ctrl | ext | VK_INSERT, false}, {{VK_DELETE | Ext}, 0, false},
         {{VK_DELETE | Ext | C}, ctrl | ext | VK_DELETE, false}, {{VK_BACK | C, 'Q', VK_TAB}, ctrl | VK_BACK, false},
         {{VK_F5 | A}, alt | VK_F5, false}, {{VK_RETURN | C}, ctrl | VK_RETURN, false}, {{'Q' | C, VK_BACK}, 0, false},
-        {{VK_RETURN | A}, alt | VK_RETURN, false}};
+        {{VK_RETURN | A}, alt | VK_RETURN, false}, {{VK_F4 | A}, alt | VK_F4, false},
+        {{VK_CONTROL | Dn, 'A' | Dn, 'A' | Up}, ctrl | 'A', false}};
     for (const auto& row : rows) {  // typed into the field, which shows what the row before saved, then OK
         const HWND dialog = OpenThroughComponent(), field = GetDlgItem(dialog, 1025);
         const auto control = reinterpret_cast<WNDPROC>(GetClassLongPtrA(field, GCLP_WNDPROC));  // what it draws
@@ -735,8 +736,9 @@ TEST_F(ConfigDialogWithStoredSettings, TheKeyFieldKeepsItsKeyUntilAWholeKeyThatT
         for (const int key : row.keys)
             key & (Dn | Up) ? SendKey(key & 0xFF, key & Up), PumpMessages()
                           : TypeKey(key & 0xFF, key >> 8 & 0xFF, key & Ext ? KEYEVENTF_EXTENDEDKEY : 0);
-        const bool held = (row.keys.back() & Up) != 0;  // Ctrl still down: it shows, and OK is clicked
-        EXPECT_EQ(CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), held ? ctrl : row.saved) << row.keys[0];
+        const bool held = (row.keys.back() & Up) != 0;  // Ctrl still down: it shows, with the key taken; OK is clicked
+        EXPECT_EQ(CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), held && row.saved == last ? ctrl : row.saved)
+            << row.keys[0];
         EXPECT_EQ(ModeKeyNoteShown(field), row.note) << row.keys[0];
         held ? ClickWithMouse(dialog, IDOK), SendKey(VK_CONTROL, true) : TypeKey(VK_RETURN);  // Enter alone is OK
         EXPECT_EQ(last = ReadSettingsValue("ModeKey").AsInt32(), row.saved) << row.keys[0];
@@ -815,6 +817,7 @@ void ExpectWholeAndSavePicture(HWND dialog, const char* name)
 {
     SetForegroundWindow(dialog);
     SetFocus(GetDlgItem(dialog, 1025)), TypeKey('A');  // refused: the note shows, as wide as its text
+    EXPECT_EQ(ChildRect(dialog, 1027).right, ChildRect(dialog, 1025).right) << "the note ends under the field's end";
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
     EXPECT_FALSE(SaveWindowScreenshot(dialog, name).empty());
