@@ -13,7 +13,11 @@
 # share its Windows files by hard links, which Wine only reads, and each has its
 # own copies of the files Wine writes: the registry files, which Wine replaces
 # by a new file at every save (so a save never reaches another prefix), and the
-# .ini files, which it would rewrite in place.
+# .ini files and .update-timestamp, which it rewrites in place (a Wine upgrade
+# seen by one prefix would otherwise mark every prefix updated).
+#
+# A prefix is ready once its marker holds the version of the Wine that made it;
+# a prefix made by another Wine, or left half made, is made again.
 set -euo pipefail
 build=$(realpath -m "$1")
 name=${2:-}
@@ -23,6 +27,11 @@ base="$build/wineprefix"
 prefix="$build/wineprefix${name:+-$name}"
 here=$(cd "$(dirname "$0")" && pwd)
 ready=.vormelt-ready-4
+wine_version=$(wine --version 2>/dev/null)
+
+is_ready() {
+    [ "$(cat "$1/$ready" 2>/dev/null)" = "$wine_version" ]
+}
 
 # Waits for the prefix's server to end: the set-up ran without a display, and a
 # server left running would hand the tests its display-less desktop. Waiting
@@ -32,6 +41,7 @@ settle() {
 }
 
 make_base() {
+    rm -rf "$base"
     mkdir -p "$base"
     "$here/wine-run.sh" "$base" wineboot -i >/dev/null 2>&1 || true
     for face in "MS UI Gothic" "ＭＳ Ｐゴシック" "ＭＳ ゴシック" "MS Shell Dlg"; do
@@ -47,7 +57,7 @@ make_base() {
             /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
     done
     settle "$base"
-    touch "$base/$ready"
+    echo "$wine_version" >"$base/$ready"
 }
 
 make_from_base() {
@@ -57,7 +67,7 @@ make_from_base() {
     # Its own marker, and its own server folder, named by the file "wineserver" that
     # Wine writes at a prefix's first start.
     rm "$prefix/$ready" "$prefix/wineserver"
-    for file in "$base"/*.reg "$base"/drive_c/windows/*.ini; do
+    for file in "$base"/*.reg "$base"/drive_c/windows/*.ini "$base"/.update-timestamp; do
         cp --remove-destination "$file" "$prefix/${file#"$base"/}"
     done
     if [ -n "$dpi" ]; then
@@ -66,8 +76,8 @@ make_from_base() {
         done
         settle "$prefix"
     fi
-    touch "$prefix/$ready"
+    echo "$wine_version" >"$prefix/$ready"
 }
 
-if [ ! -f "$base/$ready" ]; then make_base; fi
-if [ "$prefix" != "$base" ] && [ ! -f "$prefix/$ready" ]; then make_from_base; fi
+if ! is_ready "$base"; then make_base; fi
+if [ "$prefix" != "$base" ] && ! is_ready "$prefix"; then make_from_base; fi

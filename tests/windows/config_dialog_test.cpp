@@ -147,6 +147,7 @@ protected:
         WriteSettingsDword("PerspectiveOnly", 1);
         WriteSettingsDword("ModeKey", HOTKEYF_CONTROL << 8 | VK_F11);
         WriteSettingsDword("OrbitSpeed", 150), WriteSettingsDword("PanSpeed", 5000);  // shown at ×1.4 and ×4
+        WriteSettingsDword("WheelSpeed", -500);  // acts as the slowest speed, and is shown at ×0.25
         Attach();
     }
 };
@@ -245,7 +246,7 @@ TEST_F(ConfigDialog, TheSettingsEntryOfTheStatusPanesMenuOpensItAndItsEscGivesTh
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), windows.main);
     EXPECT_EQ(WindowText(dialog), L"Z_Vormelt 設定");
     EXPECT_EQ(GetActiveWindow(), dialog);
-    TypeKey(VK_ESCAPE);
+    OpenThroughComponent(), TypeKey(VK_ESCAPE), TypeKey(VK_ESCAPE);  // a newer dialog over it: Esc twice, quickly
     EXPECT_FALSE(IsWindow(dialog)) << "the dialog has the keyboard";
     EXPECT_EQ(GetFocus(), windows.nameBox) << "back where the user typed";
 }
@@ -445,6 +446,10 @@ TEST_F(ConfigDialogWithStoredSettings, ShowsOptionsOutsideTheirListsAsTheLastIte
     EXPECT_EQ(SendDlgItemMessageA(dialog, 1025, HKM_GETHOTKEY, 0, 0), HOTKEYF_CONTROL << 8 | VK_F11);
     EXPECT_TRUE(SendDlgItemMessageA(dialog, 1028, TBM_GETPOS, 0, 0) == 5 && ControlText(dialog, 1031) == "×1.5");
     EXPECT_TRUE(SendDlgItemMessageA(dialog, 1029, TBM_GETPOS, 0, 0) == 8 && ControlText(dialog, 1032) == "×10");
+    EXPECT_TRUE(SendDlgItemMessageA(dialog, 1030, TBM_GETPOS, 0, 0) == 0 && ControlText(dialog, 1033) == "×0.1");
+    const HWND again = (PluginSettings.OrbitSpeed = 84, PluginSettings.PanSpeed = 42, OpenThroughComponent());
+    EXPECT_TRUE(SendDlgItemMessageA(again, 1028, TBM_GETPOS, 0, 0) == 4 && ControlText(again, 1031) == "×0.84");
+    EXPECT_TRUE(SendDlgItemMessageA(again, 1029, TBM_GETPOS, 0, 0) == 2 && ControlText(again, 1032) == "×0.42");
 }
 
 TEST_F(ConfigDialog, TheWheelDirectionFollowsTheSignOfRotate)
@@ -475,7 +480,10 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
 {
     const HWND dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
-    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    RECT thumb{};  // a click on the orbit speed's thumb, which leaves it where it is
+    SendDlgItemMessageA(dialog, 1028, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    MapWindowPoints(GetDlgItem(dialog, 1028), nullptr, reinterpret_cast<POINT*>(&thumb), 2), ClickAt(Centre(thumb));
+    PumpMessages(), SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     PluginSettingsRecord expected;
     expected.Rotate = -1;  // 0 was stored
     expected.Option1 = 2;  // 99, which pans the camera as 2 does
@@ -484,7 +492,7 @@ TEST_F(ConfigDialogWithStoredSettings, OkWithoutChangesNormalisesWhatTheControls
     expected.StartCameraMode = 1;  // 2 was stored
     expected.PerspectiveOnly = 1;
     expected.ModeKey = HOTKEYF_CONTROL << 8 | VK_F11;
-    expected.OrbitSpeed = 150, expected.PanSpeed = 5000;  // kept: their sliders were not moved
+    expected.OrbitSpeed = 150, expected.PanSpeed = 5000, expected.WheelSpeed = -500;  // kept: not moved
     ExpectSettingsEqual(PluginSettings, expected);
     ExpectRegistryHolds(expected);
 }
@@ -640,8 +648,10 @@ TEST_F(ConfigDialog, AnOkShowsTheSavedSettingsInEveryOtherOpenDialog)
     SetForegroundWindow(windows.main);  // as a window manager that picks the next window itself does
     EXPECT_EQ(PluginSettings.Option4, 2);
     EXPECT_EQ(GetActiveWindow(), first) << "the dialog still open keeps the keyboard";
-    Sleep(600), PumpMessages(), SetForegroundWindow(windows.main);  // the moment over, any window may be activated
-    EXPECT_EQ(GetActiveWindow(), windows.main);
+    ClickWithMouse(windows.statusBar, 0);  // on the host's name box, within the moment
+    EXPECT_EQ(GetActiveWindow(), windows.main) << "the user's own click activates the host";
+    SetForegroundWindow(first), Sleep(600), PumpMessages(), SetForegroundWindow(windows.main);
+    EXPECT_EQ(GetActiveWindow(), windows.main) << "the moment over, any window may be activated";
     ASSERT_TRUE(IsWindow(first));
     EXPECT_EQ(Selection(first, 1013), 2);
     EXPECT_TRUE(Checked(first, 1019));
@@ -680,7 +690,10 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     TypeKey(VK_TAB, VK_SHIFT);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
     SetFocus(GetDlgItem(dialog, 1029)), TypeKey(VK_PRIOR), TypeKey(VK_RIGHT);  // ×1 halved, then one position up
-    SetFocus(GetDlgItem(dialog, 1030)), TypeKey(VK_END), TypeKey(VK_HOME), TypeKey(VK_RIGHT), TypeKey(VK_LEFT);
+    SetFocus(GetDlgItem(dialog, 1028)), TypeKey(VK_RIGHT);  // one position up from ×1
+    SetFocus(GetDlgItem(dialog, 1030)), TypeKey(VK_END);
+    EXPECT_TRUE(SendDlgItemMessageA(dialog, 1030, TBM_GETPOS, 0, 0) == 8 && ControlText(dialog, 1033) == "×4");
+    TypeKey(VK_HOME), TypeKey(VK_RIGHT), TypeKey(VK_LEFT);
     SetFocus(GetDlgItem(dialog, 1014));
     TypeKey(VK_DOWN);
     EXPECT_EQ(Selection(dialog, 1014), 2) << "one item from the middle one";
@@ -692,6 +705,7 @@ TEST_F(ConfigDialog, TabFollowsTheLayoutAndArrowsEnterEscAndTheModeKeyWorkWithTh
     EXPECT_EQ(ReadSettingsValue("Option5").AsInt32(), 2);
     EXPECT_EQ(ReadSettingsValue("ModeKey").AsInt32(), VK_F24);
     EXPECT_TRUE(ReadSettingsValue("PanSpeed").AsInt32() == 70 && ReadSettingsValue("WheelSpeed").AsInt32() == 25);
+    EXPECT_EQ(ReadSettingsValue("OrbitSpeed").AsInt32(), 140);
 
     dialog = OpenThroughComponent();
     ASSERT_NE(dialog, nullptr);
@@ -714,7 +728,8 @@ TEST_F(ConfigDialogWithStoredSettings, TheKeyFieldKeepsItsKeyUntilAWholeKeyThatT
         {{VK_INSERT | Ext | C}, ctrl | ext | VK_INSERT, false}, {{VK_DELETE | Ext}, 0, false},
         {{VK_DELETE | Ext | C}, ctrl | ext | VK_DELETE, false}, {{VK_BACK | C, 'Q', VK_TAB}, ctrl | VK_BACK, false},
         {{VK_F5 | A}, alt | VK_F5, false}, {{VK_RETURN | C}, ctrl | VK_RETURN, false}, {{'Q' | C, VK_BACK}, 0, false},
-        {{VK_RETURN | A}, alt | VK_RETURN, false}};
+        {{VK_RETURN | A}, alt | VK_RETURN, false}, {{VK_F4 | A}, alt | VK_F4, false},
+        {{VK_CONTROL | Dn, 'A' | Dn, 'A' | Up}, ctrl | 'A', false}};
     for (const auto& row : rows) {  // typed into the field, which shows what the row before saved, then OK
         const HWND dialog = OpenThroughComponent(), field = GetDlgItem(dialog, 1025);
         const auto control = reinterpret_cast<WNDPROC>(GetClassLongPtrA(field, GCLP_WNDPROC));  // what it draws
@@ -723,8 +738,9 @@ TEST_F(ConfigDialogWithStoredSettings, TheKeyFieldKeepsItsKeyUntilAWholeKeyThatT
         for (const int key : row.keys)
             key & (Dn | Up) ? SendKey(key & 0xFF, key & Up), PumpMessages()
                           : TypeKey(key & 0xFF, key >> 8 & 0xFF, key & Ext ? KEYEVENTF_EXTENDEDKEY : 0);
-        const bool held = (row.keys.back() & Up) != 0;  // Ctrl still down: it shows, and OK is clicked
-        EXPECT_EQ(CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), held ? ctrl : row.saved) << row.keys[0];
+        const bool held = (row.keys.back() & Up) != 0;  // Ctrl still down: it shows, with the key taken; OK is clicked
+        EXPECT_EQ(CallWindowProcA(control, field, HKM_GETHOTKEY, 0, 0), held && row.saved == last ? ctrl : row.saved)
+            << row.keys[0];
         EXPECT_EQ(ModeKeyNoteShown(field), row.note) << row.keys[0];
         held ? ClickWithMouse(dialog, IDOK), SendKey(VK_CONTROL, true) : TypeKey(VK_RETURN);  // Enter alone is OK
         EXPECT_EQ(last = ReadSettingsValue("ModeKey").AsInt32(), row.saved) << row.keys[0];
@@ -803,6 +819,7 @@ void ExpectWholeAndSavePicture(HWND dialog, const char* name)
 {
     SetForegroundWindow(dialog);
     SetFocus(GetDlgItem(dialog, 1025)), TypeKey('A');  // refused: the note shows, as wide as its text
+    EXPECT_EQ(ChildRect(dialog, 1027).right, ChildRect(dialog, 1025).right) << "the note ends under the field's end";
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
     EXPECT_FALSE(SaveWindowScreenshot(dialog, name).empty());
@@ -826,10 +843,10 @@ TEST_F(ConfigDialog, ShowsEveryControlInsideItselfAtDisplayScale)
     ExpectWholeAndSavePicture(dialog, "config_dialog");
     EnterCameraMode();  // 20 pixels of drag turn 20°, then with the box ticked as many as 20 pixels at 96 dpi do
     for (const float turned : {20.0f, 20.0f + 20.0f * 96 / RunDpi()}) {
+        turned > 20 ? Check(dialog, 1034, true), Click(dialog, IDOK) : void();  // ticked before the second drag
         PostMessageA(windows.figure, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
         PostMessageA(windows.figure, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 10)), PumpMessages();
         EXPECT_NEAR(std::atan2(host->eye.x, host->eye.z) * 180 / 3.14159265f, turned, 1e-3f);
-        Check(dialog, 1034, true), Click(dialog, IDOK);  // the second time the dialog is gone: nothing happens
     }
 }
 

@@ -304,13 +304,14 @@ TEST_F(ControlWindowTest, TheBodyAndTheStripHitTestAsACaption)
 TEST_F(ControlWindowTest, NonClientButtonReleasesGiveTheKeyboardBackToTheHostsWindowThatHadIt)
 {
     for (UINT up : {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP}) {
-        SetFocus(windows.nameBox);
+        EnableWindow(windows.nameBox, TRUE), SetFocus(windows.nameBox);
         EXPECT_EQ(SendMessageA(control, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCAPTION, up - 1)), MA_NOACTIVATE);
         SetFocus(GetDlgItem(control, IDC_MODE_BUTTON));
         SendMessageA(control, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCAPTION, up - 1));  // a window manager activated it
-        ShowWindow(windows.nameBox, up == WM_NCMBUTTONUP ? SW_HIDE : SW_SHOW);  // the host hides it before the last
+        ShowWindow(windows.nameBox, up == WM_NCMBUTTONUP ? SW_HIDE : SW_SHOW);  // the host hides it before the last,
+        EnableWindow(windows.nameBox, up != WM_NCRBUTTONUP);  // and disables it before the second
         SendMessageA(control, up, HTCAPTION, ScreenPoint(5, 5));
-        EXPECT_EQ(GetFocus(), up == WM_NCMBUTTONUP ? windows.main : windows.nameBox) << up;
+        EXPECT_EQ(GetFocus(), up == WM_NCLBUTTONUP ? windows.nameBox : windows.main) << up;
     }
 }
 
