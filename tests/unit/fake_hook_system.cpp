@@ -1,5 +1,4 @@
 #include "tests/support/fake_hook_system.h"
-
 #include "state/session_state.h"
 
 FakeHookSystem* Fake = nullptr;

@@ -79,8 +79,7 @@ TEST_F(CameraGestures, ALeftDragSetToOrbitAboutTheSelectionTurnsTheViewAboutTheS
         EXPECT_NEAR(miss, 0.0f, 1e-4f);
 }
 
-// Each drag as its operation called with the move (4, 6) times Ctrl's 2 or Shift's ½ and its speed, and with the
-// display-scale box ticked, 96 dpi over the figure window's.
+// Each drag as its operation called with the move (4, 6) times Ctrl's 2 or Shift's ½, its speed, and 96 / the dpi.
 TEST_F(CameraGestures, EveryDragMovesByTheDeltaScaledForCtrlAndShiftAndByItsSpeed)
 {
     void (*const operations[])(float, float) = {OrbitEye, OrbitTarget, PanCamera, OrbitAboutSelection};
