@@ -1,9 +1,9 @@
 #include "input/middle_pan.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 #include "input/hook_system_calls.h"
+#include "input/middle_click.h"
 #include "state/session_state.h"
 
 namespace {
@@ -17,6 +17,33 @@ constexpr UINT PanPollInterval = 50;
 // The extra information the pan's simulated button carries, by which the hook
 // knows its messages from the user's wherever they land.
 constexpr ULONG_PTR PanInputSignature = 0x5A56504E;
+
+// The pan's release has reached the hook, or the pan's press never will: the
+// figure window lets go of the mouse it took for the pan.
+void ReleasePanCapture()
+{
+    if (SessionState.PanCaptured == 0)
+        return;
+    SessionState.PanCaptured = 0;
+    if (HookSystem.getCapture() == SessionState.FigureWindow)
+        HookSystem.releaseCapture();
+}
+
+void PlacePanPress(MSG& press, bool removed)
+{
+    const LPARAM pointer = press.lParam;
+    // The screen point moves with the client one: a host may read either.
+    press.pt.x += SessionState.FirstClickX - static_cast<int16_t>(LOWORD(pointer));
+    press.pt.y += SessionState.FirstClickY - static_cast<int16_t>(HIWORD(pointer));
+    press.lParam = MAKELPARAM(SessionState.FirstClickX, SessionState.FirstClickY);
+    if (!removed)
+        return;
+    SessionState.PanPressAwaited = 0;
+    // Posted, the move comes next, before any input still queued: after a
+    // flick the release is, and the host's pan must reach the pointer first.
+    if (pointer != press.lParam)
+        HookSystem.postMessage(press.hwnd, WM_MOUSEMOVE, press.wParam, pointer);
+}
 
 void TellSiblingPanEnded()
 {
@@ -57,20 +84,16 @@ bool IsPanInput()
     return HookSystem.getMessageExtraInfo() == static_cast<LPARAM>(PanInputSignature);
 }
 
-void PlacePanPress(MSG& press, bool removed)
+Ending OnPanInput(MSG& message, bool removed)
 {
-    const LPARAM pointer = press.lParam;
-    // The screen point moves with the client one: a host may read either.
-    press.pt.x += SessionState.FirstClickX - static_cast<int16_t>(LOWORD(pointer));
-    press.pt.y += SessionState.FirstClickY - static_cast<int16_t>(HIWORD(pointer));
-    press.lParam = MAKELPARAM(SessionState.FirstClickX, SessionState.FirstClickY);
-    if (!removed)
-        return;
-    SessionState.PanPressAwaited = 0;
-    // Posted, the move comes next, before any input still queued: after a
-    // flick the release is, and the host's pan must reach the pointer first.
-    if (pointer != press.lParam)
-        HookSystem.postMessage(press.hwnd, WM_MOUSEMOVE, press.wParam, pointer);
+    const bool press = message.message != WM_LBUTTONUP && message.message != WM_RBUTTONUP;
+    if (!press && removed)
+        ReleasePanCapture();
+    if (message.hwnd != SessionState.FigureWindow)
+        return Ending::Consume;
+    if (press)
+        PlacePanPress(message, removed);
+    return Ending::Pass;
 }
 
 bool ReleaseMiddlePan(int x, int y)
@@ -92,15 +115,6 @@ bool ReleaseMiddlePan(int x, int y)
     HookSystem.setCursor(SessionState.SavedCursor);
     TellSiblingPanEnded();
     return true;
-}
-
-void ReleasePanCapture()
-{
-    if (SessionState.PanCaptured == 0)
-        return;
-    SessionState.PanCaptured = 0;
-    if (HookSystem.getCapture() == SessionState.FigureWindow)
-        HookSystem.releaseCapture();
 }
 
 void PanCaptureLost()
@@ -128,34 +142,4 @@ void PollMiddlePan()
 bool ButtonMessageQueued()
 {
     return (HIWORD(HookSystem.getQueueStatus(QS_MOUSEBUTTON)) & QS_MOUSEBUTTON) != 0;
-}
-
-// The system's own rule: a second click counts when it lies less than half
-// the double-click width and height from the first.
-bool OutsideDoubleClickRectangle(int x, int y)
-{
-    return std::abs(x - SessionState.FirstClickX) >= HookSystem.getSystemMetrics(SM_CXDOUBLECLK) / 2 ||
-           std::abs(y - SessionState.FirstClickY) >= HookSystem.getSystemMetrics(SM_CYDOUBLECLK) / 2;
-}
-
-void StartDoubleClickTimer(int x, int y)
-{
-    // A first click still waiting is stopped, not replaced: a replacement the
-    // system refuses would leave it ticking with no one to take its messages.
-    StopDoubleClickTimer();
-    // Whatever the system answers besides zero, the timer's messages carry
-    // the identifier asked for.
-    const UINT_PTR started = HookSystem.setTimer(SessionState.FigureWindow, DoubleClickTimerId,
-                                                 HookSystem.getDoubleClickTime(), nullptr);
-    SessionState.MiddleTimerId = started != 0 ? static_cast<uint32_t>(DoubleClickTimerId) : 0;
-    SessionState.FirstClickX = x;
-    SessionState.FirstClickY = y;
-}
-
-void StopDoubleClickTimer()
-{
-    if (SessionState.MiddleTimerId == 0)
-        return;
-    HookSystem.killTimer(SessionState.FigureWindow, SessionState.MiddleTimerId);
-    SessionState.MiddleTimerId = 0;
 }

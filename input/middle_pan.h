@@ -15,10 +15,10 @@
 
 #include <windows.h>
 
-// The plug-in's timers on the figure window, well away from the small numbers
-// the host's own timers on its window take: the wait for a second middle
-// click, and the look at the physical middle button during a pan.
-constexpr UINT_PTR DoubleClickTimerId = 0x5A55;
+#include "input/hook_message.h"
+
+// The look at the physical middle button during a pan, a timer on the figure
+// window well away from the small numbers the host's own timers take.
 constexpr UINT_PTR PanPollTimerId = 0x5A56;
 
 // The keyboard to the figure window, so that the simulated space reaches no
@@ -32,20 +32,18 @@ void BeginMiddlePan(int x, int y);
 // release, wherever it landed; the user's own input never is.
 bool IsPanInput();
 
-// The pan's press on the figure window is placed where the middle button went
-// down. The delivery that removes it ends the wait and posts the move from
-// there to where the press was.
-void PlacePanPress(MSG& press, bool removed);
+// The pan's own press or release: on the figure window the host's, whatever
+// the pane under the pointer by now, the press placed where the middle button
+// went down (the delivery that removes it ends the wait and posts the move
+// from there to where the press was); on any other window blanked. The
+// release's removal frees the mouse the pan held.
+Ending OnPanInput(MSG& message, bool removed);
 
 // When a pan is in progress: the button it pressed up, space up, the saved
 // cursor back, the poll stopped and the sibling plug-in's window
 // "Z_Tarnhollow" told that the pan ended; a press of the pan's neither come
 // nor queued is forgotten. Returns whether a pan was in progress.
 bool ReleaseMiddlePan(int x, int y);
-
-// The pan's release has reached the hook, or the pan's press never will: the
-// figure window lets go of the mouse it took for the pan.
-void ReleasePanCapture();
 
 // Another window took the mouse: the pan's hold on it is over.
 void PanCaptureLost();
@@ -61,14 +59,3 @@ void PollMiddlePan();
 
 // Whether a mouse button's message waits in the thread's queue.
 bool ButtonMessageQueued();
-
-// Whether the pointer at the figure window's client point (x, y) has left the
-// rectangle around the waiting first click within which the system counts a
-// second click as a double click.
-bool OutsideDoubleClickRectangle(int x, int y);
-
-// Starts the wait for a second click of the press at (x, y).
-void StartDoubleClickTimer(int x, int y);
-
-// Kills the pending double-click timer, if any.
-void StopDoubleClickTimer();

@@ -1,6 +1,7 @@
 #include "input/mode_switch.h"
 
 #include "input/drag_capture.h"
+#include "input/middle_click.h"
 #include "input/middle_pan.h"
 #include "state/session_state.h"
 #include "ui/control_window_layout.h"

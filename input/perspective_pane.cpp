@@ -5,6 +5,7 @@
 #include "host/host.h"
 #include "input/hook_system_calls.h"
 #include "state/session_state.h"
+#include "state/settings.h"
 
 namespace {
 
@@ -33,4 +34,15 @@ int CursorInPerspectivePane()
             return figure.pane_type(pane) == PerspectivePaneType ? 1 : 0;
     }
     return 0;
+}
+
+bool CameraCondition()
+{
+    return InCameraMode() && (PluginSettings.PerspectiveOnly == 0 || CursorInPerspectivePane() != 0);
+}
+
+bool DragCondition()
+{
+    return InCameraMode() && (PluginSettings.PerspectiveOnly == 0 ||
+                              (CursorInPerspectivePane() != 0 && SessionState.PressedInPerspective != 0));
 }

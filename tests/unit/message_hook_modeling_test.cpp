@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "input/middle_pan.h"
+#include "input/middle_click.h"
 #include "tests/support/message_hook_fixture.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <unordered_set>
 
 #include "input/drag_capture.h"
-#include "input/middle_pan.h"
+#include "input/middle_click.h"
 #include "input/mode_switch.h"
 #include "tests/support/message_hook_fixture.h"
 

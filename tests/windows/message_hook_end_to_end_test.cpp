@@ -11,7 +11,7 @@
 #include <functional>
 #include <thread>
 
-#include "input/middle_pan.h"
+#include "input/middle_click.h"
 #include "input/mode_switch.h"
 #include "sandbox/host_message_loop.h"
 #include "sandbox/injected_input.h"
