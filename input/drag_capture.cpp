@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "input/hook_system_calls.h"
-#include "input/middle_pan.h"
 #include "state/session_state.h"
 
 namespace {
@@ -96,7 +95,6 @@ void WatchFigureCapture(HWND figure)
 
 void FigureCaptureLost()
 {
-    PanCaptureLost();
     if (SessionState.DragCaptured != 0)
         CancelCameraDrag();
 }

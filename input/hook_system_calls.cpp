@@ -1,6 +1,6 @@
 #include "input/hook_system_calls.h"
 
-#include "ui/display_scale.h"
+#include "host/window_dpi.h"
 
 HookSystemCalls User32HookSystemCalls()
 {

@@ -25,6 +25,7 @@ void ReleasePanCapture()
     if (SessionState.PanCaptured == 0)
         return;
     SessionState.PanCaptured = 0;
+    // Another window may have taken the mouse meanwhile: that hold is not ours.
     if (HookSystem.getCapture() == SessionState.FigureWindow)
         HookSystem.releaseCapture();
 }
@@ -115,11 +116,6 @@ bool ReleaseMiddlePan(int x, int y)
     HookSystem.setCursor(SessionState.SavedCursor);
     TellSiblingPanEnded();
     return true;
-}
-
-void PanCaptureLost()
-{
-    SessionState.PanCaptured = 0;
 }
 
 void EndMiddlePan(int x, int y)

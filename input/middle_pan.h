@@ -45,9 +45,6 @@ Ending OnPanInput(MSG& message, bool removed);
 // nor queued is forgotten. Returns whether a pan was in progress.
 bool ReleaseMiddlePan(int x, int y);
 
-// Another window took the mouse: the pan's hold on it is over.
-void PanCaptureLost();
-
 // The acting release of the middle button: ReleaseMiddlePan, and the sibling
 // told even when no pan was in progress.
 void EndMiddlePan(int x, int y);

@@ -1,6 +1,6 @@
 #include "plugin/plugin_component.h"
 
-#include "input/attachment.h"
+#include "plugin/attachment.h"
 #include "plugin/component_type_information.h"
 #include "state/session_state.h"
 #include "ui/camera_readout.h"

@@ -1,11 +1,6 @@
 #include "ui/control_window.h"
 
-#include <algorithm>
-#include <climits>
-#include <iterator>
-
 #include "camera/camera_memory.h"
-#include "input/mode_switch.h"
 #include "state/session_state.h"
 #include "state/settings_registry.h"
 #include "ui/config_dialog.h"
@@ -14,15 +9,10 @@
 #include "ui/control_window_tips.h"
 #include "ui/host_keyboard.h"
 #include "ui/resource_ids.h"
+#include "ui/window_actions.h"
 #include "ui/work_area.h"
 
 namespace {
-
-constexpr int ModeButtonSize = 32;
-constexpr int CameraButtonWidth = 22;
-constexpr int ButtonPictureSize = 16;
-constexpr int UndoButtonLeft = 96;
-constexpr int ReadoutGap = 4;
 
 // By the host's language, not by the one Windows would pick for the thread:
 // each template exists in one language only.
@@ -31,102 +21,11 @@ int ControlWindowTemplate(HostLanguage language)
     return language == HostLanguage::English ? IDD_CONTROL_WINDOW_ENGLISH : IDD_CONTROL_WINDOW;
 }
 
-// The English window's camera buttons carry pictures where the Japanese one's
-// carry words, at the small-icon size of the window's DPI. A picture replaced
-// after a change of DPI is destroyed.
-void GiveCameraButtonsPictures(HWND window)
-{
-    constexpr struct {
-        int button;
-        int icon;
-    } Pictures[] = {
-        {IDC_STORE_BUTTON, IDI_STORE_CAMERA},
-        {IDC_RESTORE_BUTTON, IDI_RESTORE_CAMERA},
-        {IDC_UNDO_BUTTON, IDI_UNDO_CAMERA},
-    };
-    for (const auto& picture : Pictures) {
-        const HICON icon = LoadPluginIcon(picture.icon, ControlPixels(ButtonPictureSize));
-        const HICON previous = reinterpret_cast<HICON>(
-            SendDlgItemMessageA(window, picture.button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon)));
-        if (previous != nullptr)
-            DestroyIcon(previous);
-    }
-}
-
-// The modes' icons at the large-icon size of the window's DPI; the mode
-// button shows the current mode's. The icons they replace are destroyed.
-void LoadModeIcons()
-{
-    const HICON modeling = LoadPluginIcon(IDI_MODELING_MODE, ControlPixels(ModeButtonSize));
-    const HICON camera = LoadPluginIcon(IDI_CAMERA_MODE, ControlPixels(ModeButtonSize));
-    SendMessageA(SessionState.ModeButton, BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(SessionState.Mode == CameraMode ? camera : modeling));
-    for (const HICON replaced : {SessionState.ModelingIcon, SessionState.CameraIcon}) {
-        if (replaced != nullptr)
-            DestroyIcon(replaced);
-    }
-    SessionState.ModelingIcon = modeling;
-    SessionState.CameraIcon = camera;
-}
-
-void PlaceControl(HWND window, int id, int x, int width)
-{
-    MoveWindow(GetDlgItem(window, id), ControlPixels(x), 0, ControlPixels(width), ControlPixels(ControlClientHeight),
-               TRUE);
-}
-
-// The labels and read-outs keep their template sizes and their places
-// relative to each other, which the dialog's font scales, and start right of
-// the undo button, which is placed in pixels: at their template places they
-// would lie under the buttons wherever the font's dialog units are narrower
-// than the buttons' pixels.
-void PlaceReadouts(HWND window)
-{
-    const HWND buttons[] = {GetDlgItem(window, IDC_MODE_BUTTON), GetDlgItem(window, IDC_STORE_BUTTON),
-                            GetDlgItem(window, IDC_RESTORE_BUTTON), GetDlgItem(window, IDC_UNDO_BUTTON)};
-    const auto isButton = [&](HWND child) {
-        return std::find(std::begin(buttons), std::end(buttons), child) != std::end(buttons);
-    };
-    const auto placeOf = [window](HWND child) {
-        RECT place;
-        GetWindowRect(child, &place);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
-        return place;
-    };
-    LONG firstLeft = LONG_MAX;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!isButton(child))
-            firstLeft = std::min(firstLeft, placeOf(child).left);
-    }
-    const LONG shift = ControlPixels(UndoButtonLeft + CameraButtonWidth + ReadoutGap) - firstLeft;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (isButton(child))
-            continue;
-        const RECT place = placeOf(child);
-        MoveWindow(child, place.left + shift, place.top, place.right - place.left, place.bottom - place.top, TRUE);
-    }
-}
-
-// The buttons' pixel places, the texts right of them and the pictures at
-// `dpi`.
-void LayOutAtDpi(HWND window, int dpi)
-{
-    SessionState.ControlDpi = dpi;
-    PlaceControl(window, IDC_MODE_BUTTON, 12, ModeButtonSize);
-    PlaceControl(window, IDC_STORE_BUTTON, 48, CameraButtonWidth);
-    PlaceControl(window, IDC_RESTORE_BUTTON, 72, CameraButtonWidth);
-    PlaceControl(window, IDC_UNDO_BUTTON, UndoButtonLeft, CameraButtonWidth);
-    PlaceReadouts(window);
-    LoadModeIcons();
-    if (SessionState.Language == HostLanguage::English)
-        GiveCameraButtonsPictures(window);
-}
-
 // A window moved to a display of another scale is laid out again at its DPI,
 // with the tips of its buttons, and takes the place Windows suggests.
 void TakeNewDpi(HWND window, WPARAM dpis, const RECT& suggested)
 {
-    LayOutAtDpi(window, LOWORD(dpis));
+    LayOutControlWindow(window, LOWORD(dpis));
     MoveButtonTips(window);
     const int clientWidth = SessionState.Mode == CameraMode ? CameraClientWidth : ModelingClientWidth;
     SetWindowPos(window, nullptr, suggested.left, suggested.top, ControlWindowWidth(clientWidth),
@@ -162,7 +61,7 @@ void KeepOnWorkArea(HWND window, WINDOWPOS& position)
 void InitialiseControlWindow(HWND window)
 {
     SessionState.ModeButton = GetDlgItem(window, IDC_MODE_BUTTON);
-    LayOutAtDpi(window, WindowDpi(window));
+    LayOutControlWindow(window, WindowDpi(window));
     // Nothing is stored and no drag was taken yet.
     EnableWindow(GetDlgItem(window, IDC_RESTORE_BUTTON), FALSE);
     EnableWindow(GetDlgItem(window, IDC_UNDO_BUTTON), FALSE);
@@ -181,7 +80,7 @@ void (*CommandAction(int id))()
 {
     switch (id) {
     case IDC_MODE_BUTTON:
-        return ToggleMode;
+        return HandedWindowActions().toggleMode;
     case IDC_UNDO_BUTTON:
         return UndoCameraDrag;
     case IDC_STORE_BUTTON:

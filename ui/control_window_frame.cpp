@@ -2,12 +2,12 @@
 
 #include <windowsx.h>
 
-#include "input/mode_switch.h"
 #include "state/session_state.h"
 #include "state/settings_registry.h"
 #include "ui/control_window_layout.h"
 #include "ui/gdi_holders.h"
 #include "ui/host_keyboard.h"
+#include "ui/window_actions.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ LRESULT CALLBACK ControlWndSubclassProc(HWND window, UINT message, WPARAM wParam
     case WM_NCDESTROY:
         // The window ends with the host's main window: the attachment ends,
         // and with it whatever a gesture started.
-        EndGestures();
+        HandedWindowActions().endGestures();
         SaveControlWndPlace(window);
         return CallDialogProc(window, message, wParam, lParam);
     case WM_NCHITTEST:

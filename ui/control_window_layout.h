@@ -38,3 +38,7 @@ inline int ControlWindowHeight()
 {
     return ControlPixels(ControlClientHeight) + 2 * ControlFrame(SM_CYDLGFRAME);
 }
+
+// The buttons' pixel places, the texts right of them and the pictures at
+// `dpi`, which the window keeps as its layout DPI.
+void LayOutControlWindow(HWND window, int dpi);

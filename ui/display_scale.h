@@ -1,18 +1,11 @@
 #pragma once
 
-// The DPI of the display a window is on, and sizes given for 96 dpi scaled to
-// it as Windows scales them.
+// Sizes given for 96 dpi scaled to a window's display as Windows scales them,
+// and the plug-in's icons at a size.
 
 #include <windows.h>
 
-// The window's own DPI where the system answers per window (GetDpiForWindow),
-// otherwise the screen's.
-int WindowDpi(HWND window);
-
-// A system metric at `dpi` (GetSystemMetricsForDpi) where the system answers
-// per DPI, otherwise at the system's own: GetSystemMetrics answers for the
-// DPI the system started with, not for a window's display.
-int SystemMetricAtDpi(int index, int dpi);
+#include "host/window_dpi.h"
 
 // Pixels at 96 dpi at `dpi`, rounded as Windows rounds (MulDiv).
 inline int ScaledPixels(int pixels, int dpi)

@@ -1,13 +1,13 @@
 #include "ui/status_pane.h"
 
 #include "host/status_bar_library.h"
-#include "input/mode_switch.h"
 #include "state/session_state.h"
 #include "ui/display_scale.h"
 #include "ui/gdi_holders.h"
 #include "ui/host_keyboard.h"
 #include "ui/resource_ids.h"
 #include "ui/texts/texts.h"
+#include "ui/window_actions.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ LRESULT CALLBACK StatusPaneProc(HWND, UINT message, WPARAM, LPARAM lParam)
 {
     switch (message) {
     case WM_LBUTTONDOWN:
-        ToggleMode();
+        HandedWindowActions().toggleMode();
         LeaveKeyboardWithHost();
         break;
     case WM_RBUTTONDOWN:

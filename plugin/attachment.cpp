@@ -1,4 +1,4 @@
-#include "input/attachment.h"
+#include "plugin/attachment.h"
 
 #include <windows.h>
 
@@ -13,6 +13,7 @@
 #include "state/settings_registry.h"
 #include "ui/control_window.h"
 #include "ui/status_pane.h"
+#include "ui/window_actions.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ void AttachToHost(HostAttachContext& context)
     SessionState.StatusBarModule = LoadStatusBarLibrary(SessionState.ModuleInstance);
     SessionState.FigureWindow = GetWindow(SessionState.MainWindow, GW_CHILD);
     SessionState.PanCursor = LoadHostPanCursor(SessionState.MainWindow);
+    HandOverWindowActions({ToggleMode, EndGestures});
     if (SessionState.ControlWindow == nullptr)
         SessionState.ControlWindow = CreateControlWindow();
     RegisterStatusPane();
