@@ -1,5 +1,5 @@
-// ModelingMode gestures, and CameraMode ones that fall back to them: the wheel
-// zoom, the middle-button double click and the simulated middle-button pan.
+// The middle button in ModelingMode, and in CameraMode where it falls back to
+// it: the click, the double click with its timer, and the simulated pan.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@
 
 namespace {
 
-using ModelingWheel = MessageHookTest;
 using MiddleButton = MessageHookTest;
 constexpr uint32_t ClickTimer = DoubleClickTimerId;
 
@@ -24,151 +23,6 @@ std::string Call(const char* name, long long a = 0, long long b = 0, long long c
 long long Handle(const void* handle)
 {
     return reinterpret_cast<long long>(handle);
-}
-
-TEST_F(ModelingWheel, AWheelTurnedTowardTheUserZoomsInAboutTheDrawingCentre)
-{
-    host->drawingCentre = {1, 2, 3};
-    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
-    ASSERT_EQ(Calls(SandboxZoomInAt), 1);
-    EXPECT_EQ(Calls(SandboxZoomOutAt), 0);
-    const SandboxCall& zoom = host->calls[host->callCount - 2];
-    EXPECT_EQ(zoom.operation, SandboxZoomInAt);
-    EXPECT_EQ(zoom.point.x, 1);
-    EXPECT_EQ(zoom.point.z, 3);
-    ExpectReferencesBalanced();
-}
-
-// Any positive Rotate acts as 1 and any other value as -1, as the camera wheel and the dialog take them.
-TEST_F(ModelingWheel, DirectionFollowsTheSignOfRotateWhateverItsSize)
-{
-    struct Case {
-        int delta;
-        int rotate;
-        SandboxOperation expected;
-    };
-    const Case cases[] = {{-120, 1, SandboxZoomInAt},  {120, 1, SandboxZoomOutAt}, {-120, -1, SandboxZoomOutAt},
-                          {120, -1, SandboxZoomInAt},  {0, 1, SandboxZoomOutAt},   {0, -1, SandboxZoomOutAt},
-                          {-120, 0, SandboxZoomOutAt}, {120, 0, SandboxZoomInAt},  {-120, 0x10001, SandboxZoomInAt},
-                          {-120, 0x10000, SandboxZoomInAt}, {120, -0x10000, SandboxZoomInAt},
-                          {120, 300, SandboxZoomOutAt}, {300, 300, SandboxZoomOutAt}, {-300, 300, SandboxZoomInAt}};
-    for (const Case& c : cases) {
-        sandbox_host_reset();
-        SessionState.MiddleLatch = 1;
-        PluginSettings.Rotate = c.rotate;
-        Deliver(WM_MOUSEWHEEL, Wheel(c.delta), At(10, 10));
-        EXPECT_EQ(Calls(c.expected), 1) << "delta " << c.delta << " rotate " << c.rotate;
-    }
-}
-
-TEST_F(ModelingWheel, CentreSettingsByCtrlBeforeShift)
-{
-    host->drawingCentre = {1, 0, 0};
-    host->cursorPosition = {2, 0, 0};
-    PluginSettings.Option8 = 1;  // plain: cursor
-    PluginSettings.Option9 = 0;  // Ctrl: drawing centre
-    PluginSettings.Option10 = 7;  // Shift: out of the set, the selection centre
-    struct Case {
-        WORD keys;
-        SandboxOperation centreQuery;
-    };
-    const Case cases[] = {{0, SandboxGetCursorPosition},
-                          {MK_CONTROL, SandboxGetDrawingCentre},
-                          {MK_CONTROL | MK_SHIFT, SandboxGetDrawingCentre},
-                          {MK_SHIFT, SandboxGetActiveShapes}};
-    for (const Case& c : cases) {
-        host->callCount = 0;
-        SessionState.MiddleLatch = 1;
-        Deliver(WM_MOUSEWHEEL, Wheel(-120, c.keys), At(10, 10));
-        ASSERT_GE(host->callCount, 2) << c.keys;
-        EXPECT_EQ(host->calls[0].operation, SandboxGetScene);
-        EXPECT_EQ(host->calls[1].operation, c.centreQuery) << c.keys;
-    }
-    ExpectReferencesBalanced();
-}
-
-TEST_F(ModelingWheel, TwoDeliveriesOfOneMessageZoomOnce)
-{
-    for (int message = 0; message < 3; ++message) {
-        ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(120), At(10, 10)));
-        ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(120), At(10, 10)));
-    }
-    EXPECT_EQ(Calls(SandboxZoomOutAt), 3);
-    EXPECT_EQ(SessionState.MiddleLatch, 1);
-}
-
-TEST_F(ModelingWheel, ThePointerDecidesNotTheMessagesWindow)
-{
-    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10), OtherWindow()));
-    fake.windowUnderPointer = OtherWindow();
-    ExpectPass(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10), Figure()), WM_MOUSEWHEEL);
-    EXPECT_EQ(Calls(SandboxZoomInAt), 1);
-}
-
-TEST_F(ModelingWheel, ScreenPointsLeftOfOrAboveThePrimaryMonitorAreNegative)
-{
-    Deliver(WM_MOUSEWHEEL, Wheel(-120), At(-300, -5));
-    EXPECT_EQ(fake.lastWindowFromPoint.x, -300);
-    EXPECT_EQ(fake.lastWindowFromPoint.y, -5);
-}
-
-TEST_F(ModelingWheel, AHostFailureStillBlanksTheMessageAndReleasesTheScene)
-{
-    host->throwFrom = SandboxZoomInAt;
-    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
-    ExpectReferencesBalanced();
-    EXPECT_EQ(Calls(SandboxReleaseScene), 1);
-    host->throwFrom = SandboxNoOperation;
-    host->nullFrom = SandboxGetScene;
-    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
-    EXPECT_EQ(Calls(SandboxZoomInAt), 1);
-    ExpectReferencesBalanced();
-}
-
-TEST_F(ModelingWheel, CameraModeOutsideThePerspectivePaneZoomsThroughTheLatch)
-{
-    SessionState.Mode = CameraMode;
-    PluginSettings.PerspectiveOnly = 1;
-    PointerInTopPane();
-    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
-    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(-120), At(10, 10)));
-    EXPECT_EQ(Calls(SandboxZoomInAt), 1);
-    EXPECT_EQ(Calls(SandboxSetEye), 0);
-}
-
-// Each turn is peeked at and then removed, as the host does; the fake's
-// double-click time is 432 ms.
-TEST_F(ModelingWheel, PartsOfANotchAddUpToOneZoomPerWholeNotch)
-{
-    struct Case {
-        const char* what;
-        std::vector<WheelTurn> turns;
-        int zoomsIn;
-        int zoomsOut;
-    };
-    const Case cases[] = {
-        {"four parts of 30 are one notch", {{-30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}}, 1, 0},
-        {"one whole notch", {{-120, 0, 0}}, 1, 0},
-        {"the peeked copy does not count: three parts are no notch", {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}}, 0, 0},
-        {"the rest counts toward the next notch", {{90, 0, 0}, {60, 0, 0}, {90, 0, 0}}, 0, 2},
-        {"a change of direction starts afresh",
-         {{-30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}, {30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}},
-         0,
-         0},
-        {"a whole notch drops the parts before it", {{-90, 0, 0}, {-120, 0, 0}, {-90, 0, 0}}, 1, 0},
-        {"and so does a whole notch the other way", {{90, 0, 0}, {120, 0, 0}, {90, 0, 0}}, 0, 1},
-        {"a change of the centre setting starts afresh", {{-60, 0, 0}, {-60, MK_CONTROL, 0}}, 0, 0},
-        {"a pause of the double-click time keeps the sum", {{-60, 0, 1000}, {-60, 0, 1432}}, 1, 0},
-        {"a longer pause starts afresh", {{-60, 0, 1000}, {-60, 0, 1433}}, 0, 0},
-    };
-    for (const Case& c : cases) {
-        sandbox_host_reset();
-        SessionState.WheelSum = WheelSumRecord{};
-        DeliverTurns(c.turns, true);
-        EXPECT_EQ(Calls(SandboxZoomInAt), c.zoomsIn) << c.what;
-        EXPECT_EQ(Calls(SandboxZoomOutAt), c.zoomsOut) << c.what;
-    }
-    ExpectReferencesBalanced();
 }
 
 TEST_F(MiddleButton, TheFirstActingPressStartsTheDoubleClickTimer)

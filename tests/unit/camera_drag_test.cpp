@@ -1,4 +1,4 @@
-// CameraMode gestures: drags, presses and releases, the camera wheel, and the
+// The camera drags: presses, moves and releases in CameraMode, and the
 // perspective-only restriction.
 
 #include <gtest/gtest.h>
@@ -146,72 +146,6 @@ TEST_F(CameraGestures, AMiddlePressAndItsReleaseAreTakenWithTheMouseHeldBetween)
     Deliver(WM_MBUTTONDOWN, MK_MBUTTON, At(1, 1));
     Deliver(WM_MBUTTONUP, 0, At(1, 1));
     EXPECT_EQ(fake.capture, OtherWindow()) << "the host's capture taken or let go";
-}
-
-TEST_F(CameraGestures, WheelSettingsByLeftRightMiddleThenNone)
-{
-    PluginSettings.Option4 = 2;   // none: focal length
-    PluginSettings.Option5 = 1;   // left: target
-    PluginSettings.Option6 = 0;   // right: eye
-    PluginSettings.Option7 = -1;  // middle: out of the set, bank
-    struct Case {
-        WORD keys;
-        SandboxOperation expected;
-    };
-    const Case cases[] = {{0, SandboxSetZoom},
-                          {MK_LBUTTON | MK_RBUTTON, SandboxSetTarget},
-                          {MK_RBUTTON | MK_MBUTTON, SandboxSetEye},
-                          {MK_MBUTTON, SandboxSetBank}};
-    for (const Case& c : cases) {
-        sandbox_host_reset();
-        Deliver(WM_MOUSEWHEEL, Wheel(-120, c.keys), At(10, 10));
-        EXPECT_EQ(Calls(c.expected), 1) << c.keys;
-    }
-}
-
-// The eye starts 10 from the target; a step away from the user backs it off by 1 % (0.1 % with Shift). A notch peeked
-// at and then removed, as the sandbox host does, is one step too, without the latch. The double-click time is 432 ms.
-TEST_F(CameraGestures, PartsOfANotchAddUpToOneStepPerWholeNotchPeekedOrNot)
-{
-    struct Case {
-        const char* what;
-        std::vector<WheelTurn> turns;
-        bool peekedFirst;
-        int steps;
-        float eyeZ;
-        int speed = 100;
-    };
-    const Case cases[] = {
-        {"four parts of 30 are one step", {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {30, 0, 0}}, false, 1, 10.1f},
-        {"one whole notch", {{120, 0, 0}}, false, 1, 10.1f}, {"peeked first", {{120, 0, 0}}, true, 1, 10.1f},
-        {"a Ctrl notch toward the target at x4, peeked first", {{-120, MK_CONTROL, 0}}, true, 1, 6.0f, 400},
-        {"at most half the distance at x10", {{-120, MK_CONTROL, 0}}, true, 1, 5.0f, 1000},
-        {"four peeked and removed parts of 30 too", {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {30, 0, 0}}, true, 1, 10.1f},
-        {"the rest counts toward the next step", {{90, 0, 0}, {60, 0, 0}, {90, 0, 0}}, false, 2, 10.201f},
-        {"a change of direction starts afresh", {{30, 0, 0}, {30, 0, 0}, {30, 0, 0}, {-30, 0, 0}, {-30, 0, 0}}, false, 0,
-         10.0f},
-        {"a change of the button held starts afresh", {{60, 0, 0}, {60, MK_LBUTTON, 0}}, false, 0, 10.0f},
-        {"Shift changes the step, not the operation", {{60, 0, 0}, {60, MK_SHIFT, 0}}, false, 1, 10.01f},
-        {"a longer pause than the double-click time starts afresh", {{60, 0, 1000}, {60, 0, 1433}}, false, 0, 10.0f},
-    };
-    for (const Case& c : cases) {
-        sandbox_host_reset();
-        SessionState.WheelSum = WheelSumRecord{}, PluginSettings.WheelSpeed = c.speed;
-        DeliverTurns(c.turns, c.peekedFirst);
-        EXPECT_EQ(Calls(SandboxSetEye) + Calls(SandboxSetTarget), c.steps) << c.what;
-        EXPECT_NEAR(host->eye.z, c.eyeZ, 1e-4f) << c.what;
-    }
-    EXPECT_EQ(SessionState.MiddleLatch, 1);
-    ExpectReferencesBalanced();
-}
-
-TEST_F(CameraGestures, PerspectiveOnlyTakesTheWheelOverThePerspectivePaneOnly)
-{
-    PluginSettings.PerspectiveOnly = 1;
-    PointerInPerspectivePane();
-    ExpectConsume(Deliver(WM_MOUSEWHEEL, Wheel(120), At(150, 150)));
-    EXPECT_EQ(Calls(SandboxSetEye), 1);
-    ExpectReferencesBalanced();
 }
 
 TEST_F(CameraGestures, PerspectiveOnlyIgnoresADragThatStartedOutsideThePane)
