@@ -3,30 +3,17 @@
 #include <commctrl.h>
 
 #include "state/session_state.h"
-#include "state/settings.h"
-#include "state/settings_registry.h"
 #include "ui/config_dialog_ids.h"
-#include "ui/config_lists.h"
-#include "ui/control_window.h"
+#include "ui/config_dialog_settings.h"
 #include "ui/dialog_hand_over.h"
 #include "ui/host_keyboard.h"
 #include "ui/mode_key_field.h"
 #include "ui/speed_sliders.h"
-#include "ui/texts/texts.h"
 #include "ui/work_area.h"
 
 int OpenConfigDialogs = 0;
 
 namespace {
-
-void FillLists(HWND dialog)
-{
-    for (const ConfigList& list : ConfigLists) {
-        const char* const* items = ListItems(list, SessionState.Language);
-        for (int i = 0; i < list.itemCount; ++i)
-            SendDlgItemMessageA(dialog, list.controlId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
-    }
-}
 
 // By the host's language, not by the one Windows would pick for the thread:
 // each template exists in one language only.
@@ -35,109 +22,10 @@ int ConfigDialogTemplate(HostLanguage language)
     return language == HostLanguage::English ? IDD_CONFIG_DIALOG_ENGLISH : IDD_CONFIG_DIALOG;
 }
 
-void ShowCurrentSettings(HWND dialog)
-{
-    for (const ConfigList& list : ConfigLists)
-        SendDlgItemMessageA(dialog, list.controlId, CB_SETCURSEL,
-                            static_cast<WPARAM>(ListSelectionFor(list, PluginSettings.*list.field)), 0);
-    // Any nonzero flag counts as set; a plain check box knows only checked and cleared.
-    for (const ConfigCheckBox& box : ConfigCheckBoxes)
-        CheckDlgButton(dialog, box.controlId, PluginSettings.*box.field != 0 ? BST_CHECKED : BST_UNCHECKED);
-    SendDlgItemMessageA(dialog, IDC_CONFIG_MODE_KEY, HKM_SETHOTKEY, static_cast<WPARAM>(PluginSettings.ModeKey), 0);
-    ShowSpeeds(dialog, PluginSettings);
-}
-
-// Every control is read before anything is written, so the record is never
-// left half replaced.
-void TakeSettingsFromControls(HWND dialog)
-{
-    PluginSettingsRecord settings = PluginSettings;
-    for (const ConfigList& list : ConfigLists) {
-        const auto selection = static_cast<int>(SendDlgItemMessageA(dialog, list.controlId, CB_GETCURSEL, 0, 0));
-        settings.*list.field = ListValueFor(list, selection);
-    }
-    for (const ConfigCheckBox& box : ConfigCheckBoxes)
-        settings.*box.field = IsDlgButtonChecked(dialog, box.controlId) == BST_CHECKED ? 1 : 0;
-    // The key and its modifier flags as the field holds them; an empty field is no key.
-    const LRESULT key = SendDlgItemMessageA(dialog, IDC_CONFIG_MODE_KEY, HKM_GETHOTKEY, 0, 0);
-    settings.ModeKey = static_cast<int32_t>(key & 0xFFFF);
-    TakeSpeeds(dialog, settings);
-    PluginSettings = settings;
-}
-
-// The keyboard comes to a dialog from where it was: from the host's window
-// where the user typed, or from another dialog. (The message box a dialog
-// shows over itself is gone, hidden, when the dialog has the keyboard again.)
-void TakeKeyboardFromHost()
-{
-    const HWND focus = GetFocus();
-    if (!IsConfigDialog(GetAncestor(focus, GA_ROOT)))
-        RememberKeyboardTakenByDialog(focus);
-}
-
-BOOL CALLBACK ShowSavedSettingsUnlessAccepted(HWND window, LPARAM accepted) noexcept
-{
-    if (window != reinterpret_cast<HWND>(accepted) && IsConfigDialog(window))
-        ShowCurrentSettings(window);
-    return TRUE;
-}
-
-BOOL CALLBACK FindOtherDialog(HWND window, LPARAM found) noexcept
-{
-    auto* dialogs = reinterpret_cast<HWND*>(found);
-    if (window == dialogs[0] || !IsConfigDialog(window))
-        return TRUE;
-    dialogs[1] = window;
-    return FALSE;
-}
-
-// The dialog opened last that is still open, other than this one; the
-// topmost other one when that one was closed; null when no other is open.
-HWND NewestOtherDialog(HWND dialog)
-{
-    if (SessionState.ConfigWindow != nullptr && SessionState.ConfigWindow != dialog)
-        return SessionState.ConfigWindow;
-    HWND dialogs[2] = {dialog, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindOtherDialog, reinterpret_cast<LPARAM>(dialogs));
-    return dialogs[1];
-}
-
-// Another open dialog keeps the keyboard; the last one gives it back to the
-// host's window where the user typed.
-void PassKeyboardOn(HWND closing)
-{
-    const HWND other = NewestOtherDialog(closing);
-    if (other != nullptr)
-        HandKeyboardTo(other);
-    else
-        GiveKeyboardBackAfterDialog();
-}
-
-// The keyboard goes on before the dialog that has it is destroyed, so that no
-// window manager hands it to a window of its own choosing in between.
 void Close(HWND dialog)
 {
-    EndKeyboardHandOver(dialog);
-    if (GetActiveWindow() == dialog)
-        PassKeyboardOn(dialog);
+    PassKeyboardOn(dialog);
     DestroyWindow(dialog);
-}
-
-// A dialog still showing the values it was opened with would save them back
-// with its own OK: every other open dialog shows what was just saved. Settings
-// that could not be saved still apply until the host closes; the user is told
-// that they will be gone then, over the dialog, which closes after.
-void Accept(HWND dialog)
-{
-    TakeSettingsFromControls(dialog);
-    const bool saved = SaveSettings();
-    EnumThreadWindows(GetCurrentThreadId(), ShowSavedSettingsUnlessAccepted, reinterpret_cast<LPARAM>(dialog));
-    ShowControlWindow(PluginSettings.ShowControlWnd != 0);
-    if (!saved) {
-        const WindowTexts& texts = WindowTextsIn(SessionState.Language);
-        MessageBoxA(dialog, texts.settingsNotSaved, texts.settingsCaption, MB_OK | MB_ICONWARNING);
-    }
-    Close(dialog);
 }
 
 // Centred by its template, a second dialog would lie exactly over the first:
@@ -209,7 +97,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             SetWindowLongPtrA(dialog, DWLP_USER, 1);
             ++OpenConfigDialogs;
             TakeOverModeKeyField(GetDlgItem(dialog, IDC_CONFIG_MODE_KEY));
-            FillLists(dialog);
+            FillConfigLists(dialog);
             SetUpSpeedSliders(dialog);
             ShowCurrentSettings(dialog);
             return TRUE;  // the system sets the initial focus
@@ -219,10 +107,11 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                 TakeKeyboardFromHost();
             return FALSE;
         case WM_COMMAND:
-            // The default processing turns the close box into IDCANCEL.
+            // The default processing turns the close box into IDCANCEL. A
+            // message box that OK shows stands over the dialog, which closes after.
             if (LOWORD(wParam) == IDOK)
-                Accept(dialog);
-            else if (LOWORD(wParam) == IDCANCEL)
+                AcceptDialogSettings(dialog);
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
                 Close(dialog);
             return FALSE;
         case WM_HSCROLL:

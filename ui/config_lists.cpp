@@ -37,10 +37,10 @@ const ConfigList ConfigLists[14] = {
 };
 
 const ConfigCheckBox ConfigCheckBoxes[5] = {
+    {IDC_CONFIG_FOLLOW_DISPLAY_SCALE, &PluginSettingsRecord::FollowDisplayScale},
     {IDC_CONFIG_PERSPECTIVE_ONLY, &PluginSettingsRecord::PerspectiveOnly},
     {IDC_CONFIG_START_CAMERA_MODE, &PluginSettingsRecord::StartCameraMode},
     {IDC_CONFIG_STOP_AT_POLES, &PluginSettingsRecord::StopAtPoles},
-    {IDC_CONFIG_FOLLOW_DISPLAY_SCALE, &PluginSettingsRecord::FollowDisplayScale},
     {IDC_CONFIG_SHOW_CONTROL_WND, &PluginSettingsRecord::ShowControlWnd},
 };
 

@@ -36,7 +36,7 @@ struct ConfigSpeedSlider {
     int32_t PluginSettingsRecord::*field;
 };
 
-// In the order in which the dialog fills them.
+// In the dialog's tab order, in which it fills them.
 extern const ConfigList ConfigLists[14];
 extern const ConfigCheckBox ConfigCheckBoxes[5];
 extern const ConfigSpeedSlider ConfigSpeedSliders[3];

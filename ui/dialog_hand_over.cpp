@@ -1,6 +1,8 @@
 #include "ui/dialog_hand_over.h"
 
+#include "state/session_state.h"
 #include "ui/config_dialog.h"
+#include "ui/host_keyboard.h"
 
 namespace {
 
@@ -24,8 +26,7 @@ void CALLBACK EndAtTimer(HWND dialog, UINT, UINT_PTR, DWORD) noexcept
     EndKeyboardHandOver(dialog);
 }
 
-}  // namespace
-
+// Activates the dialog and keeps the activation on the dialogs for a moment.
 void HandKeyboardTo(HWND dialog)
 {
     SetForegroundWindow(dialog);
@@ -35,6 +36,48 @@ void HandKeyboardTo(HWND dialog)
         return;
     HandOverDialog = dialog;
     SetTimer(dialog, HandOverTimer, HandOverMilliseconds, EndAtTimer);
+}
+
+BOOL CALLBACK FindOtherDialog(HWND window, LPARAM found) noexcept
+{
+    auto* dialogs = reinterpret_cast<HWND*>(found);
+    if (window == dialogs[0] || !IsConfigDialog(window))
+        return TRUE;
+    dialogs[1] = window;
+    return FALSE;
+}
+
+}  // namespace
+
+// The keyboard comes to a dialog from where it was: from the host's window
+// where the user typed, or from another dialog. (The message box a dialog
+// shows over itself is gone, hidden, when the dialog has the keyboard again.)
+void TakeKeyboardFromHost()
+{
+    const HWND focus = GetFocus();
+    if (!IsConfigDialog(GetAncestor(focus, GA_ROOT)))
+        RememberKeyboardTakenByDialog(focus);
+}
+
+HWND NewestOtherDialog(HWND dialog)
+{
+    if (SessionState.ConfigWindow != nullptr && SessionState.ConfigWindow != dialog)
+        return SessionState.ConfigWindow;
+    HWND dialogs[2] = {dialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOtherDialog, reinterpret_cast<LPARAM>(dialogs));
+    return dialogs[1];
+}
+
+void PassKeyboardOn(HWND closing)
+{
+    EndKeyboardHandOver(closing);
+    if (GetActiveWindow() != closing)
+        return;
+    const HWND other = NewestOtherDialog(closing);
+    if (other != nullptr)
+        HandKeyboardTo(other);
+    else
+        GiveKeyboardBackAfterDialog();
 }
 
 void EndKeyboardHandOver(HWND dialog)

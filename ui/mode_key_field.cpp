@@ -2,8 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/config_dialog_ids.h"
-#include "ui/gdi_holders.h"
+#include "ui/mode_key_note.h"
 
 namespace {
 
@@ -70,41 +69,6 @@ void SetFieldKey(HWND field, WORD key)
     Draw(field, key);
 }
 
-// The note as wide as its text in the dialog's font, which differs with the
-// display's scale and the fonts at hand, ending under the field's right edge.
-void FitNoteToText(HWND note, HWND field)
-{
-    wchar_t text[128] = L"";
-    const int length = GetWindowTextW(note, text, 128);
-    SIZE size{};
-    {
-        const ClientDc dc(note);
-        const HGDIOBJ font = SelectObject(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(note, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32W(dc.get(), text, length, &size);
-        SelectObject(dc.get(), font);
-    }
-    RECT place, edge;
-    GetWindowRect(note, &place);
-    GetWindowRect(field, &edge);
-    POINT corner{edge.right - size.cx, place.top};
-    ScreenToClient(GetParent(note), &corner);
-    SetWindowPos(note, nullptr, corner.x, corner.y, size.cx, place.bottom - place.top, SWP_NOZORDER);
-}
-
-HWND Note(HWND field)
-{
-    return GetDlgItem(GetParent(field), IDC_CONFIG_MODE_KEY_NOTE);
-}
-
-// The line under the field, hidden until a key is refused.
-void ShowNote(HWND field, bool shown)
-{
-    const HWND note = Note(field);
-    if (shown)
-        FitNoteToText(note, field);
-    ShowWindow(note, shown ? SW_SHOWNA : SW_HIDE);
-}
-
 // Asked about a key message (`message` is null otherwise): with Ctrl or Alt
 // held every key is the field's, Enter, Tab and Esc too; alone or with Shift
 // they keep their meaning in the dialog.
@@ -132,7 +96,7 @@ void OnKeyDown(HWND field, WPARAM key, LPARAM flags)
         SetFieldKey(field, MAKEWORD(key, modifiers | ((flags & ExtendedKey) != 0 ? HOTKEYF_EXT : 0)));
         break;
     }
-    ShowNote(field, verdict == ModeKeyFieldVerdict::Refuse);
+    ShowModeKeyNote(field, verdict == ModeKeyFieldVerdict::Refuse);
 }
 
 // Modifiers shown alone show those still held; with none held, or after a
@@ -169,7 +133,7 @@ LRESULT CALLBACK ModeKeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARA
             return DLGC_WANTMESSAGE | DefSubclassProc(field, message, wParam, lParam);
         break;
     case WM_KILLFOCUS:
-        ShowNote(field, false);
+        ShowModeKeyNote(field, false);
         Draw(field, FieldKey(field));
         break;
     case HKM_SETHOTKEY:
@@ -202,9 +166,4 @@ ModeKeyFieldVerdict ModeKeyFieldVerdictFor(uint8_t virtualKey, uint8_t modifiers
 void TakeOverModeKeyField(HWND field)
 {
     SetWindowSubclass(field, ModeKeyFieldProc, FieldSubclassId, 0);
-}
-
-bool ModeKeyNoteShown(HWND field)
-{
-    return IsWindowVisible(Note(field)) != FALSE;
 }

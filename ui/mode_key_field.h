@@ -28,6 +28,3 @@ ModeKeyFieldVerdict ModeKeyFieldVerdictFor(uint8_t virtualKey, uint8_t modifiers
 // its key and HKM_GETHOTKEY answers with the key it holds, never with
 // modifiers alone.
 void TakeOverModeKeyField(HWND field);
-
-// True while the field's note about a refused key shows.
-bool ModeKeyNoteShown(HWND field);

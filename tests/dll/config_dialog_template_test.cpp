@@ -1,180 +1,134 @@
-// The configuration dialog's templates as the built DLL carries them: 108 in
-// Japanese and 118 in English, each with its frame, font and 49 items in tab
-// order. The English one has the same ids, kinds and order, so one settings
-// code serves both.
+// The configuration dialog's templates as the built DLL carries them, 108 in
+// Japanese and 118 in English, held to what a user needs of them. Places are
+// compared in dialog units, which the system scales by one factor at every
+// display scale, rounding each position and size: what holds here holds in
+// pixels to within that rounding.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <string>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
+#include <map>
+#include <set>
+#include <vector>
 
 #include "dialog_template.h"
+#include "ui/config_dialog_ids.h"
+#include "ui/config_lists.h"
 
 namespace {
 
-constexpr uint16_t ButtonClass = 0x80;
-constexpr uint16_t StaticClass = 0x82;
-constexpr uint16_t ComboBoxClass = 0x85;
-constexpr uint16_t HotKeyClass = 0;  // comctl32's have no atoms: their names, which windres writes in capitals
-constexpr uint16_t TrackbarClass = 1;
+// The height of a line of the dialog's font, by the definition of dialog units.
+constexpr int Line = 8;
+// A drop-down list's template height includes its open list, which opens over
+// the rows below it: closed, it is as tall as Windows' layout guidelines make it.
+constexpr int ListFieldHeight = 14;
 
-constexpr uint32_t List = 0x50210003;
-constexpr uint32_t RightLabel = 0x50020002;
-constexpr uint32_t CheckBox = 0x50010003;
-constexpr uint32_t GroupBox = 0x50000007;
-
-struct ExpectedItem {
-    int32_t id;
-    uint16_t windowClass;
-    uint32_t style;
-    int16_t x, y, cx, cy;
-    const char16_t* text;
-};
-
-const ExpectedItem ExpectedItems[49] = {
-    {-1, StaticClass, 0x50020000, 7, 9, 82, 8, u"ホイール回転操作"},
-    {1009, ComboBoxClass, List, 96, 5, 115, 59, u""},
-    {-1, StaticClass, 0x50020000, 7, 22, 82, 8, u"モード切替キー"},
-    {1025, HotKeyClass, 0x50010000, 96, 20, 115, 12, u""},
-    {1027, StaticClass, 0x40000002 | SS_NOPREFIX, 7, 34, 204, 8, u"入力・編集用のキーには Ctrl か Alt が必要です"},
-    {-1, ButtonClass, GroupBox, 7, 48, 388, 105, u"モデリングモード"},
-    {-1, StaticClass, RightLabel, 13, 63, 76, 8, u"ホイールダブルクリック"},
-    {1022, ComboBoxClass, List, 96, 59, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 78, 76, 8, u"Ctrl＋ダブルクリック"},
-    {1023, ComboBoxClass, List, 96, 74, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 93, 76, 8, u"Shift＋ダブルクリック"},
-    {1024, ComboBoxClass, List, 96, 89, 115, 60, u""},
-    {-1, StaticClass, RightLabel, 13, 108, 76, 8, u"ホイール回転"},
-    {1008, ComboBoxClass, List, 96, 104, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 123, 76, 8, u"Ctrl＋回転"},
-    {1020, ComboBoxClass, List, 96, 119, 115, 53, u""},
-    {-1, StaticClass, RightLabel, 13, 138, 76, 8, u"Shift＋回転"},
-    {1021, ComboBoxClass, List, 96, 134, 115, 60, u""},
-    {-1, ButtonClass, GroupBox, 7, 157, 388, 156, u"カメラモード"},
-    {-1, StaticClass, RightLabel, 13, 171, 76, 8, u"左ボタン＋ドラッグ"},
-    {1010, ComboBoxClass, List, 96, 167, 115, 56, u""},
-    {-1, StaticClass, RightLabel, 226, 171, 52, 8, u"回転の速さ"},
-    {1028, TrackbarClass, 0x50010001 /* a tick under each position */, 280, 167, 84, 14, u""},
-    {1031, StaticClass, 0x50000080, 366, 171, 22, 8, u""},
-    {-1, StaticClass, RightLabel, 13, 187, 76, 8, u"右ボタン＋ドラッグ"},
-    {1011, ComboBoxClass, List, 96, 182, 115, 57, u""},
-    {-1, StaticClass, RightLabel, 226, 187, 52, 8, u"移動の速さ"},
-    {1029, TrackbarClass, 0x50010001, 280, 182, 84, 14, u""},
-    {1032, StaticClass, 0x50000080, 366, 187, 22, 8, u""},
-    {-1, StaticClass, RightLabel, 13, 202, 76, 8, u"中ボタン＋ドラッグ"},
-    {1012, ComboBoxClass, List, 96, 197, 115, 57, u""},
-    {-1, StaticClass, RightLabel, 226, 202, 52, 8, u"ホイールの速さ"},
-    {1030, TrackbarClass, 0x50010001, 280, 197, 84, 14, u""},
-    {1033, StaticClass, 0x50000080, 366, 202, 22, 8, u""},
-    {-1, StaticClass, RightLabel, 45, 216, 44, 8, u"ホイール回転"},
-    {1013, ComboBoxClass, List, 96, 212, 115, 66, u""},
-    {1034, ButtonClass, CheckBox | BS_MULTILINE, 280, 214, 108, 10, u"表示倍率に合わせる"},
-    {-1, StaticClass, RightLabel, 39, 231, 50, 8, u"左ボタン＋回転"},
-    {1014, ComboBoxClass, List, 96, 227, 115, 66, u""},
-    {-1, StaticClass, RightLabel, 39, 246, 50, 8, u"右ボタン＋回転"},
-    {1015, ComboBoxClass, List, 96, 242, 115, 66, u""},
-    {-1, StaticClass, RightLabel, 39, 261, 50, 8, u"中ボタン＋回転"},
-    {1016, ComboBoxClass, List, 96, 257, 115, 66, u""},
-    {1017, ButtonClass, CheckBox, 96, 274, 54, 10, u"透視図限定"},
-    {1018, ButtonClass, CheckBox, 96, 286, 115, 13, u"カメラモードで起動"},
-    {1026, ButtonClass, CheckBox, 96, 301, 115, 10, u"真上と真下で止める"},
-    {1019, ButtonClass, CheckBox, 7, 319, 101, 10, u"コントロールウィンドウ表示"},
-    {1, ButtonClass, 0x50010001, 7, 335, 50, 14, u"OK"},
-    {2, ButtonClass, 0x50010000, 66, 335, 50, 14, u"ｷｬﾝｾﾙ"},
-};
-
-// The English template's place and text of each item; its id, class and style
-// are the Japanese one's at the same position.
-struct PlacedText {
-    int16_t x, y, cx, cy;
-    const char16_t* text;
-};
-
-const PlacedText EnglishItems[49] = {
-    {7, 9, 96, 8, u"Wheel direction"},
-    {110, 5, 166, 59, u""},
-    {7, 22, 96, 8, u"Mode switch key"},
-    {110, 20, 166, 12, u""},
-    {7, 34, 269, 8, u"Keys that type or edit text need Ctrl or Alt"},
-    {7, 48, 458, 105, u"Modeling mode"},
-    {13, 63, 90, 8, u"Wheel double-click"},
-    {110, 59, 166, 53, u""},
-    {13, 78, 90, 8, u"Ctrl + double-click"},
-    {110, 74, 166, 53, u""},
-    {13, 93, 90, 8, u"Shift + double-click"},
-    {110, 89, 166, 60, u""},
-    {13, 108, 90, 8, u"Wheel"},
-    {110, 104, 166, 53, u""},
-    {13, 123, 90, 8, u"Ctrl + wheel"},
-    {110, 119, 166, 53, u""},
-    {13, 138, 90, 8, u"Shift + wheel"},
-    {110, 134, 166, 60, u""},
-    {7, 157, 458, 156, u"Camera mode"},
-    {13, 171, 90, 8, u"Left button + drag"},
-    {110, 167, 166, 56, u""},
-    {290, 171, 50, 8, u"Orbit speed"},
-    {342, 167, 90, 14, u""},
-    {434, 171, 24, 8, u""},
-    {13, 187, 90, 8, u"Right button + drag"},
-    {110, 182, 166, 57, u""},
-    {290, 187, 50, 8, u"Pan speed"},
-    {342, 182, 90, 14, u""},
-    {434, 187, 24, 8, u""},
-    {13, 202, 90, 8, u"Middle button + drag"},
-    {110, 197, 166, 57, u""},
-    {290, 202, 50, 8, u"Wheel speed"},
-    {342, 197, 90, 14, u""},
-    {434, 202, 24, 8, u""},
-    {13, 216, 90, 8, u"Wheel"},
-    {110, 212, 166, 66, u""},
-    {342, 214, 116, 18, u"Same hand movement at any display scale"},
-    {13, 231, 90, 8, u"Left button + wheel"},
-    {110, 227, 166, 66, u""},
-    {13, 246, 90, 8, u"Right button + wheel"},
-    {110, 242, 166, 66, u""},
-    {13, 261, 90, 8, u"Middle button + wheel"},
-    {110, 257, 166, 66, u""},
-    {110, 274, 166, 10, u"Perspective view only"},
-    {110, 286, 166, 13, u"Start in camera mode"},
-    {110, 301, 166, 10, u"Stop at the top and bottom"},
-    {7, 319, 120, 10, u"Show control window"},
-    {7, 335, 50, 14, u"OK"},
-    {66, 335, 50, 14, u"Cancel"},
-};
-
-struct ExpectedTemplate {
+struct Language {
     const char* name;
     int id;
     WORD language;
-    int16_t cx, cy;
-    const char16_t* title;
     uint16_t pointSize;
     const char16_t* typeface;
     uint8_t charset;
-    bool english;
 };
 
-const ExpectedTemplate Templates[] = {
-    {"Japanese", 108, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 402, 356, u"Z_Vormelt 設定", 9, u"ＭＳ Ｐゴシック",
-     0x80 /* Shift-JIS */, false},
-    // The font English Windows gives its dialogs.
-    {"English", 118, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 472, 356, u"Z_Vormelt Configuration", 8,
-     u"MS Shell Dlg 2", 1 /* the default character set */, true},
+const Language Languages[] = {
+    {"Japanese", 108, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 9, u"ＭＳ Ｐゴシック", 0x80 /* Shift-JIS */},
+    // The font English Windows gives its dialogs, in the default character set.
+    {"English", 118, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 8, u"MS Shell Dlg 2", 1},
 };
 
-class ConfigDialogTemplate : public ::testing::TestWithParam<ExpectedTemplate> {
+// What the user reads, in template order, in Japanese and in English.
+const char16_t* const Texts[][2] = {
+    {u"ホイール回転操作", u"Wheel direction"}, {u"モード切替キー", u"Mode switch key"},
+    {u"入力・編集用のキーには Ctrl か Alt が必要です", u"Keys that type or edit text need Ctrl or Alt"},
+    {u"モデリングモード", u"Modeling mode"}, {u"ホイールダブルクリック", u"Wheel double-click"},
+    {u"Ctrl＋ダブルクリック", u"Ctrl + double-click"}, {u"Shift＋ダブルクリック", u"Shift + double-click"},
+    {u"ホイール回転", u"Wheel"}, {u"Ctrl＋回転", u"Ctrl + wheel"}, {u"Shift＋回転", u"Shift + wheel"},
+    {u"カメラモード", u"Camera mode"}, {u"左ボタン＋ドラッグ", u"Left button + drag"},
+    {u"回転の速さ", u"Orbit speed"}, {u"右ボタン＋ドラッグ", u"Right button + drag"},
+    {u"移動の速さ", u"Pan speed"}, {u"中ボタン＋ドラッグ", u"Middle button + drag"},
+    {u"ホイールの速さ", u"Wheel speed"}, {u"ホイール回転", u"Wheel"},
+    {u"表示倍率に合わせる", u"Same hand movement at any display scale"},
+    {u"左ボタン＋回転", u"Left button + wheel"}, {u"右ボタン＋回転", u"Right button + wheel"},
+    {u"中ボタン＋回転", u"Middle button + wheel"}, {u"透視図限定", u"Perspective view only"},
+    {u"カメラモードで起動", u"Start in camera mode"}, {u"真上と真下で止める", u"Stop at the top and bottom"},
+    {u"コントロールウィンドウ表示", u"Show control window"}, {u"OK", u"OK"}, {u"ｷｬﾝｾﾙ", u"Cancel"},
+};
+
+enum class Kind { Label, Group, List, CheckBox, PushButton, KeyField, Slider, Text, Unknown };
+
+// By its class, and a button or a static by whether the code knows its id.
+Kind KindOf(const DialogItemTemplate& item)
+{
+    const TemplateName& name = item.windowClass;  // comctl32's by name, which windres writes in capitals
+    if (!name.isOrdinal)
+        return name.text == u"MSCTLS_HOTKEY32" ? Kind::KeyField : name.text == u"MSCTLS_TRACKBAR32" ? Kind::Slider
+                                                                                                    : Kind::Unknown;
+    switch (name.ordinal) {
+    case 0x85: return Kind::List;
+    case 0x82: return item.id == -1 ? Kind::Label : Kind::Text;
+    case 0x80:
+        if (item.id == -1)
+            return Kind::Group;
+        return item.id == IDOK || item.id == IDCANCEL ? Kind::PushButton : Kind::CheckBox;
+    default: return Kind::Unknown;
+    }
+}
+
+// Every item a visible child, but the note, shown once a key is refused; a tab stop where the user works it.
+uint32_t StyleFor(const DialogItemTemplate& item, bool inGroup, bool twoLines)
+{
+    constexpr uint32_t Shown = WS_CHILD | WS_VISIBLE, Worked = Shown | WS_TABSTOP;
+    switch (KindOf(item)) {
+    case Kind::Label:  // each starts a group for the arrow keys; beside its control in a group box
+        return Shown | WS_GROUP | (inGroup ? SS_RIGHT : SS_LEFT);
+    case Kind::Group: return Shown | BS_GROUPBOX;
+    case Kind::List: return Worked | WS_VSCROLL | CBS_DROPDOWNLIST;  // unsorted: the items keep their order
+    case Kind::CheckBox: return Worked | BS_AUTOCHECKBOX | (twoLines ? BS_MULTILINE : 0);  // wraps given two lines
+    case Kind::PushButton: return Worked | (item.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);  // Enter is OK
+    case Kind::KeyField: return Worked;
+    case Kind::Slider: return Worked | TBS_AUTOTICKS;  // a tick under each position
+    case Kind::Text:  // an ampersand shows as itself; the note ends under the key field's end
+        return item.id == IDC_CONFIG_MODE_KEY_NOTE ? WS_CHILD | SS_NOPREFIX | SS_RIGHT : Shown | SS_NOPREFIX;
+    default: return 0;
+    }
+}
+
+RECT PlaceOf(const DialogItemTemplate& item)
+{
+    const int height = KindOf(item) == Kind::List ? ListFieldHeight : item.cy;
+    return RECT{item.x, item.y, item.x + item.cx, item.y + height};
+}
+
+bool GroupHolds(const DialogItemTemplate& group, const DialogItemTemplate& item)
+{
+    const RECT outer = PlaceOf(group), inner = PlaceOf(item);
+    return &group != &item && KindOf(group) == Kind::Group && inner.left >= outer.left && inner.top >= outer.top &&
+           inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+
+class ConfigDialogTemplates : public ::testing::Test {
 protected:
     void SetUp() override
     {
         module = LoadLibraryExA("Z_Vormelt10.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr);
-        const HRSRC resource =
-            FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(GetParam().id), GetParam().language);
-        ASSERT_NE(resource, nullptr) << "no " << GetParam().name << " dialog " << GetParam().id;
-        const HGLOBAL loaded = LoadResource(module, resource);
-        ASSERT_NE(loaded, nullptr);
-        dialog = ReadDialogTemplateEx(LockResource(loaded), SizeofResource(module, resource));
-        ASSERT_TRUE(dialog.valid);
+        for (const Language& language : Languages) {
+            const HRSRC resource =
+                FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(language.id), language.language);
+            ASSERT_NE(resource, nullptr) << "no " << language.name << " dialog " << language.id;
+            const HGLOBAL loaded = LoadResource(module, resource);
+            ASSERT_NE(loaded, nullptr);
+            templates.push_back(ReadDialogTemplateEx(LockResource(loaded), SizeofResource(module, resource)));
+            ASSERT_TRUE(templates.back().valid) << language.name;
+        }
+        ASSERT_EQ(templates[0].items.size(), templates[1].items.size());
     }
 
     void TearDown() override
@@ -184,78 +138,119 @@ protected:
     }
 
     HMODULE module = nullptr;
-    DialogTemplate dialog;
+    std::vector<DialogTemplate> templates;
 };
 
-TEST_P(ConfigDialogTemplate, IsAnExtendedTemplateWithTheDialogsFrameAndCaption)
+// Windows picks a template's language for the thread when it has several; each
+// has exactly one, so the host's language alone decides.
+TEST_F(ConfigDialogTemplates, EachHasTheDialogsFrameAndTheFontOfItsOneLanguage)
 {
-    EXPECT_EQ(dialog.version, 1);
-    EXPECT_EQ(dialog.signature, 0xFFFF);
-    EXPECT_EQ(dialog.style, 0x80C808C0u);
-    EXPECT_EQ(dialog.exStyle, 0u);
-    EXPECT_EQ(dialog.helpId, 0u);
-    EXPECT_EQ(dialog.x, 0);
-    EXPECT_EQ(dialog.y, 0);
-    EXPECT_EQ(dialog.cx, GetParam().cx);
-    EXPECT_EQ(dialog.cy, GetParam().cy);
-    EXPECT_FALSE(dialog.menu.isOrdinal);
-    EXPECT_TRUE(dialog.menu.text.empty());
-    EXPECT_FALSE(dialog.windowClass.isOrdinal);
-    EXPECT_TRUE(dialog.windowClass.text.empty());
-    EXPECT_EQ(dialog.title, GetParam().title);
-}
-
-TEST_P(ConfigDialogTemplate, UsesTheFontOfItsLanguage)
-{
-    EXPECT_EQ(dialog.pointSize, GetParam().pointSize);
-    EXPECT_EQ(dialog.typeface, GetParam().typeface);
-    EXPECT_EQ(dialog.weight, 0);
-    EXPECT_EQ(dialog.italic, 0);
-    EXPECT_EQ(dialog.charset, GetParam().charset);
-}
-
-TEST_P(ConfigDialogTemplate, HoldsTheFortyNineItemsInTabOrder)
-{
-    ASSERT_EQ(dialog.items.size(), 49u);
-    for (size_t i = 0; i < dialog.items.size(); ++i) {
-        const DialogItemTemplate& item = dialog.items[i];
-        const ExpectedItem& expected = ExpectedItems[i];
-        const PlacedText place = GetParam().english
-                                     ? EnglishItems[i]
-                                     : PlacedText{expected.x, expected.y, expected.cx, expected.cy, expected.text};
-        SCOPED_TRACE("item " + std::to_string(i + 1) + ", id " + std::to_string(expected.id));
-        EXPECT_EQ(item.id, expected.id);
-        EXPECT_EQ(item.windowClass.isOrdinal, expected.windowClass > TrackbarClass);
-        EXPECT_EQ(item.windowClass.ordinal, expected.windowClass > TrackbarClass ? expected.windowClass : 0);
-        const char16_t* name = expected.windowClass == HotKeyClass ? u"MSCTLS_HOTKEY32" : u"MSCTLS_TRACKBAR32";
-        EXPECT_EQ(item.windowClass.text, expected.windowClass > TrackbarClass ? u"" : name);
-        EXPECT_EQ(item.style, expected.style);
-        EXPECT_EQ(item.x, place.x);
-        EXPECT_EQ(item.y, place.y);
-        EXPECT_EQ(item.cx, place.cx);
-        EXPECT_EQ(item.cy, place.cy);
-        EXPECT_FALSE(item.title.isOrdinal);
-        EXPECT_EQ(item.title.text, place.text);
-        EXPECT_EQ(item.exStyle, 0u);
-        EXPECT_EQ(item.helpId, 0u);
-        EXPECT_EQ(item.extraCount, 0);
+    for (size_t t = 0; t < templates.size(); ++t) {
+        const DialogTemplate& dialog = templates[t];
+        const Language& language = Languages[t];
+        SCOPED_TRACE(language.name);
+        EXPECT_EQ(dialog.style, 0x80C808C0u);
+        EXPECT_TRUE(dialog.exStyle == 0 && dialog.helpId == 0 && !dialog.menu.isOrdinal && dialog.menu.text.empty() &&
+                    !dialog.windowClass.isOrdinal && dialog.windowClass.text.empty());
+        EXPECT_TRUE(dialog.pointSize == language.pointSize && dialog.typeface == language.typeface &&
+                    dialog.weight == 0 && dialog.italic == 0 && dialog.charset == language.charset);
+        const WORD other = Languages[1 - t].language;
+        EXPECT_EQ(FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(language.id), other), nullptr);
     }
 }
 
-// Windows picks a template's language for the thread when it has several;
-// each template has exactly one, so the host's language alone decides.
-TEST_P(ConfigDialogTemplate, ExistsInItsOneLanguageOnly)
+// The code's tables walk the controls in the template's order.
+TEST_F(ConfigDialogTemplates, HoldEachControlTheCodeDrivesOnceAsItsKindAndNoOther)
 {
-    for (const ExpectedTemplate& other : Templates) {
-        if (other.language == GetParam().language)
-            continue;
-        EXPECT_EQ(FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(GetParam().id), other.language),
-                  nullptr)
-            << other.name;
+    std::map<Kind, std::vector<int>> driven{{Kind::KeyField, {IDC_CONFIG_MODE_KEY}},
+                                            {Kind::Text, {IDC_CONFIG_MODE_KEY_NOTE}},
+                                            {Kind::PushButton, {IDOK, IDCANCEL}}};
+    for (const ConfigList& list : ConfigLists)
+        driven[Kind::List].push_back(list.controlId);
+    for (const ConfigCheckBox& box : ConfigCheckBoxes)
+        driven[Kind::CheckBox].push_back(box.controlId);
+    for (const ConfigSpeedSlider& slider : ConfigSpeedSliders)
+        driven[Kind::Slider].push_back(slider.controlId), driven[Kind::Text].push_back(slider.valueTextId);
+    for (const DialogTemplate& dialog : templates) {
+        std::map<Kind, std::vector<int>> held;
+        std::set<int> ids;
+        for (const DialogItemTemplate& item : dialog.items) {
+            if (item.id != -1)
+                held[KindOf(item)].push_back(item.id);
+            EXPECT_TRUE(item.id == -1 || ids.insert(item.id).second) << item.id << " twice";
+        }
+        EXPECT_EQ(held, driven);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachLanguage, ConfigDialogTemplate, ::testing::ValuesIn(Templates),
-                         [](const ::testing::TestParamInfo<ExpectedTemplate>& info) { return info.param.name; });
+TEST_F(ConfigDialogTemplates, GiveEachControlTheStyleItsKindNeedsAndTheSameKindsInBothLanguages)
+{
+    for (const DialogTemplate& dialog : templates) {
+        for (size_t i = 0; i < dialog.items.size(); ++i) {
+            const DialogItemTemplate &item = dialog.items[i], &japanese = templates[0].items[i];
+            const bool twoLines = japanese.cy >= 2 * Line || templates[1].items[i].cy >= 2 * Line;
+            const bool inGroup = std::any_of(dialog.items.begin(), dialog.items.end(),
+                                             [&](const DialogItemTemplate& group) { return GroupHolds(group, item); });
+            EXPECT_EQ(item.style, StyleFor(item, inGroup, twoLines)) << "item " << i;
+            EXPECT_TRUE(item.exStyle == 0 && item.helpId == 0 && item.extraCount == 0) << "item " << i;
+            EXPECT_TRUE(item.id == japanese.id && item.style == japanese.style &&
+                        item.windowClass.ordinal == japanese.windowClass.ordinal &&
+                        item.windowClass.text == japanese.windowClass.text) << "item " << i;
+        }
+    }
+}
+
+// The controls whose contents the code writes have no text of their own.
+TEST_F(ConfigDialogTemplates, SayWhatEachControlIsForInTheirLanguage)
+{
+    for (size_t t = 0; t < templates.size(); ++t) {
+        size_t next = 0;
+        for (const DialogItemTemplate& item : templates[t].items) {
+            const Kind kind = KindOf(item);
+            const bool written = kind == Kind::List || kind == Kind::KeyField || kind == Kind::Slider ||
+                                 (kind == Kind::Text && item.id != IDC_CONFIG_MODE_KEY_NOTE);
+            EXPECT_FALSE(item.title.isOrdinal);
+            if (written) {
+                EXPECT_TRUE(item.title.text.empty()) << Languages[t].name << " item " << item.id;
+                continue;
+            }
+            ASSERT_LT(next, std::size(Texts)) << Languages[t].name;
+            EXPECT_EQ(item.title.text, Texts[next++][t]) << Languages[t].name;
+        }
+        EXPECT_EQ(next, std::size(Texts)) << Languages[t].name;
+    }
+}
+
+// No two overlap but a group box and what it holds; an open list falls over what lies below it.
+TEST_F(ConfigDialogTemplates, ShowEveryControlWholeInsideTheDialogAndOverlappingNoOther)
+{
+    for (const DialogTemplate& dialog : templates) {
+        const std::vector<DialogItemTemplate>& items = dialog.items;
+        for (size_t i = 0; i < items.size(); ++i) {
+            const RECT place = PlaceOf(items[i]);
+            EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= dialog.cx && place.bottom <= dialog.cy)
+                << "item " << i;
+            for (size_t j = i + 1; j < items.size(); ++j) {
+                RECT both;
+                const RECT other = PlaceOf(items[j]);
+                EXPECT_TRUE(GroupHolds(items[i], items[j]) || GroupHolds(items[j], items[i]) ||
+                            !IntersectRect(&both, &place, &other)) << "items " << i << " and " << j;
+            }
+        }
+    }
+}
+
+// Row by row, left to right: an item whose top is less than a line from the
+// one before it lies to the right of it, any other begins a row below.
+TEST_F(ConfigDialogTemplates, TabThroughTheControlsInReadingOrder)
+{
+    for (const DialogTemplate& dialog : templates) {
+        for (size_t i = 1; i < dialog.items.size(); ++i) {
+            const DialogItemTemplate &before = dialog.items[i - 1], &item = dialog.items[i];
+            const bool sameRow = std::abs(item.y - before.y) < Line;
+            EXPECT_TRUE(sameRow ? item.x >= before.x + before.cx : item.y > before.y) << "item " << i;
+        }
+    }
+}
 
 }  // namespace

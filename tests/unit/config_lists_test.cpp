@@ -1,5 +1,6 @@
-// The configuration dialog's lists as data: which control edits which setting,
-// how many items each offers, and how a setting becomes a selection and back.
+// The configuration dialog's lists as data: each edits a setting of its own,
+// and a setting becomes a selection and back. Which controls the tables name,
+// the dialog's templates show.
 
 #include <gtest/gtest.h>
 
@@ -20,36 +21,19 @@ const ConfigList& ListOf(int controlId)
     throw std::runtime_error("no such list");
 }
 
-TEST(ConfigLists, AreFilledWheelDirectionFirstThenModelingThenCameraLists)
+// Which setting each edits, the dialog shows through OK and the registry.
+TEST(ConfigLists, EachListCheckBoxAndSliderEditsASettingOfItsOwn)
 {
-    std::vector<int> order;
+    std::vector<int32_t PluginSettingsRecord::*> fields;
     for (const ConfigList& list : ConfigLists)
-        order.push_back(list.controlId);
-    EXPECT_EQ(order, (std::vector<int>{1009, 1022, 1023, 1024, 1008, 1020, 1021, 1010, 1011, 1012, 1013, 1014,
-                                       1015, 1016}));
-}
-
-TEST(ConfigLists, EachListEditsItsSettingWithTheItemsOfItsValueSet)
-{
-    struct Expected {
-        int controlId;
-        int32_t PluginSettingsRecord::*field;
-        int itemCount;
-    };
-    const Expected expected[] = {
-        {1009, &PluginSettingsRecord::Rotate, 2},   {1022, &PluginSettingsRecord::Option11, 3},
-        {1023, &PluginSettingsRecord::Option12, 3}, {1024, &PluginSettingsRecord::Option13, 3},
-        {1008, &PluginSettingsRecord::Option8, 3},  {1020, &PluginSettingsRecord::Option9, 3},
-        {1021, &PluginSettingsRecord::Option10, 3}, {1010, &PluginSettingsRecord::Option1, 4},
-        {1011, &PluginSettingsRecord::Option2, 4},  {1012, &PluginSettingsRecord::Option3, 4},
-        {1013, &PluginSettingsRecord::Option4, 4},  {1014, &PluginSettingsRecord::Option5, 4},
-        {1015, &PluginSettingsRecord::Option6, 4},  {1016, &PluginSettingsRecord::Option7, 4},
-    };
-    for (const Expected& e : expected) {
-        const ConfigList& list = ListOf(e.controlId);
-        EXPECT_TRUE(list.field == e.field) << e.controlId;
-        EXPECT_EQ(list.itemCount, e.itemCount) << e.controlId;
-        EXPECT_EQ(list.encoding, e.controlId == 1009 ? ListEncoding::WheelDirection : ListEncoding::Position);
+        fields.push_back(list.field);
+    for (const ConfigCheckBox& box : ConfigCheckBoxes)
+        fields.push_back(box.field);
+    for (const ConfigSpeedSlider& slider : ConfigSpeedSliders)
+        fields.push_back(slider.field);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        for (size_t j = i + 1; j < fields.size(); ++j)
+            EXPECT_FALSE(fields[i] == fields[j]) << i << " and " << j;
     }
 }
 
@@ -63,17 +47,6 @@ TEST(ConfigLists, ListsOfOneValueSetShareTheirItemsInEachLanguage)
         EXPECT_EQ(ListItems(ListOf(1013), language), ListItems(ListOf(1016), language));
         EXPECT_NE(ListItems(ListOf(1022), language), ListItems(ListOf(1008), language));
     }
-}
-
-TEST(ConfigLists, TheCheckBoxesEditTheFiveFlagsInTabOrder)
-{
-    const ConfigCheckBox r[] = {{1017, &PluginSettingsRecord::PerspectiveOnly},
-                                {1018, &PluginSettingsRecord::StartCameraMode},
-                                {1026, &PluginSettingsRecord::StopAtPoles},
-                                {1034, &PluginSettingsRecord::FollowDisplayScale},
-                                {1019, &PluginSettingsRecord::ShowControlWnd}};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(ConfigCheckBoxes[i].controlId == r[i].controlId && ConfigCheckBoxes[i].field == r[i].field) << i;
 }
 
 TEST(ConfigLists, TheWheelDirectionShowsZoomInForAnyPositiveRotate)

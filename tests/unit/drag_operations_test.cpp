@@ -111,24 +111,6 @@ TEST_F(DragTest, OrbitTargetOverThePoleFlipsTheSameSign)
     ExpectNear(host->target, 0.0f, -14.088f, -1.233f, 1e-3f);
 }
 
-TEST_F(DragTest, PolarAngleOfExactlyZeroOrPiKeepsTheSign)
-{
-    host->shapes[host->shapeCount++] = SandboxShape{{}, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, 0, 1};
-    for (const auto orbit : {OrbitEye, OrbitAboutSelection}) {  // about the selection at the target as about it
-        ClearCallLog();
-        host->eye = SandboxPoint{0, 10, 0};  // straight above the target: polar angle 0
-        orbit(30.0f, 0.0f);
-        EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
-        EXPECT_EQ(Calls(SandboxSetEye), 1);
-
-        host->eye = SandboxPoint{0, -10, 0};  // straight below: acos(−1) is exactly π
-        orbit(30.0f, 0.0f);
-        EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
-        EXPECT_EQ(Calls(SandboxSetEye), 2);
-        ExpectNear(host->eye, 0.0f, -10.0f, 0.0f);
-    }
-}
-
 // The pivot keeps its distances, the view turns to `polar` as OrbitEye and, both ways reversed, OrbitTarget turn it,
 // over the pole or stopping short of it; then a sign -1 left by a drag over a pole plays no part.
 TEST_F(DragTest, OrbitAboutSelectionTurnsTheViewAsOrbitEyeAndKeepsThePivotsDistances)
@@ -252,23 +234,6 @@ TEST_F(DragTest, CoincidentEyeAndTargetLeaveTheCameraUnchanged)
     EXPECT_EQ(Calls(SandboxSetEye), 0);
     EXPECT_EQ(Calls(SandboxSetTarget), 0);
     EXPECT_EQ(SessionState.OrbitVerticalSign, 1);
-    EXPECT_EQ(Repaints(), 0);
-    ExpectReferencesBalanced();
-}
-
-TEST_F(DragTest, HeightRatioRoundedPastOneLeavesTheCameraUnchanged)
-{
-    // Squaring underflows into the subnormal range, so the length comes out
-    // shorter than the height alone and height / length exceeds 1.
-    const float height = 1e-22f;
-    ASSERT_GT(height / std::sqrt(height * height), 1.0f);
-    host->eye = SandboxPoint{0, height, 0};
-    OrbitEye(0.0f, 5.0f);
-    host->eye = SandboxPoint{0, 0, 0};
-    host->target = SandboxPoint{0, -height, 0};
-    OrbitTarget(0.0f, 5.0f);
-    EXPECT_EQ(Calls(SandboxSetEye), 0);
-    EXPECT_EQ(Calls(SandboxSetTarget), 0);
     EXPECT_EQ(Repaints(), 0);
     ExpectReferencesBalanced();
 }

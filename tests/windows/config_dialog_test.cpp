@@ -23,7 +23,7 @@
 #include "tests/windows/attached_host.h"
 #include "tests/windows/registry_scratch.h"
 #include "ui/config_dialog.h"
-#include "ui/mode_key_field.h"
+#include "ui/mode_key_note.h"
 
 namespace {
 
