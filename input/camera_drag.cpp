@@ -100,12 +100,8 @@ Ending OnLeftOrRightDown(MSG& message, bool removed)
     ForgetOrbitPivot();
     const uint32_t button = ButtonOf(message.message);
     CameraDragButtonPressed(button);
-    if (IsPanInput()) {
-        const Ending ending = OnPanInput(message, removed);
-        if (removed && ending == Ending::Pass)
-            SessionState.PressesWithHost |= button;
-        return ending;
-    }
+    if (IsPanInput())
+        return OnPanInput(message, removed);
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Pass;
     SessionState.PressedInPerspective = CursorInPerspectivePane();
