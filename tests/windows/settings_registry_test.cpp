@@ -99,14 +99,13 @@ TEST_F(SettingsRegistry, AValueOfAnotherSizeOrOfATextTypeOrAModeKeyWithBitsAbove
     WriteSettingsValue("Option6", REG_QWORD, &eight, 8);
     WriteSettingsValue("Option7", REG_SZ, "12345678", 9);
     WriteSettingsDword("ModeKey", 0x10078);
-    LoadSettings();
+    LoadSettings(), LoadControlWndPosition();
     EXPECT_EQ(PluginSettings.Option5, 0x10203);
     EXPECT_EQ(PluginSettings.Option6, 2);
     EXPECT_EQ(PluginSettings.Option7, 3);
     EXPECT_EQ(PluginSettings.ModeKey, 0x1D);
     for (const int32_t text : {PluginSettings.PanSpeed, PluginSettings.OrbitSpeed, PluginSettings.WheelSpeed})
         EXPECT_EQ(text, 0x10203);
-    LoadControlWndPosition();
     EXPECT_EQ(SessionState.PosX, 200);  // as if missing
 }
 
