@@ -1,5 +1,4 @@
-// The middle button in ModelingMode, and in CameraMode where it falls back to
-// it: the click, the double click with its timer, and the simulated pan.
+// The middle button in ModelingMode, and in CameraMode where it falls back to it: click, double click, timer, pan.
 
 #include <gtest/gtest.h>
 

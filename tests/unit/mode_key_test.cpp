@@ -1,5 +1,4 @@
-// The mode key: NONCONVERT or the one stored, which switches the mode once per
-// press, with exactly its modifiers, whichever window has the focus.
+// The mode key: NONCONVERT or the one stored, switching once per press with exactly its modifiers, in any window.
 
 #include <gtest/gtest.h>
 

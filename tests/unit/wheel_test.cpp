@@ -1,6 +1,5 @@
-// The wheel: ModelingMode's zoom through the latch, and in CameraMode the
-// camera's steps by the button held, a notch one step whether the host peeks
-// first or not.
+// The wheel: ModelingMode's zoom through the latch, and in CameraMode the camera's steps by the button held, a notch
+// one step whether the host peeks first or not.
 
 #include <gtest/gtest.h>
 
