@@ -9,16 +9,6 @@ namespace {
 
 constexpr UINT_PTR CaptureWatchId = 0x5A57;
 
-void ReleaseDragCapture()
-{
-    if (SessionState.DragCaptured == 0)
-        return;
-    // Cleared first: releasing sends WM_CAPTURECHANGED, which is then no loss.
-    SessionState.DragCaptured = 0;
-    if (HookSystem.getCapture() == SessionState.FigureWindow)
-        HookSystem.releaseCapture();
-}
-
 LRESULT CALLBACK FigureCaptureWatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                     DWORD_PTR)
 {
@@ -38,15 +28,32 @@ LRESULT CALLBACK FigureCaptureWatch(HWND window, UINT message, WPARAM wParam, LP
 
 }  // namespace
 
+void HoldMouseForFigure(int32_t& held)
+{
+    if (HookSystem.getCapture() != nullptr)
+        return;
+    HookSystem.setCapture(SessionState.FigureWindow);
+    held = 1;
+}
+
+void LetGoOfFigureMouse(int32_t& held)
+{
+    if (held == 0)
+        return;
+    // Cleared first: releasing sends WM_CAPTURECHANGED, which is then no loss.
+    held = 0;
+    // Another window may have taken the mouse meanwhile: that hold is not ours.
+    if (HookSystem.getCapture() == SessionState.FigureWindow)
+        HookSystem.releaseCapture();
+}
+
 void BeginCameraDrag(uint32_t button, uint16_t keys)
 {
     // A button the message does not hold was let go where the hook did not see it.
     SessionState.CameraDragButtons = (SessionState.CameraDragButtons & keys) | button;
     SessionState.CameraDragEnded = 0;
-    if (SessionState.DragCaptured == 0 && HookSystem.getCapture() == nullptr) {
-        HookSystem.setCapture(SessionState.FigureWindow);
-        SessionState.DragCaptured = 1;
-    }
+    if (SessionState.DragCaptured == 0)
+        HoldMouseForFigure(SessionState.DragCaptured);
 }
 
 void CameraDragButtonPressed(uint32_t button)
@@ -65,14 +72,14 @@ bool EndCameraDragButton(uint32_t button, uint16_t keys, bool removed)
     SessionState.CameraDragButtons &= keys & ~button;
     if (SessionState.CameraDragButtons == 0) {
         SessionState.CameraDragEnded = 0;
-        ReleaseDragCapture();
+        LetGoOfFigureMouse(SessionState.DragCaptured);
     }
     return true;
 }
 
 void CancelCameraDrag()
 {
-    ReleaseDragCapture();
+    LetGoOfFigureMouse(SessionState.DragCaptured);
     SessionState.CameraDragEnded = SessionState.CameraDragButtons != 0;
 }
 

@@ -4,7 +4,7 @@
 // captures it at the press the hook takes, so that the drag follows the hand
 // outside the window and ends at the release wherever that is. The plug-in
 // releases only a capture it took, and takes none while a window of the host
-// holds the mouse.
+// holds the mouse; the middle-button pan holds it the same way.
 
 #include <windows.h>
 
@@ -35,6 +35,14 @@ void CancelCameraDrag();
 // was cancelled. The drag's buttons the move does not hold were let go unseen:
 // their releases are no longer the drag's, and with none held it is over.
 bool MoveOfCancelledDrag(uint16_t keys);
+
+// The figure window takes the mouse for a gesture when no window holds it;
+// `held` records that it did.
+void HoldMouseForFigure(int32_t& held);
+
+// Lets go of the mouse a gesture's `held` records, unless another window has
+// taken it meanwhile.
+void LetGoOfFigureMouse(int32_t& held);
 
 // Watches the figure window for another window taking the mouse from it
 // (WM_CAPTURECHANGED, WM_CANCELMODE), which ends the drag as a cancel does.

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "input/drag_capture.h"
 #include "input/hook_system_calls.h"
 #include "input/middle_click.h"
 #include "state/session_state.h"
@@ -17,18 +18,6 @@ constexpr UINT PanPollInterval = 50;
 // The extra information the pan's simulated button carries, by which the hook
 // knows its messages from the user's wherever they land.
 constexpr ULONG_PTR PanInputSignature = 0x5A56504E;
-
-// The pan's release has reached the hook, or the pan's press never will: the
-// figure window lets go of the mouse it took for the pan.
-void ReleasePanCapture()
-{
-    if (SessionState.PanCaptured == 0)
-        return;
-    SessionState.PanCaptured = 0;
-    // Another window may have taken the mouse meanwhile: that hold is not ours.
-    if (HookSystem.getCapture() == SessionState.FigureWindow)
-        HookSystem.releaseCapture();
-}
 
 void PlacePanPress(MSG& press, bool removed)
 {
@@ -67,10 +56,7 @@ void BeginMiddlePan(int x, int y)
     SessionState.SavedCursor = HookSystem.setCursor(SessionState.PanCursor);
     // The figure window holds the mouse from the press on: the press reaches
     // it wherever the pointer is by now, and no other window is clicked.
-    if (HookSystem.getCapture() == nullptr) {
-        HookSystem.setCapture(SessionState.FigureWindow);
-        SessionState.PanCaptured = 1;
-    }
+    HoldMouseForFigure(SessionState.PanCaptured);
     // Injected button flags name the physical button; the release names the
     // same one, whatever the setting is by then.
     SessionState.PanButtonsSwapped = HookSystem.getSystemMetrics(SM_SWAPBUTTON) != 0;
@@ -89,7 +75,7 @@ Ending OnPanInput(MSG& message, bool removed)
 {
     const bool press = message.message != WM_LBUTTONUP && message.message != WM_RBUTTONUP;
     if (!press && removed)
-        ReleasePanCapture();
+        LetGoOfFigureMouse(SessionState.PanCaptured);
     if (message.hwnd != SessionState.FigureWindow)
         return Ending::Consume;
     if (press)
@@ -110,7 +96,7 @@ bool ReleaseMiddlePan(int x, int y)
     // host's press, which it follows.
     if (SessionState.PanPressAwaited != 0 && !ButtonMessageQueued()) {
         SessionState.PanPressAwaited = 0;
-        ReleasePanCapture();
+        LetGoOfFigureMouse(SessionState.PanCaptured);
     }
     HookSystem.keybdEvent(VK_SPACE, 0, KEYEVENTF_KEYUP, 0);
     HookSystem.setCursor(SessionState.SavedCursor);
